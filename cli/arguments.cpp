@@ -1,0 +1,68 @@
+#include "cli/arguments.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+bool Contains(const std::vector<std::string>& list, const std::string& name) {
+  return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+// Parses an optionally signed decimal number that fits in 64 bits.
+bool ParseWhole(const std::string& text, long long& value) {
+  if (text.empty()) return false;
+  std::size_t start = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (start == text.size()) return false;
+  for (std::size_t i = start; i < text.size(); ++i)
+    if (text[i] < '0' || text[i] > '9') return false;
+  errno = 0;
+  value = std::strtoll(text.c_str(), nullptr, 10);
+  return errno == 0;
+}
+
+}  // namespace
+
+Arguments::Arguments(const std::vector<std::string>& args, const std::vector<std::string>& valued,
+                     const std::vector<std::string>& flags) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (!Contains(valued, name) && !Contains(flags, name)) throw UsageError("unknown argument '" + name + "'");
+    if (values_.count(name)) throw UsageError(name + " given twice");
+    if (Contains(flags, name)) {
+      values_[name] = "";
+      continue;
+    }
+    if (i + 1 >= args.size()) throw UsageError(name + " needs a value");
+    values_[name] = args[++i];
+  }
+}
+
+std::optional<std::string> Arguments::Value(const std::string& name) const {
+  auto it = values_.find(name);
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::string Arguments::Required(const std::string& name) const {
+  auto value = Value(name);
+  if (!value) throw UsageError(name + " is required");
+  return *value;
+}
+
+std::uint32_t ParseSeed(const std::string& text, const std::string& what) {
+  long long value;
+  if (!ParseWhole(text, value) || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
+    throw UsageError(what + " must be a whole number from 0 to 4294967295, not '" + text + "'");
+  return static_cast<std::uint32_t>(value);
+}
+
+std::int32_t ParseInt32(const std::string& text, const std::string& what) {
+  long long value;
+  if (!ParseWhole(text, value) || value < std::numeric_limits<std::int32_t>::min() ||
+      value > std::numeric_limits<std::int32_t>::max())
+    throw UsageError(what + " must be a whole number from -2147483648 to 2147483647, not '" + text + "'");
+  return static_cast<std::int32_t>(value);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Board geometry and the codes stored in its squares.
+//
+// The board is 24 x 24 squares addressed (x, y), x left to right and y top to
+// bottom, stored x-major. It wraps in both directions: every neighbourhood
+// walk and every step wraps, so (x - 1) from 0 is 23 and (x + 1) from 23 is 0.
+
+#include <cstdint>
+
+constexpr int kBoardSize = 24;
+constexpr int kBoardSquares = kBoardSize * kBoardSize;
+
+// Wraps a coordinate that lies at most one board width outside 0..23.
+constexpr int Wrap(int c) { return c < 0 ? c + kBoardSize : (c >= kBoardSize ? c - kBoardSize : c); }
+
+// Facings: the direction a barbarian looks and steps.
+enum Facing : int { FacingUp = 0, FacingRight = 1, FacingDown = 2, FacingLeft = 3 };
+
+// unitType codes: blockers below zero, the player's units 1..8.
+enum UnitType : int {
+  Impassable = -2,
+  Water = -1,
+  Empty = 0,
+  Drone = 1,
+  Mine = 2,
+  Farmer = 3,
+  Infantry = 4,
+  Settler = 5,
+  Armor = 6,
+  Jammer = 7,
+  Artillery = 8,
+};
+
+constexpr bool IsValidUnitCode(int code) { return code >= Impassable && code <= Artillery; }
+constexpr bool IsPlayerUnit(int code) { return code >= Drone && code <= Artillery; }
+
+// mode of a world.
+enum WorldMode : int { ModeIdle = -1, ModeSimulation = 0, ModePlaying = 1 };
+
+// The barbarian kinds, in the order of behaviour tables, purchase thresholds
+// and strategy records.
+constexpr int kKindCount = 8;
+enum KindIndex : int {
+  KindScout = 0,
+  KindScavenger = 1,
+  KindCommon = 2,
+  KindAmphibious = 3,
+  KindMobile = 4,
+  KindJump = 5,
+  KindKamikazee = 6,
+  KindArmored = 7,
+};
+
+// Prices, resale prices and income bases of the player's units, indexed by
+// unitType 1..8 (index 0 unused).
+constexpr int kUnitPrice[9] = {0, 20, 50, 100, 100, 150, 200, 150, 400};
+constexpr int kUnitResale[9] = {0, 20, 25, 80, 90, 120, 150, 90, 300};
+// Income base: the player's income at a turn end is 50 x (base + the square's
+// incomeBonus); units without income have base 0 and earn nothing.
+constexpr int kUnitIncomeBase[9] = {0, 1, 0, 5, 0, 3, 0, 0, 0};
+constexpr bool EarnsIncome(int type) { return type == Drone || type == Farmer || type == Settler; }

@@ -1,0 +1,36 @@
+#pragma once
+// The game's one pseudo-random generator: a multiplicative congruential
+// generator with multiplier 65539 on 31 bits. Every chance event of the game
+// (maps, terraforming, Chaos purchases, dice) draws from it, and the order of
+// draws is part of the game's behaviour: the same seed gives the same game.
+//
+// The seed is shared by the window thread and the simulation thread. Each step
+// is one whole-word load followed by one whole-word store; while both threads
+// draw, their steps interleave in no defined order (a lost step is harmless,
+// a torn word is impossible).
+
+#include <atomic>
+#include <cstdint>
+
+extern std::atomic<std::uint32_t> randomSeed;
+
+// Advances the generator one step and returns the new value, 0 <= x < 2^31.
+inline std::uint32_t RandomStep() {
+  std::uint32_t x = randomSeed.load(std::memory_order_relaxed);
+  x = (x * 65539u) & 0x7fffffffu;
+  randomSeed.store(x, std::memory_order_relaxed);
+  return x;
+}
+
+// One step, scaled: k + trunc(u * n) with u = x * 4.656612875e-10. The
+// constant is a hair above 2^-31, so u stays below 1 and the result below k + n.
+inline int RandomDraw(int n, int k) {
+  const double u = static_cast<double>(RandomStep()) * 4.656612875e-10;
+  return static_cast<int>(u * n + k);
+}
+
+// A seed taken from the clock. The generator keeps the lowest set bit of its
+// word for ever, so a tick count ending in many zero bits would shorten its
+// period to almost nothing (0x80000000 gives 0 for ever). Setting the lowest
+// bit gives every seed the program picks for itself the full period.
+inline std::uint32_t SeedFromTickCount(std::uint32_t ticks) { return ticks | 1u; }

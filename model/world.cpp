@@ -1,0 +1,50 @@
+#include "model/world.h"
+
+#include <cstring>
+
+CWorld::CWorld()
+    : owner(nullptr),
+      mode(ModeIdle),
+      treasury(-1),
+      chaosMoney(-1),
+      turn(-1),
+      phase(-1),
+      gameSpeed(1),
+      lastPlayerGain(-1),
+      lastChaosGain(-1) {
+  // The board, terrain, shown units and behaviour tables are filled by every
+  // path before use (a new game, or a replay's set-up); zero is a safe start.
+  std::memset(cells, 0, sizeof cells);
+  std::memset(terrain, 0, sizeof terrain);
+  std::memset(shownUnits, 0, sizeof shownUnits);
+  std::memset(behaviourTables, 0, sizeof behaviourTables);
+  for (std::int32_t& threshold : purchaseThresholds) threshold = -1;
+}
+
+CWorld::~CWorld() = default;
+
+CBoardDisplay* CWorld::View() const { return owner ? owner->FirstView() : nullptr; }
+
+void CWorld::Pause(int milliseconds) const {
+  if (owner) owner->Pause(milliseconds);
+}
+
+void CWorld::RefreshDisplay() {
+  CBoardDisplay* view = View();
+  if (!view) return;
+  view->DrawCounters();
+  view->DrawTerrain();
+  view->DrawUnits();
+  view->DrawRecord();
+}
+
+void CWorld::ShowDestruction(int x, int y) {
+  if (mode != ModePlaying) return;
+  if (CBoardDisplay* view = View()) view->DrawMarkerAt(x, y);
+  Pause(20 * gameSpeed * gameSpeed);
+  if (CBoardDisplay* view = View()) view->DrawTerrainAt(x, y);
+}
+
+void CWorld::ShowMessage(const char* text) {
+  if (owner) owner->SetStatusText(text);
+}

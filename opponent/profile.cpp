@@ -1,0 +1,81 @@
+#include "opponent/profile.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+#include "opponent/strategy.h"
+
+std::string profileName = "default.tvu";
+
+namespace {
+
+ProfileSaveStep failAt = ProfileSaveStep::None;
+
+// Reads one decimal number as the "%d" conversion does: white space first,
+// an optional sign, then digits. Returns false, leaving value alone, when no
+// number stands there or it does not fit in a signed 32-bit value.
+bool ReadNumber(std::FILE* file, std::int32_t& value) {
+  int c;
+  do c = std::fgetc(file);
+  while (c != EOF && std::isspace(c));
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    c = std::fgetc(file);
+  }
+  if (c == EOF || !std::isdigit(c)) return false;
+  std::int64_t magnitude = 0;
+  const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                                      : std::numeric_limits<std::int32_t>::max();
+  while (c != EOF && std::isdigit(c)) {
+    magnitude = magnitude * 10 + (c - '0');
+    if (magnitude > limit) return false;
+    c = std::fgetc(file);
+  }
+  if (c != EOF) std::ungetc(c, file);
+  value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+}  // namespace
+
+std::string ProfileText() {
+  std::string text = std::to_string(wins) + '\t' + std::to_string(losses) + '\t';
+  for (const auto& score : strategyScores) text += std::to_string(score.load(std::memory_order_relaxed)) + '\t';
+  return text;
+}
+
+void FailProfileSaveAt(ProfileSaveStep step) { failAt = step; }
+
+void SaveProfile() {
+  const std::string text = ProfileText();
+  const std::string temporary = profileName + ".saving";
+
+  std::FILE* file = failAt == ProfileSaveStep::Open ? nullptr : std::fopen(temporary.c_str(), "wb");
+  if (!file) return;
+  bool ok = failAt != ProfileSaveStep::Write && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  ok = ok && failAt != ProfileSaveStep::Flush && std::fflush(file) == 0;
+  ok = (std::fclose(file) == 0) && ok && failAt != ProfileSaveStep::Close;
+  ok = ok && failAt != ProfileSaveStep::Rename && std::rename(temporary.c_str(), profileName.c_str()) == 0;
+  if (!ok) std::remove(temporary.c_str());
+}
+
+void LoadProfile() {
+  std::FILE* file = std::fopen(profileName.c_str(), "rb");
+  if (!file) return;
+  bool ok = ReadNumber(file, wins) && ReadNumber(file, losses);
+  for (int i = 0; ok && i < kStrategyCount; ++i) {
+    std::int32_t score;
+    ok = ReadNumber(file, score);
+    if (ok) strategyScores[i].store(score, std::memory_order_relaxed);
+  }
+  std::fclose(file);
+}
+
+void ResetProfile() {
+  wins = 0;
+  losses = 0;
+  for (auto& score : strategyScores) score.store(0, std::memory_order_relaxed);
+}

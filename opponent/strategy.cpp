@@ -1,0 +1,86 @@
+#include "opponent/strategy.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "model/world.h"
+
+namespace {
+
+constexpr int kNumbersPerRecord = 1 + kKindCount * 33;
+
+// The data file as one flat list of numbers, 265 per strategy.
+constexpr std::int16_t kStrategyData[] = {
+#include "strategy_table_data.inc"
+};
+static_assert(sizeof kStrategyData / sizeof kStrategyData[0] == kStrategyCount * kNumbersPerRecord,
+              "strategy_table.txt must hold 250 lines of 265 numbers");
+
+constexpr std::array<StrategyRecord, kStrategyCount> MakeTable() {
+  std::array<StrategyRecord, kStrategyCount> table{};
+  for (int i = 0; i < kStrategyCount; ++i) {
+    const std::int16_t* numbers = kStrategyData + i * kNumbersPerRecord;
+    if (numbers[0] != i) throw "strategy_table.txt: lines out of order";
+    for (int k = 0; k < kKindCount; ++k) {
+      const std::int16_t* plan = numbers + 1 + k * 33;
+      for (int c = 0; c < 32; ++c) {
+        if (plan[c] < 0 || plan[c] > 255) throw "strategy_table.txt: action code out of range";
+        table[i].plans[k].behaviour[c] = static_cast<std::uint8_t>(plan[c]);
+      }
+      if (plan[32] < -128 || plan[32] > 127) throw "strategy_table.txt: weight out of range";
+      table[i].plans[k].purchaseWeight = static_cast<std::int8_t>(plan[32]);
+    }
+  }
+  return table;
+}
+
+}  // namespace
+
+constexpr std::array<StrategyRecord, kStrategyCount> strategyTable = MakeTable();
+
+std::atomic<std::int32_t> strategyScores[kStrategyCount];
+std::int32_t wins = 0;
+std::int32_t losses = 0;
+
+void CWorld::LoadStrategy(int index) {
+  if (index < 0 || index >= kStrategyCount) return;  // no such strategy: nothing changes
+  const StrategyRecord& record = strategyTable[index];
+  std::int32_t threshold = 0;
+  for (int k = 0; k < kKindCount; ++k) {
+    std::memcpy(behaviourTables[k], record.plans[k].behaviour, sizeof behaviourTables[k]);
+    threshold += record.plans[k].purchaseWeight + 1;
+    purchaseThresholds[k] = threshold;
+  }
+}
+
+int ChosenStrategyIndex() {
+  // Distances are taken in 64 bits: scores read from a profile may lie
+  // anywhere in the 32-bit range, and their difference must not wrap.
+  std::int64_t lowest = strategyScores[0].load(std::memory_order_relaxed);
+  for (int i = 1; i < kStrategyCount; ++i)
+    lowest = std::min<std::int64_t>(lowest, strategyScores[i].load(std::memory_order_relaxed));
+
+  double excess = 0.0;  // how far the win rate lies above one half
+  const std::int64_t games = static_cast<std::int64_t>(wins) + losses;
+  if (games > 0) {
+    const double rate = static_cast<double>(wins) / static_cast<double>(games);
+    if (rate > 0.5) excess = rate - 0.5;
+  }
+  const std::int64_t target =
+      lowest > 0 ? lowest : static_cast<std::int32_t>(2.0 * excess * static_cast<double>(lowest));
+
+  int best = 0;
+  std::int64_t nearest = std::llabs(strategyScores[0].load(std::memory_order_relaxed) - target);
+  for (int i = 1; i < kStrategyCount; ++i) {
+    const std::int64_t distance = std::llabs(strategyScores[i].load(std::memory_order_relaxed) - target);
+    if (distance < nearest) {
+      best = i;
+      nearest = distance;
+    }
+  }
+  return best;
+}
+
+void CWorld::ChooseStrategy() { LoadStrategy(ChosenStrategyIndex()); }

@@ -1,0 +1,40 @@
+#pragma once
+// The 250 fixed Chaos strategies and the user's standing against them.
+//
+// A strategy gives, for each barbarian kind, a behaviour table (4 states x 8
+// perception codes of action codes) and a purchase weight. LoadStrategy copies
+// one into a world; ChooseStrategy picks the one whose score lies nearest a
+// target set by the lowest score and the user's win rate.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+#include "model/board.h"
+
+constexpr int kStrategyCount = 250;
+
+struct KindPlan {
+  std::uint8_t behaviour[32];  // row (state) x 8 + column (perception)
+  std::int8_t purchaseWeight;  // the kind's share is (weight + 1) / (sum + 8)
+};
+
+struct StrategyRecord {
+  KindPlan plans[kKindCount];  // in kind order
+};
+
+static_assert(sizeof(KindPlan) == 33 && sizeof(StrategyRecord) == 264);
+
+// Built from opponent/strategy_table.txt at compile time.
+extern const std::array<StrategyRecord, kStrategyCount> strategyTable;
+
+// The user's standing, kept in the profile. The scores are written by the
+// simulation thread while the window thread may save them at a game's end, so
+// each is an atomic word; relaxed accesses suffice because the simulation's
+// running flag orders every other read after the last write.
+extern std::atomic<std::int32_t> strategyScores[kStrategyCount];
+extern std::int32_t wins;
+extern std::int32_t losses;
+
+// The index ChooseStrategy loads, from the current scores and record.
+int ChosenStrategyIndex();

@@ -1,0 +1,132 @@
+// tarvell-cli run as a user runs it: a separate process, its output and its
+// exit status.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <algorithm>
+#include <sstream>
+
+#include "tests/test_support.h"
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunCli(const std::string& args) {
+  const std::string command = std::string(TARVELL_CLI) + " " + args + " >cli.out 2>cli.err";
+  const int raw = std::system(command.c_str());
+  CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
+  std::remove("cli.out");
+  std::remove("cli.err");
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+class CliTest : public CoreTest {
+ protected:
+  ScratchFolder folder;
+};
+
+TEST_F(CliTest, TerrainPrintsTheLogBlockAndTheSeedAfterwards) {
+  const CliRun run = RunCli("terrain --seed 12345 --map 1");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 28u);
+  EXPECT_EQ(lines[0], "New Terrain:");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "2,2,3,3,3,4,5,5,5,4,3,3,3,3,3,3,3,2,2,2,1,1,1,2,");
+  EXPECT_EQ(lines[25], "3,3,3,3,3,4,5,5,5,4,3,3,3,3,3,3,3,3,3,3,2,2,2,3,");
+  EXPECT_EQ(lines[26], "");
+  EXPECT_EQ(lines[27], "seed 10319851");
+  EXPECT_FALSE(std::filesystem::exists("tv_log.txt"));  // terraforming alone logs nothing
+}
+
+TEST_F(CliTest, NewGameWithASeedIsRepeatableAndLogsEachGame) {
+  const CliRun first = RunCli("newgame --seed 7");
+  const CliRun second = RunCli("newgame --seed 7");
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.out, second.out);
+  const std::string block = first.out.substr(0, first.out.rfind("seed "));
+  EXPECT_EQ(ReadFile("tv_log.txt"), block + block);
+  EXPECT_FALSE(std::filesystem::exists("default.tvu"));  // a new game writes no profile
+}
+
+TEST_F(CliTest, NewGameWithoutSeedTakesTheClock) {
+  const CliRun run = RunCli("newgame");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 28u);
+  EXPECT_EQ(lines[27].rfind("seed ", 0), 0u);
+}
+
+TEST_F(CliTest, StrategiesPrintsTheDataFileRecordForRecord) {
+  const CliRun run = RunCli("strategies");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 250u);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::istringstream in(lines[i]);
+    std::vector<long> numbers;
+    for (long n; in >> n;) numbers.push_back(n);
+    ASSERT_EQ(numbers.size(), 265u) << "line " << i;
+    EXPECT_EQ(numbers[0], static_cast<long>(i));
+    EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), ' '), 264) << "single blanks only";
+  }
+  EXPECT_EQ(run.out, ReadFile(STRATEGY_DATA));
+}
+
+TEST_F(CliTest, ChooseReadsTheProfileAsTheGameDoes) {
+  CliRun run = RunCli("choose --profile missing.tvu");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "wins 0\nlosses 0\nstrategy 0\n");
+
+  std::string profile = "3\t1\t";
+  for (int i = 0; i < 250; ++i) profile += std::to_string(i == 3 ? -22 : i == 7 ? -18 : i == 9 ? -40 : 0) + "\t";
+  WriteFile("user.tvu", profile);
+  run = RunCli("choose --profile user.tvu");
+  EXPECT_EQ(run.out, "wins 3\nlosses 1\nstrategy 3\n");
+
+  WriteFile("short.tvu", "5 x");
+  run = RunCli("choose --profile short.tvu");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "wins 5\nlosses 0\nstrategy 0\n");
+}
+
+TEST_F(CliTest, BadArgumentsGiveOneLineAndStatusTwo) {
+  for (const char* args :
+       {"fly", "terrain --seed 1", "terrain --seed 1 --map 11", "terrain --seed 1 --map 0", "terrain --seed -1 --map 1",
+        "terrain --seed 4294967296 --map 1", "terrain --seed 1x --map 1", "terrain --seed 1 --map 1 --map 2",
+        "newgame --seed", "newgame --fast", "choose", "strategies extra"}) {
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+  }
+  const CliRun nothing = RunCli("");
+  EXPECT_EQ(nothing.status, 2);
+  EXPECT_NE(nothing.err.find("usage: tarvell-cli"), std::string::npos);
+  const CliRun seed = RunCli("terrain --seed 4294967295 --map 10");
+  EXPECT_EQ(seed.status, 0) << seed.err;
+}
+
+TEST_F(CliTest, HelpIsPrintedOnRequest) {
+  for (const char* args : {"--help", "terrain --help"}) {
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("usage: tarvell-cli"), std::string::npos);
+    EXPECT_NE(run.out.find("choose --profile FILE"), std::string::npos);
+  }
+}

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "model/world.h"
+#include "opponent/strategy.h"
+#include "tests/test_support.h"
+
+class StrategyTest : public CoreTest {
+ protected:
+  std::vector<int> Thresholds(int index) {
+    CWorld world;
+    world.LoadStrategy(index);
+    return std::vector<int>(world.purchaseThresholds, world.purchaseThresholds + kKindCount);
+  }
+  void SetScores(const std::map<int, int>& scores) {
+    for (const auto& [index, score] : scores) strategyScores[index] = score;
+  }
+  int Chosen() {
+    CWorld world;
+    world.ChooseStrategy();
+    EXPECT_EQ(Thresholds(ChosenStrategyIndex()),
+              std::vector<int>(world.purchaseThresholds, world.purchaseThresholds + kKindCount));
+    return ChosenStrategyIndex();
+  }
+};
+
+TEST_F(StrategyTest, ThresholdsAccumulateWeightPlusOne) {
+  EXPECT_EQ(Thresholds(0), (std::vector<int>{21, 37, 53, 64, 75, 86, 97, 108}));
+  EXPECT_EQ(Thresholds(20), (std::vector<int>{1, 17, 18, 19, 20, 21, 22, 23}));
+  EXPECT_EQ(Thresholds(23), (std::vector<int>{13, 28, 29, 30, 43, 45, 58, 59}));
+  EXPECT_EQ(Thresholds(239), (std::vector<int>{7, 17, 19, 35, 51, 53, 69, 70}));
+  EXPECT_EQ(Thresholds(240), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(Thresholds(i).back(), 108) << "strategy " << i;
+}
+
+TEST_F(StrategyTest, LoadingCopiesTheBehaviourTablesByteForByte) {
+  CWorld world;
+  world.LoadStrategy(0);
+  const std::uint8_t scout[4][8] = {
+      {4, 12, 5, 5, 0, 0, 12, 12}, {4, 8, 6, 6, 0, 0, 8, 8}, {4, 12, 7, 7, 0, 0, 12, 12}, {4, 8, 8, 8, 0, 0, 8, 8}};
+  EXPECT_EQ(std::memcmp(world.behaviourTables[KindScout], scout, 32), 0);
+  const std::uint8_t jump[8] = {7, 7, 7, 5, 0, 0, 7, 0};
+  EXPECT_EQ(std::memcmp(world.behaviourTables[KindJump][2], jump, 8), 0);
+  EXPECT_EQ(std::memcmp(world.behaviourTables[KindCommon], world.behaviourTables[KindMobile], 32), 0);
+  EXPECT_EQ(std::memcmp(world.behaviourTables[KindKamikazee], world.behaviourTables[KindArmored], 32), 0);
+
+  world.LoadStrategy(10);  // the mirror image: every turn reversed
+  const std::uint8_t mirrored[4][8] = {
+      {4, 8, 5, 5, 0, 0, 8, 8}, {4, 12, 6, 6, 0, 0, 12, 12}, {4, 8, 7, 7, 0, 0, 8, 8}, {4, 12, 12, 12, 0, 0, 12, 12}};
+  EXPECT_EQ(std::memcmp(world.behaviourTables[KindScout], mirrored, 32), 0);
+
+  world.LoadStrategy(20);
+  const std::uint8_t row0[8] = {7, 21, 22, 26, 0, 25, 27, 28};
+  EXPECT_EQ(std::memcmp(world.behaviourTables[KindScout][0], row0, 8), 0);
+
+  world.LoadStrategy(245);
+  for (const auto& table : world.behaviourTables)
+    for (const auto& row : table)
+      for (std::uint8_t code : row) EXPECT_EQ(code, 0);
+}
+
+TEST_F(StrategyTest, MirrorStrategiesSwapOnlyTheTurns) {
+  const std::map<int, int> swapped = {{8, 12}, {12, 8}, {10, 14}, {14, 10}};
+  for (int k = 0; k < 10; ++k)
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      const KindPlan& plan = strategyTable[k].plans[kind];
+      const KindPlan& mirror = strategyTable[10 + k].plans[kind];
+      EXPECT_EQ(plan.purchaseWeight, mirror.purchaseWeight);
+      for (int c = 0; c < 32; ++c) {
+        auto it = swapped.find(plan.behaviour[c]);
+        EXPECT_EQ(mirror.behaviour[c], it == swapped.end() ? plan.behaviour[c] : it->second);
+      }
+    }
+}
+
+TEST_F(StrategyTest, VariedStrategiesKeepTheirCodesAndWeightsInRange) {
+  std::map<int, int> weightCount;
+  for (int i = 20; i < 240; ++i)
+    for (const KindPlan& plan : strategyTable[i].plans) {
+      for (std::uint8_t code : plan.behaviour) EXPECT_LE(code, 31);
+      EXPECT_GE(plan.purchaseWeight, 0);
+      EXPECT_LE(plan.purchaseWeight, 15);
+      ++weightCount[plan.purchaseWeight];
+    }
+  // 0 is the most frequent weight, then 1 and 15, then every other.
+  for (int w = 1; w <= 15; ++w) EXPECT_GT(weightCount[0], weightCount[w]);
+  for (int w = 2; w <= 14; ++w) {
+    EXPECT_GT(weightCount[1], weightCount[w]);
+    EXPECT_GT(weightCount[15], weightCount[w]);
+  }
+}
+
+TEST_F(StrategyTest, LoadingAStrategyBeyondTheTableChangesNothing) {
+  CWorld world;
+  world.LoadStrategy(3);
+  CWorld before;
+  before.LoadStrategy(3);
+  world.LoadStrategy(250);
+  world.LoadStrategy(-1);
+  EXPECT_EQ(std::memcmp(world.behaviourTables, before.behaviourTables, sizeof world.behaviourTables), 0);
+  EXPECT_EQ(std::memcmp(world.purchaseThresholds, before.purchaseThresholds, sizeof world.purchaseThresholds), 0);
+}
+
+TEST_F(StrategyTest, EqualScoresChooseTheFirstStrategy) {
+  EXPECT_EQ(Chosen(), 0);
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 5;
+  wins = 9;
+  EXPECT_EQ(Chosen(), 0);
+}
+
+TEST_F(StrategyTest, AllPositiveScoresChooseTheLowestWhateverTheRecord) {
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 100 + i;
+  SetScores({{42, 7}});
+  for (auto [w, l] : {std::pair{0, 0}, {0, 10}, {10, 0}, {5, 5}}) {
+    wins = w;
+    losses = l;
+    EXPECT_EQ(Chosen(), 42);
+  }
+}
+
+TEST_F(StrategyTest, WinningUsersMeetStrongerStrategies) {
+  SetScores({{0, 30}, {9, -40}, {7, -18}, {3, -22}});
+  wins = 3;
+  losses = 1;              // p = 0.75: target trunc(2 x 0.25 x -40) = -20
+  EXPECT_EQ(Chosen(), 3);  // -18 and -22 tie; the lower index wins
+  wins = 1;
+  losses = 0;  // p = 1: target is the lowest score
+  EXPECT_EQ(Chosen(), 9);
+}
+
+TEST_F(StrategyTest, TargetIsTruncatedTowardZero) {
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 50;
+  SetScores({{5, -7}, {6, -3}, {7, -2}});
+  wins = 2;
+  losses = 1;  // target trunc(-7 / 3) = -2, not -3
+  EXPECT_EQ(Chosen(), 7);
+}
+
+TEST_F(StrategyTest, UsersWinningAtMostHalfMeetAnEvenMatch) {
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 50;
+  SetScores({{5, -40}, {6, 1}, {7, -1}});
+  wins = 4;
+  losses = 4;
+  EXPECT_EQ(Chosen(), 6);  // target 0: 1 and -1 tie, 6 comes first
+  wins = 0;
+  losses = 0;
+  EXPECT_EQ(Chosen(), 6);
+}
+
+TEST_F(StrategyTest, ExtremeScoresDoNotOverflowTheDistance) {
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 2147483647;
+  SetScores({{0, 2147483647}, {1, -2147483647 - 1}, {2, 0}});
+  EXPECT_EQ(Chosen(), 2);  // target 0: score 0 is nearest, not a wrapped distance
+}

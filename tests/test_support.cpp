@@ -1,0 +1,46 @@
+#include "tests/test_support.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "model/random.h"
+#include "model/world.h"
+#include "opponent/profile.h"
+
+void CoreTest::SetUp() {
+  randomSeed = 1;
+  ResetProfile();
+  profileName = "default.tvu";
+  FailProfileSaveAt(ProfileSaveStep::None);
+}
+
+void CoreTest::TearDown() { FailProfileSaveAt(ProfileSaveStep::None); }
+
+ScratchFolder::ScratchFolder() : previous_(std::filesystem::current_path()) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tarvell-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+  path_ = pattern;
+  std::filesystem::current_path(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::filesystem::current_path(previous_);
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream out(file, std::ios::binary);
+  out << text;
+}
+
+void ClearBoard(CWorld& world) { std::memset(world.cells, 0, sizeof world.cells); }

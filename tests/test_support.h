@@ -1,0 +1,70 @@
+#pragma once
+// Shared helpers of the core tests: a fixture that gives every test the
+// program-wide values of a fresh start, a scratch folder to work in, and an
+// owner that records what a playing world shows.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/owner.h"
+
+class CWorld;
+
+// Every test starts as the program does: seed 1, a 0-0 record, all scores 0,
+// the default profile name.
+class CoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+// Makes a fresh folder the working directory for its lifetime.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, const std::string& text);
+
+// Records every display call as a line such as "DrawUnitAt 3 4" or
+// "Pause 20", in order.
+class RecordingOwner : public CWorldOwner, public CBoardDisplay {
+ public:
+  std::vector<std::string> calls;
+  bool hasView = true;
+
+  CBoardDisplay* FirstView() override { return hasView ? this : nullptr; }
+  void SetStatusText(const char* message) override { calls.push_back(std::string("Status ") + message); }
+  void ShowVictory() override { calls.push_back("Victory"); }
+  void ShowDefeat() override { calls.push_back("Defeat"); }
+  void Pause(int milliseconds) override { calls.push_back("Pause " + std::to_string(milliseconds)); }
+
+  void DrawCounters() override { calls.push_back("DrawCounters"); }
+  void DrawTurnPhase() override { calls.push_back("DrawTurnPhase"); }
+  void DrawRecord() override { calls.push_back("DrawRecord"); }
+  void DrawTerrain() override { calls.push_back("DrawTerrain"); }
+  void DrawTerrainAt(int x, int y) override { calls.push_back(At("DrawTerrainAt", x, y)); }
+  void DrawUnits() override { calls.push_back("DrawUnits"); }
+  void DrawUnitAt(int x, int y) override { calls.push_back(At("DrawUnitAt", x, y)); }
+  void DrawBarbarians(const CUnit*) override { calls.push_back("DrawBarbarians"); }
+  void DrawBarbarian(const CUnit*) override { calls.push_back("DrawBarbarian"); }
+  void DrawMarkerAt(int x, int y) override { calls.push_back(At("DrawMarkerAt", x, y)); }
+
+ private:
+  static std::string At(const char* what, int x, int y) {
+    return std::string(what) + " " + std::to_string(x) + " " + std::to_string(y);
+  }
+};
+
+// A world whose every square is Empty land without bonuses.
+void ClearBoard(CWorld& world);
