@@ -2,18 +2,25 @@
 // benchmarks. Every subcommand prints to standard output; a bad argument or
 // a bad input file gives one line on standard error and exit status 2.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/bench_boards.h"
+#include "cli/scenario.h"
+#include "engine/turn.h"
+#include "engine/unit_pool.h"
 #include "model/maps.h"
 #include "model/random.h"
 #include "model/world.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
+#include "opponent/simulation.h"
 #include "opponent/strategy.h"
 
 namespace {
@@ -27,6 +34,15 @@ constexpr const char kUsage[] =
     "                              print its terrain; without --seed the clock seeds it\n"
     "  strategies                  print the 250 strategies, one line of 265 numbers each\n"
     "  choose --profile FILE       read a profile and print its record and the strategy chosen\n"
+    "  turn --scenario FILE [--trace]\n"
+    "                              play one turn of a scenario (without display) and print the result;\n"
+    "                              --trace also prints the units after the purchases and every phase\n"
+    "  simulate --scenario FILE [--profile FILE]\n"
+    "                              score the 250 strategies on the scenario's board, as the game's\n"
+    "                              background simulation does, and print the scores\n"
+    "  bench [--repeat N]          time turns and simulations on fixed boards ($1,000, $5,000 and\n"
+    "                              $50,000 of units) and print unit actions per second and a\n"
+    "                              signature of the results\n"
     "\n"
     "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
     "where it draws numbers, as \"seed N\".\n";
@@ -84,6 +100,144 @@ int Choose(const Arguments& args) {
   return 0;
 }
 
+// Prints the trace of a turn: at each point the seed, the player's units lost
+// since the previous point, and every unit still in the list.
+class TraceObserver : public CTurnObserver {
+ public:
+  explicit TraceObserver(const CWorld& world) { Remember(world); }
+
+  void AtPoint(const CWorld& world, int phase, const CUnit& head) override {
+    std::printf("phase %d seed %u\n", phase, randomSeed.load());
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        if (IsPlayerUnit(previous_[x][y]) && world.At(x, y).unitType != previous_[x][y])
+          std::printf("gone %d %d %d\n", x, y, previous_[x][y]);
+    Remember(world);
+    for (const CUnit* unit = head.next; unit; unit = unit->next)
+      std::printf("unit %d %d %d %d %d %d %d\n", TurnUnitPool().IndexOf(unit), unit->kindCode, unit->x, unit->y,
+                  unit->facing, unit->state, unit->loot);
+  }
+
+ private:
+  void Remember(const CWorld& world) {
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) previous_[x][y] = world.At(x, y).unitType;
+  }
+  int previous_[kBoardSize][kBoardSize];
+};
+
+int Turn(const Arguments& args) {
+  const Scenario scenario = ReadScenario(args.Required("--scenario"));
+  CWorld world;
+  SetUpWorld(scenario, world);
+  TraceObserver trace(world);
+  world.PlayTurn(args.Has("--trace") ? &trace : nullptr);
+  std::printf("treasury %d\nchaos %d\nturn %d\nphase %d\nlastPlayerGain %d\nlastChaosGain %d\n", world.treasury,
+              world.chaosMoney, world.turn, world.phase, world.lastPlayerGain, world.lastChaosGain);
+  PrintSeed();
+  std::printf("units\n");
+  WriteBoardRows(stdout, [&](int x, int y) { return world.At(x, y).unitType; });
+  return 0;
+}
+
+int Simulate(const Arguments& args) {
+  const Scenario scenario = ReadScenario(args.Required("--scenario"));
+  CWorld world;
+  SetUpWorld(scenario, world);
+  RecordBoard(world);
+  ResetProfile();
+  if (auto profile = args.Value("--profile")) {
+    profileName = *profile;
+    LoadProfile();
+  }
+  CWorld simulationWorld;
+  RunReplays(simulationWorld);
+  for (const auto& score : strategyScores) std::printf("%d\t", score.load());
+  std::printf("\n");
+  PrintSeed();
+  return 0;
+}
+
+// FNV-1a over the numbers that a change of game behaviour would move.
+class Signature {
+ public:
+  void Add(long long value) {
+    for (int i = 0; i < 8; ++i) {
+      hash_ ^= static_cast<unsigned char>(value >> (8 * i));
+      hash_ *= 1099511628211ull;
+    }
+  }
+  unsigned long long Value() const { return hash_; }
+
+ private:
+  unsigned long long hash_ = 14695981039346656037ull;
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+template <typename Work>
+double MedianSeconds(int repeat, Work work) {
+  std::vector<double> seconds;
+  for (int r = 0; r < repeat; ++r) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  return Median(seconds);
+}
+
+int Bench(const Arguments& args) {
+  const auto repeatText = args.Value("--repeat");
+  const int repeat = repeatText ? ParseInt32(*repeatText, "--repeat") : 5;
+  if (repeat < 1) throw UsageError("--repeat must be at least 1");
+  constexpr int kTurnsPerRun = 250;
+  Signature signature;
+  std::printf("%-10s %-11s %12s %10s %16s\n", "board", "work", "actions", "ms", "actions/s");
+  for (const BenchBoard& board : BenchBoards()) {
+    RecordBenchBoard(board);
+    CWorld world;
+
+    // One simulated turn, strategy 0, from a fixed seed; timed over 250 turns.
+    long long turnActions = 0;
+    const double turnSeconds = MedianSeconds(repeat, [&] {
+      randomSeed = 12345;
+      turnActions = 0;
+      for (int i = 0; i < kTurnsPerRun; ++i) {
+        world.SetUpReplay();
+        world.LoadStrategy(0);
+        turnActions += world.PlayTurn();
+      }
+    });
+    signature.Add(turnActions);
+    signature.Add(world.lastPlayerGain);
+    signature.Add(world.lastChaosGain);
+    signature.Add(randomSeed.load());
+
+    // One whole simulation: 250 replays, one per strategy, from zero scores.
+    long long simulationActions = 0;
+    const double simulationSeconds = MedianSeconds(repeat, [&] {
+      randomSeed = 12345;
+      ResetProfile();
+      simulationActions = RunReplays(world);
+    });
+    signature.Add(simulationActions);
+    for (const auto& score : strategyScores) signature.Add(score.load());
+    signature.Add(randomSeed.load());
+
+    char name[16];
+    std::snprintf(name, sizeof name, "$%d", board.value);
+    std::printf("%-10s %-11s %12lld %10.1f %16.0f\n", name, "turn", turnActions / kTurnsPerRun,
+                1000.0 * turnSeconds / kTurnsPerRun, turnActions / turnSeconds);
+    std::printf("%-10s %-11s %12lld %10.1f %16.0f\n", name, "simulation", simulationActions, 1000.0 * simulationSeconds,
+                simulationActions / simulationSeconds);
+  }
+  std::printf("signature %016llx\n", signature.Value());
+  return 0;
+}
+
 struct Command {
   const char* name;
   std::vector<std::string> valued;
@@ -97,6 +251,9 @@ const std::vector<Command>& Commands() {
       {"newgame", {"--seed"}, {}, NewGame},
       {"strategies", {}, {}, Strategies},
       {"choose", {"--profile"}, {}, Choose},
+      {"turn", {"--scenario"}, {"--trace"}, Turn},
+      {"simulate", {"--scenario", "--profile"}, {}, Simulate},
+      {"bench", {"--repeat"}, {}, Bench},
   };
   return commands;
 }

@@ -15,6 +15,9 @@ constexpr int Wrap(int c) { return c < 0 ? c + kBoardSize : (c >= kBoardSize ? c
 
 // Facings: the direction a barbarian looks and steps.
 enum Facing : int { FacingUp = 0, FacingRight = 1, FacingDown = 2, FacingLeft = 3 };
+// One step in each facing.
+constexpr int kStepX[4] = {0, 1, 0, -1};
+constexpr int kStepY[4] = {-1, 0, 1, 0};
 
 // unitType codes: blockers below zero, the player's units 1..8.
 enum UnitType : int {

@@ -17,6 +17,8 @@
 #include "model/board.h"
 #include "model/owner.h"
 
+class CTurnObserver;
+
 using TerrainGrid = std::int8_t[kBoardSize][kBoardSize];
 
 // One board square.
@@ -83,6 +85,19 @@ class CWorld {
   // --- Strategy (opponent/strategy.cpp) ---
   void LoadStrategy(int index);
   void ChooseStrategy();
+
+  // --- The turn (engine/turn.cpp) ---
+  // Plays one whole turn. While playing it draws, paces itself, logs, saves
+  // the profile, starts the background simulation and may end the game; in
+  // a simulation world it only changes the numbers. Returns the number of
+  // unit actions taken (one per unit and phase). The observer, if any, sees
+  // the turn after the purchases and after every phase.
+  int PlayTurn(CTurnObserver* observer = nullptr);
+
+  // --- Replays (opponent/simulation.cpp) ---
+  // Rebuilds the world from the recorded board: no money for the player,
+  // Chaos holding what the player's units are worth.
+  void SetUpReplay();
 
   // --- Game log (opponent/game_log.cpp) ---
   void LogTerrain() const;

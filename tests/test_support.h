@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,3 +70,8 @@ class RecordingOwner : public CWorldOwner, public CBoardDisplay {
 
 // A world whose every square is Empty land without bonuses.
 void ClearBoard(CWorld& world);
+
+// The first odd seed from which `draws` (a run of RandomDraw calls) returns
+// true: a way to make the dice fall as a test needs. Leaves randomSeed set
+// to it.
+std::uint32_t SeedWhere(const std::function<bool()>& draws);

@@ -1,0 +1,173 @@
+// tarvell-cli turn, simulate and bench, run as separate processes.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <sstream>
+
+#include "tests/test_support.h"
+
+namespace {
+
+// Changes of game behaviour move this value; update it only together with
+// the change that explains it.
+constexpr const char kBenchSignature[] = "signature 8ee101b79eccb986";
+
+struct Output {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Output Cli(const std::string& args) {
+  const int raw = std::system((std::string(TARVELL_CLI) + " " + args + " >cli.out 2>cli.err").c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// A scenario: land of code 2 everywhere, with units from `unit(x, y)`.
+template <typename Unit>
+std::string Scenario(const std::string& head, Unit unit) {
+  std::string text = head + "\nterrain\n";
+  for (int x = 0; x < 24; ++x) {
+    for (int y = 0; y < 24; ++y) text += "2,";
+    text += "\n";
+  }
+  text += "units  # as the game log writes them\n";
+  for (int x = 0; x < 24; ++x) {
+    for (int y = 0; y < 24; ++y) text += std::to_string(unit(x, y)) + ",";
+    text += "\n";
+  }
+  return text;
+}
+
+const char kHead[] = "seed 1\ntreasury 0\nchaos 2000\nturn 0\nstrategy 0\nthresholds 10 20 30 40 50 60 70 80";
+
+}  // namespace
+
+class CliTurnTest : public CoreTest {
+ protected:
+  ScratchFolder folder;
+};
+
+TEST_F(CliTurnTest, TurnPrintsTheSummaryAndTheUnitsLeft) {
+  WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return x == 3 && y == 4 ? 6 : 0; }));
+  const Output run = Cli("turn --scenario s.txt");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 8u + 24u);
+  const char* keys[] = {"treasury ",       "chaos ",         "turn 1", "phase 50",
+                        "lastPlayerGain ", "lastChaosGain ", "seed ",  "units"};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(lines[i].rfind(keys[i], 0), 0u) << lines[i];
+  EXPECT_EQ(lines[8].size(), 48u);
+  EXPECT_FALSE(std::filesystem::exists("tv_log.txt"));
+  EXPECT_FALSE(std::filesystem::exists("default.tvu"));
+}
+
+TEST_F(CliTurnTest, TraceShowsEveryPointOfTheTurn) {
+  WriteFile("s.txt", Scenario(kHead, [](int, int) { return 0; }));
+  const Output run = Cli("turn --scenario s.txt --trace");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  int points = 0;
+  int unitsAfterPurchases = 0;
+  for (const std::string& line : lines) {
+    if (line.rfind("phase ", 0) == 0 && line.find(" seed ") != std::string::npos) ++points;
+    if (points == 1 && line.rfind("unit ", 0) == 0) ++unitsAfterPurchases;
+  }
+  EXPECT_EQ(points, 51);
+  EXPECT_EQ(unitsAfterPurchases, 29);
+  EXPECT_EQ(lines[0], "phase -1 seed 1125717707");
+  EXPECT_EQ(lines[1], "unit 0 9 0 0 0 0 0");
+  EXPECT_EQ(lines[2], "unit 1 9 1 3 2 0 0");
+  EXPECT_EQ(lines[3], "unit 2 15 0 19 3 0 0");
+}
+
+TEST_F(CliTurnTest, AFullBoardSellsExactlyOneUnitBeforeChaosBuys) {
+  WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return (x * 24 + y) % 8 + 1; }));
+  const Output run = Cli("turn --scenario s.txt --trace");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  int gone = 0;
+  for (std::size_t i = 1; i < lines.size() && lines[i].rfind("phase 0 ", 0) != 0; ++i)
+    gone += lines[i].rfind("gone ", 0) == 0;
+  EXPECT_EQ(gone, 1);
+}
+
+TEST_F(CliTurnTest, SimulatePrintsTheScoresAsTheProfileWritesThem) {
+  WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return x == 5 && y % 4 == 0 ? 3 : 0; }));
+  Output run = Cli("simulate --scenario s.txt");
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 250);
+  EXPECT_EQ(lines[1].rfind("seed ", 0), 0u);
+  const Output again = Cli("simulate --scenario s.txt");
+  EXPECT_EQ(again.out, run.out);
+
+  // Scores fold into those of the profile: 2000 in every score pulls each up by 1000.
+  std::string profile = "0\t0\t";
+  for (int i = 0; i < 250; ++i) profile += "2000\t";
+  WriteFile("p.tvu", profile);
+  run = Cli("simulate --scenario s.txt --profile p.tvu");
+  std::istringstream fresh(lines[0]), folded(Lines(run.out)[0]);
+  for (int i = 0; i < 250; ++i) {
+    long a, b;
+    fresh >> a;
+    folded >> b;
+    EXPECT_NEAR(b - a, 1000, 1) << "strategy " << i;
+  }
+}
+
+TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
+  const std::string good = Scenario(kHead, [](int, int) { return 0; });
+  auto replace = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    text.replace(text.find(from), from.size(), to);
+    return text;
+  };
+  const std::string cases[] = {
+      replace("seed 1\n", ""),                    // a missing keyword
+      replace("seed 1\n", "seed 1\nseed 2\n"),    // a keyword twice
+      replace("strategy 0", "strategy 250"),      // no such strategy
+      replace("seed 1", "seed -1"),               // seeds are unsigned
+      replace("chaos 2000", "chaos 2147483648"),  // beyond 32 bits
+      replace("terrain\n2,", "terrain\n7,"),      // no such terrain code
+      replace("units  # as the game log writes them\n0,", "units\n9,"),
+      replace("units  # as the game log writes them\n0,", "units\n"),  // one code short
+      replace("turn 0", "turn 0 extra"),
+      good + "7\n",  // one code too many
+  };
+  for (const std::string& text : cases) {
+    WriteFile("bad.txt", text);
+    const Output run = Cli("turn --scenario bad.txt");
+    EXPECT_EQ(run.status, 2) << text.substr(0, 80);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("bad.txt"), std::string::npos) << run.err;
+  }
+  // A unit on water.
+  std::string water = good;
+  water.replace(water.find("terrain\n2,") + 8, 2, "0,");
+  water.replace(water.find("writes them\n0,") + 12, 2, "1,");
+  WriteFile("bad.txt", water);
+  EXPECT_EQ(Cli("simulate --scenario bad.txt").status, 2);
+  EXPECT_EQ(Cli("turn --scenario missing.txt").status, 2);
+  EXPECT_EQ(Cli("turn").status, 2);
+}
+
+TEST_F(CliTurnTest, BenchSignatureGuardsTheGamesBehaviour) {
+  const Output run = Cli("bench --repeat 1");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines.back(), kBenchSignature);
+  EXPECT_NE(lines[1].find("$1000"), std::string::npos);
+  EXPECT_NE(lines[6].find("simulation"), std::string::npos);
+}

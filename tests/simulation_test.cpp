@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "model/maps.h"
+#include "model/random.h"
+#include "model/world.h"
+#include "opponent/simulation.h"
+#include "opponent/strategy.h"
+#include "tests/test_support.h"
+
+// Counts the heap allocations made while armed, to prove that a replay
+// allocates nothing.
+namespace {
+std::atomic<bool> countingAllocations{false};
+std::atomic<long> allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (countingAllocations.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+// The replacement new takes its memory from malloc, so free gives it back;
+// the compiler cannot see that pairing.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#pragma GCC diagnostic pop
+
+class SimulationTest : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    std::memset(recordedTerrain, 2, sizeof recordedTerrain);
+    std::memset(recordedUnits, 0, sizeof recordedUnits);
+  }
+  void TearDown() override {
+    WaitForSimulation(5);
+    CoreTest::TearDown();
+  }
+};
+
+TEST_F(SimulationTest, ScoresAreRunningAveragesTruncatedTowardZero) {
+  EXPECT_EQ(UpdatedScore(0, 100, -40), 70);
+  EXPECT_EQ(UpdatedScore(-3, 0, 0), -1);
+  EXPECT_EQ(UpdatedScore(3, 0, 0), 1);
+  EXPECT_EQ(UpdatedScore(-10, -20, 0), -15);
+  EXPECT_EQ(UpdatedScore(2147483647, 2147483647, -2147483647 - 1), 2147483647);  // kept within 32 bits
+}
+
+TEST_F(SimulationTest, AReplayStartsWithChaosHoldingWhatTheUnitsAreWorth) {
+  recordedUnits[3][4] = Drone;
+  recordedUnits[10][10] = Artillery;
+  CWorld world;
+  world.treasury = 555;
+  world.turn = 7;
+  world.SetUpReplay();
+  EXPECT_EQ(world.mode, ModeSimulation);
+  EXPECT_EQ(world.chaosMoney, 420);
+  EXPECT_EQ(world.treasury, 0);
+  EXPECT_EQ(world.turn, 0);
+  EXPECT_EQ(world.At(3, 4).unitType, Drone);
+  EXPECT_EQ(world.At(11, 11).artilleryCore, 1);
+
+  std::memset(recordedUnits, 0, sizeof recordedUnits);
+  world.SetUpReplay();
+  EXPECT_EQ(world.chaosMoney, 0);
+  EXPECT_EQ(world.At(3, 4).unitType, Empty);
+}
+
+TEST_F(SimulationTest, AReplayRebuildsTheLiveBoardSquareForSquare) {
+  CWorld live;
+  randomSeed = 2024;
+  live.Terraform(builtInMaps[0].data());
+  int placed = 0;
+  for (int x = 0; x < 24; x += 3)
+    for (int y = 0; y < 24; y += 2) placed += live.PlaceUnit((x + y) % 8 + 1, x, y);
+  ASSERT_GT(placed, 10);
+  RecordBoard(live);
+  CWorld replay;
+  replay.SetUpReplay();
+  EXPECT_EQ(std::memcmp(replay.cells, live.cells, sizeof live.cells), 0);
+}
+
+TEST_F(SimulationTest, AUnitOnTheWrongGroundStillCountsItsPrice) {
+  recordedTerrain[1][1] = 0;  // water
+  recordedUnits[1][1] = Infantry;
+  recordedUnits[2][2] = 9;
+  CWorld world;
+  testing::internal::CaptureStdout();
+  world.SetUpReplay();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Bad Human Type...\n");
+  EXPECT_EQ(world.chaosMoney, 100);
+  EXPECT_EQ(world.At(1, 1).unitType, Water);
+}
+
+TEST_F(SimulationTest, EveryStrategyIsScoredOnce) {
+  recordedUnits[5][5] = Farmer;
+  recordedUnits[6][6] = Infantry;
+  for (auto& score : strategyScores) score = 1000;
+  randomSeed = 7;
+  CWorld world;
+  RunReplays(world);
+  // Strategy i's replay: set up, load i, play; the score folds in its gains.
+  randomSeed = 7;
+  for (int i = 0; i < kStrategyCount; ++i) {
+    CWorld check;
+    check.SetUpReplay();
+    check.LoadStrategy(i);
+    check.PlayTurn();
+    EXPECT_EQ(strategyScores[i].load(), UpdatedScore(1000, check.lastPlayerGain, check.lastChaosGain)) << i;
+  }
+}
+
+TEST_F(SimulationTest, TheThreadScoresThenClearsTheFlag) {
+  recordedUnits[5][5] = Settler;
+  ASSERT_TRUE(StartSimulation());
+  WaitForSimulation(5);
+  EXPECT_EQ(simulationRunning.load(), 0);
+  int changed = 0;
+  for (const auto& score : strategyScores) changed += score.load() != 0;
+  EXPECT_GT(changed, 0);
+}
+
+TEST_F(SimulationTest, AReplayAllocatesNothing) {
+  recordedUnits[5][5] = Armor;
+  for (int x = 0; x < 24; x += 2) recordedUnits[x][9] = Artillery;
+  CWorld world;
+  randomSeed = 3;
+  RunReplays(world);  // the first replays may give the turn's unit pool its memory
+  allocations = 0;
+  countingAllocations = true;
+  for (int i = 0; i < 20; ++i) {
+    world.SetUpReplay();
+    world.LoadStrategy(i);
+    world.PlayTurn();
+  }
+  countingAllocations = false;
+  EXPECT_EQ(allocations.load(), 0);
+}

@@ -1,0 +1,384 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "engine/turn.h"
+#include "model/random.h"
+#include "model/world.h"
+#include "opponent/profile.h"
+#include "opponent/simulation.h"
+#include "opponent/strategy.h"
+#include "tests/test_support.h"
+#include "units/unit.h"
+
+namespace {
+
+struct UnitSeen {
+  int kindCode, x, y, facing;
+};
+
+// Remembers the units and Chaos's money right after the purchases, and what
+// survived the last phase.
+class PurchaseWatcher : public CTurnObserver {
+ public:
+  std::vector<UnitSeen> bought;
+  int moneyAfterPurchases = -1;
+  long long survivorsWorth = 0;
+
+  void AtPoint(const CWorld& world, int phase, const CUnit& head) override {
+    if (phase == -1) {
+      moneyAfterPurchases = world.chaosMoney;
+      for (const CUnit* unit = head.next; unit; unit = unit->next)
+        bought.push_back({unit->kindCode, unit->x, unit->y, unit->facing});
+    }
+    if (phase == 49)
+      for (const CUnit* unit = head.next; unit; unit = unit->next) survivorsWorth += unit->loot + unit->price;
+  }
+};
+
+}  // namespace
+
+class TurnTest : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    ClearBoard(world);
+    world.mode = ModeSimulation;
+    world.treasury = 0;
+    world.chaosMoney = 2000;
+    world.turn = 0;
+    world.phase = 0;
+    world.LoadStrategy(0);
+  }
+  void TearDown() override {
+    WaitForSimulation(5);
+    CoreTest::TearDown();
+  }
+  void SetThresholds(std::initializer_list<int> thresholds) {
+    std::copy(thresholds.begin(), thresholds.end(), world.purchaseThresholds);
+  }
+  void FillBoard(int type) {
+    for (auto& column : world.cells)
+      for (Cell& cell : column) cell.unitType = type;
+  }
+
+  CWorld world;
+  PurchaseWatcher watcher;
+};
+
+TEST_F(TurnTest, PurchasesFromSeedOneFollowTheDraws) {
+  SetThresholds({10, 20, 30, 40, 50, 60, 70, 80});
+  randomSeed = 1;
+  world.PlayTurn(&watcher);
+  ASSERT_EQ(watcher.bought.size(), 29u);
+  EXPECT_EQ(watcher.bought[0].kindCode, 9);  // r = 1: a Scout at (0, 0) facing up
+  EXPECT_EQ(watcher.bought[0].x, 0);
+  EXPECT_EQ(watcher.bought[0].y, 0);
+  EXPECT_EQ(watcher.bought[0].facing, 0);
+  EXPECT_EQ(watcher.bought[1].kindCode, 9);
+  EXPECT_EQ(watcher.bought[1].x, 1);
+  EXPECT_EQ(watcher.bought[1].y, 3);
+  EXPECT_EQ(watcher.bought[1].facing, 2);
+  EXPECT_EQ(watcher.bought[2].kindCode, 15);  // r = 65: a Kamikazee Barbarian
+  EXPECT_EQ(watcher.bought[2].x, 0);
+  EXPECT_EQ(watcher.bought[2].y, 19);
+  EXPECT_EQ(watcher.bought[2].facing, 3);
+  EXPECT_EQ(watcher.moneyAfterPurchases, 10);  // a Jump Barbarian (70) was drawn next
+}
+
+TEST_F(TurnTest, EachKindOwnsItsRangeOfTheDraw) {
+  SetThresholds({10, 20, 30, 40, 50, 60, 70, 80});
+  const std::pair<int, int> cases[] = {{1, 9},   {10, 9},  {11, 10}, {20, 10}, {21, 11}, {30, 11}, {31, 12},
+                                       {35, 12}, {40, 12}, {41, 13}, {51, 14}, {61, 15}, {71, 16}, {80, 16}};
+  for (auto [r, kind] : cases) {
+    PurchaseWatcher first;
+    SeedWhere([r = r] { return RandomDraw(80, 1) == r; });
+    ClearBoard(world);
+    world.chaosMoney = 2000;
+    world.PlayTurn(&first);
+    ASSERT_FALSE(first.bought.empty());
+    EXPECT_EQ(first.bought[0].kindCode, kind) << "r = " << r;
+  }
+}
+
+TEST_F(TurnTest, ChaosBuysOnlyWithMoreMoneyThanThePrice) {
+  SetThresholds({80, 80, 80, 80, 80, 80, 80, 80});  // every draw is a Scout
+  world.chaosMoney = 10;
+  // The kind and the square are drawn before the money is looked at: a turn
+  // that buys nothing on an empty board makes exactly those three draws.
+  randomSeed = 77;
+  for (int i = 0; i < 3; ++i) RandomStep();
+  const std::uint32_t afterThree = randomSeed;
+  randomSeed = 77;
+  world.PlayTurn(&watcher);
+  EXPECT_TRUE(watcher.bought.empty());
+  EXPECT_EQ(randomSeed.load(), afterThree);
+
+  PurchaseWatcher one;
+  world.chaosMoney = 11;
+  world.PlayTurn(&one);
+  EXPECT_EQ(one.bought.size(), 1u);
+  EXPECT_EQ(one.moneyAfterPurchases, 1);
+}
+
+TEST_F(TurnTest, OnlyTheAmphibiousBarbarianAppearsOnWater) {
+  for (int x = 0; x < 24; ++x)
+    for (int y = 0; y < 24; ++y) world.At(x, y).unitType = (x + y) % 3 == 0 ? Empty : Water;
+  world.chaosMoney = 100000;
+  world.LoadStrategy(240);  // every kind equally likely
+  randomSeed = 4242;
+  world.PlayTurn(&watcher);
+  int onWater = 0;
+  for (const UnitSeen& unit : watcher.bought) {
+    const bool water = (unit.x + unit.y) % 3 != 0;
+    if (water) {
+      EXPECT_EQ(unit.kindCode, 12);
+    }
+    onWater += water;
+  }
+  EXPECT_GT(onWater, 0);
+}
+
+TEST_F(TurnTest, AFullBoardSellsExactlyOneUnitFirst) {
+  FillBoard(Farmer);
+  world.chaosMoney = 0;
+  world.PlayTurn(&watcher);
+  int empty = 0;
+  for (const auto& column : world.cells)
+    for (const Cell& cell : column) empty += cell.unitType == Empty;
+  EXPECT_EQ(empty, 1);
+  EXPECT_EQ(world.treasury, 80 + 575 * 50 * 5);  // the resale, then every Farmer's income
+}
+
+TEST_F(TurnTest, ABoardWithRoomSellsNothing) {
+  FillBoard(Farmer);
+  world.At(7, 7).unitType = Empty;
+  world.chaosMoney = 0;
+  world.PlayTurn();
+  EXPECT_EQ(world.At(7, 7).unitType, Empty);
+  EXPECT_EQ(world.treasury, 575 * 250);
+}
+
+TEST_F(TurnTest, ABoardWithNeitherRoomNorUnitsBuysNothingAndDrawsNothing) {
+  FillBoard(Water);
+  world.chaosMoney = 5000;
+  randomSeed = 31;
+  world.PlayTurn(&watcher);
+  EXPECT_TRUE(watcher.bought.empty());
+  EXPECT_EQ(randomSeed.load(), 31u);
+  EXPECT_EQ(world.chaosMoney, 5000 + 144);
+}
+
+TEST_F(TurnTest, ADegenerateSeedEndsTheSearchesInsteadOfHanging) {
+  FillBoard(Water);
+  world.At(0, 0).unitType = Empty;  // the stuck generator draws (0, 0) every time
+  world.At(5, 5).unitType = Empty;
+  world.chaosMoney = 5000;
+  randomSeed = 0x80000000u;  // steps to 0 for ever: every draw is 0
+  world.PlayTurn(&watcher);
+  for (const UnitSeen& unit : watcher.bought) {
+    EXPECT_EQ(unit.x, 0);
+    EXPECT_EQ(unit.y, 0);
+  }
+  FillBoard(Farmer);
+  world.At(0, 0).unitType = Water;
+  randomSeed = 0x80000000u;  // full board, but (0, 0) holds no unit: the sale gives up
+  world.chaosMoney = 5000;
+  world.PlayTurn(&watcher);
+  EXPECT_EQ(world.At(0, 0).unitType, Water);
+}
+
+TEST_F(TurnTest, SurvivorsRepayLootAndPrice) {
+  world.LoadStrategy(3);
+  randomSeed = 99;
+  world.At(3, 3).unitType = Drone;
+  world.At(10, 10).unitType = Farmer;
+  world.PlayTurn(&watcher);
+  EXPECT_GT(watcher.survivorsWorth, 0);
+  EXPECT_EQ(world.lastChaosGain, watcher.moneyAfterPurchases + watcher.survivorsWorth - 2000);
+  EXPECT_EQ(world.chaosMoney, 2000 + world.lastChaosGain + 144);
+}
+
+TEST_F(TurnTest, IncomeDependsOnTheGround) {
+  world.chaosMoney = 0;
+  world.At(1, 1).unitType = Drone;
+  world.At(1, 1).incomeBonus = -1;  // terrain code 4
+  world.At(2, 2).unitType = Farmer;
+  world.At(2, 2).incomeBonus = 3;  // terrain code 8
+  world.At(3, 3).unitType = Settler;
+  world.At(3, 3).incomeBonus = 1;
+  world.At(4, 4).unitType = Infantry;
+  world.At(4, 4).incomeBonus = 2;
+  world.treasury = 7;
+  world.PlayTurn();
+  EXPECT_EQ(world.treasury, 7 + 0 + 400 + 200);
+  EXPECT_EQ(world.lastPlayerGain, 600);
+  EXPECT_EQ(world.lastChaosGain, 0);
+}
+
+TEST_F(TurnTest, TurnEndClearsEveryScoutMarkAndCountsTheTurn) {
+  world.chaosMoney = 0;
+  world.At(5, 5).scoutNear = world.At(5, 5).scoutFar = 1;
+  world.At(5, 5).scoutNearDir[2] = 3;
+  world.At(6, 6).scoutFarDir[1] = 1;
+  world.turn = 2;
+  world.PlayTurn();
+  EXPECT_EQ(world.turn, 3);
+  EXPECT_EQ(world.phase, 50);
+  EXPECT_EQ(world.chaosMoney, 9 * 36);
+  for (const auto& column : world.cells)
+    for (const Cell& cell : column) {
+      EXPECT_EQ(cell.scoutNear + cell.scoutFar, 0);
+      for (int f = 0; f < 4; ++f) EXPECT_EQ(cell.scoutNearDir[f] + cell.scoutFarDir[f], 0);
+    }
+}
+
+TEST_F(TurnTest, ASimulationTurnShowsAndBooksNothing) {
+  RecordingOwner owner;
+  world.owner = &owner;
+  world.chaosMoney = 0;
+  world.treasury = 1000;
+  ScratchFolder folder;
+  world.PlayTurn();
+  EXPECT_TRUE(owner.calls.empty());
+  EXPECT_EQ(wins, 0);
+  EXPECT_EQ(world.mode, ModeSimulation);
+  EXPECT_FALSE(std::filesystem::exists("default.tvu"));
+  EXPECT_FALSE(std::filesystem::exists("tv_log.txt"));
+  EXPECT_EQ(simulationRunning.load(), 0);
+}
+
+class PlayingTurnTest : public TurnTest {
+ protected:
+  void SetUp() override {
+    TurnTest::SetUp();
+    world.mode = ModePlaying;
+    world.owner = &owner;
+  }
+  void TearDown() override {
+    WaitForSimulation(5);
+    TurnTest::TearDown();
+  }
+  int CountCalls(const std::string& call) const { return std::count(owner.calls.begin(), owner.calls.end(), call); }
+
+  ScratchFolder folder;
+  RecordingOwner owner;
+};
+
+TEST_F(PlayingTurnTest, AWinIsExactlyMoreThanTwentyTimesChaosMoney) {
+  world.chaosMoney = 5;  // too little to buy anything
+  world.treasury = 100;
+  world.PlayTurn();
+  EXPECT_EQ(world.mode, ModePlaying);  // 100 is not more than 20 x 5
+  WaitForSimulation(5);
+  world.chaosMoney = 5;
+  world.treasury = 101;
+  world.PlayTurn();
+  EXPECT_EQ(world.mode, ModeIdle);
+  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(CountCalls("Victory"), 1);
+}
+
+TEST_F(PlayingTurnTest, ALossIsAnEndValueBelowTwenty) {
+  world.chaosMoney = 100;
+  world.treasury = 20;
+  world.PlayTurn();
+  EXPECT_EQ(world.mode, ModePlaying);
+  WaitForSimulation(5);
+  world.treasury = 19;
+  world.chaosMoney = 5;
+  world.PlayTurn();
+  EXPECT_EQ(world.mode, ModeIdle);
+  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(CountCalls("Defeat"), 1);
+}
+
+TEST_F(PlayingTurnTest, WhenBothTestsHoldOnlyTheWinCounts) {
+  world.chaosMoney = 0;
+  world.treasury = 10;
+  world.PlayTurn();
+  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(losses, 0);
+  EXPECT_EQ(CountCalls("Defeat"), 0);
+}
+
+TEST_F(PlayingTurnTest, TheGameEndIsShownSavedAndStillCountsTheTurn) {
+  world.chaosMoney = 0;
+  world.treasury = 500;
+  world.PlayTurn();
+  WaitForSimulation(5);
+  const auto victory = std::find(owner.calls.begin(), owner.calls.end(), "Victory");
+  ASSERT_NE(victory, owner.calls.end());
+  EXPECT_EQ(std::vector<std::string>(victory, owner.calls.end()),
+            (std::vector<std::string>{"Victory", "DrawRecord", "DrawTerrain", "DrawUnits"}));  // no refresh after
+  EXPECT_EQ(ReadFile("default.tvu").substr(0, 4), "1\t0\t");
+  EXPECT_EQ(world.turn, 1);
+  EXPECT_EQ(world.chaosMoney, 144);
+}
+
+TEST_F(PlayingTurnTest, ATurnIsLoggedSavedAndLearnedFrom) {
+  std::memset(world.terrain, 2, sizeof world.terrain);
+  world.ApplyTerrain(world.terrain);
+  world.At(2, 3).unitType = Drone;
+  world.treasury = 0;
+  world.chaosMoney = 2000;
+  SetThresholds({1, 2, 3, 4, 5, 6, 7, 8});  // chosen anew at the turn start
+  world.PlayTurn();
+  EXPECT_EQ(ReadFile("tv_log.txt").rfind("Human Position at Turn 0:\n\n", 0), 0u);
+  EXPECT_EQ(ReadFile("default.tvu").size(), 504u);  // saved before the simulation began
+  EXPECT_EQ(world.purchaseThresholds[7], 108);      // strategy 0 on a fresh profile
+  EXPECT_EQ(recordedUnits[2][3], Drone);
+  WaitForSimulation(5);
+  bool scored = false;
+  for (const auto& score : strategyScores) scored |= score.load() != 0;
+  EXPECT_TRUE(scored);
+}
+
+TEST_F(PlayingTurnTest, ATurnWhileASimulationRunsNeitherSavesNorChoosesNorStartsOne) {
+  simulationRunning = 1;  // as if a simulation were still busy
+  SetThresholds({1, 2, 3, 4, 5, 6, 7, 8});
+  world.chaosMoney = 5;  // buys nothing
+  world.treasury = 50;   // neither a win nor a loss, which would save
+  world.PlayTurn();
+  EXPECT_EQ(world.mode, ModePlaying);
+  EXPECT_FALSE(std::filesystem::exists("default.tvu"));
+  EXPECT_EQ(world.purchaseThresholds[7], 8);
+  EXPECT_TRUE(std::filesystem::exists("tv_log.txt"));
+  simulationRunning = 0;
+}
+
+TEST_F(PlayingTurnTest, TheTurnIsDrawnAndPacedAsItGoes) {
+  world.gameSpeed = 3;
+  world.chaosMoney = 300;
+  world.treasury = 100000;  // ends in a victory, so no refresh at the end
+  randomSeed = 5;
+  world.PlayTurn(&watcher);
+  const int units = static_cast<int>(watcher.bought.size());
+  ASSERT_GT(units, 0);
+  EXPECT_EQ(CountCalls("DrawTurnPhase"), 50);
+  EXPECT_EQ(CountCalls("DrawBarbarians"), 3);  // after the purchases, at phases 25 and 40
+  EXPECT_EQ(CountCalls("DrawTerrain"), 3);     // phases 25 and 40, and the victory
+  EXPECT_EQ(CountCalls("Pause 9"), CountCalls("DrawBarbarian"));
+  EXPECT_GE(CountCalls("DrawBarbarian"), units);
+  EXPECT_EQ(owner.calls.front(), "DrawBarbarians");
+}
+
+TEST_F(PlayingTurnTest, NoPausesWhenChaosStartedWithoutMoney) {
+  world.chaosMoney = 0;
+  world.PlayTurn();
+  for (const std::string& call : owner.calls) EXPECT_EQ(call.rfind("Pause", 0), std::string::npos);
+}
+
+TEST_F(PlayingTurnTest, LiveTurnsGoOnWhileTheSimulationRuns) {
+  for (int x = 0; x < 24; x += 2)
+    for (int y = 0; y < 24; y += 3) world.At(x, y).unitType = (x + y) % 8 + 1;
+  world.treasury = 0;
+  for (int t = 0; t < 4 && world.mode == ModePlaying; ++t) {
+    world.PlayTurn();
+    SaveProfile();  // as a game's end may, while the simulation writes scores
+  }
+  WaitForSimulation(5);
+  EXPECT_EQ(simulationRunning.load(), 0);
+  EXPECT_GE(world.turn, 1);
+}

@@ -1,0 +1,151 @@
+#include "units/unit.h"
+
+#include <cstdio>
+
+#include "model/messages.h"
+#include "model/random.h"
+#include "model/world.h"
+
+CUnit::CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing, int kindCode, int attack,
+             int defence, int price)
+    : world(world),
+      prev(prev),
+      next(nullptr),
+      initialState(initialState),
+      state(initialState),
+      x(x),
+      y(y),
+      facing(facing),
+      loot(0),
+      kindCode(kindCode),
+      attack(attack),
+      defence(defence),
+      price(price) {}
+
+CUnit::CUnit()
+    : world(nullptr),
+      prev(nullptr),
+      next(nullptr),
+      initialState(0),
+      state(0),
+      x(-1),
+      y(-1),
+      facing(-1),
+      loot(-1),
+      kindCode(0),
+      attack(-1),
+      defence(-1),
+      price(-1) {}
+
+CUnitListHead::CUnitListHead() : CUnit() {}
+
+bool CUnit::Contest(int attack, int defence) {
+  if (attack < 1) return false;
+  if (defence < 1) return true;
+  return RandomDraw(attack + defence, 1) > defence;
+}
+
+bool CUnit::Ahead(int& ax, int& ay, const char* badFacingMessage, int distance) const {
+  if (facing < 0 || facing > 3) {
+    PrintMessage(badFacingMessage);
+    return false;
+  }
+  ax = Wrap(x + distance * kStepX[facing]);
+  ay = Wrap(y + distance * kStepY[facing]);
+  return true;
+}
+
+std::uint8_t CUnit::ActionFromTable(int kind) {
+  const std::uint8_t perception = Look();
+  return world->behaviourTables[kind][state & 3][perception & 7];
+}
+
+void CUnit::PerformAction() {
+  const CUnit* p = prev;
+  const std::uint8_t code = ChooseAction();
+  switch ((code >> 2) & 3) {
+    case 0: Engage(); break;
+    case 1: MoveForward(); break;
+    case 2: facing = facing == 0 ? 3 : facing - 1; break;
+    case 3: facing = facing == 3 ? 0 : facing + 1; break;
+  }
+  if (StillLinked(p, this)) state = static_cast<std::int8_t>(code & 3);
+}
+
+void CUnit::TakeTurn() {
+  if (TakeArtilleryFire()) return;
+  PerformAction();
+}
+
+void CUnit::TakeTwoActions() {
+  const CUnit* p = prev;
+  if (TakeArtilleryFire()) return;
+  PerformAction();
+  if (StillLinked(p, this)) PerformAction();
+}
+
+bool CUnit::TakeArtilleryFire() {
+  const Cell& square = world->At(x, y);
+  const int ring = square.artilleryRing;
+  const int core = square.artilleryCore;
+  const int strength = defence + square.defenceBonus;
+  // Each Artillery whose outer ring holds the square fires with 1 in 8 at
+  // strength 10 and 1 in 8 at strength 5; each whose inner 3 x 3 holds it
+  // fires with 1 in 8 at strength 5.
+  for (int i = 0; i < ring; ++i) {
+    const int die = RandomDraw(8, 1);
+    if ((die == 1 && Contest(10, strength)) || (die == 2 && Contest(5, strength))) {
+      Destroy();
+      return true;
+    }
+    if (die < 1 || die > 8) PrintMessage(kBadDieRoll);
+  }
+  for (int i = 0; i < core; ++i) {
+    const int die = RandomDraw(8, 1);
+    if (die == 1 && Contest(5, strength)) {
+      Destroy();
+      return true;
+    }
+    if (die < 1 || die > 8) PrintMessage(kBadDieRoll);
+  }
+  return false;
+}
+
+void CUnit::Destroy() {
+  if (prev) prev->next = next;
+  if (next) next->prev = prev;
+  if (world->mode == ModePlaying) world->ShowDestruction(x, y);
+  this->~CUnit();  // the turn's unit pool keeps the memory until the turn ends
+}
+
+void CUnit::Report(const char* format) const {
+  if (world->mode != ModePlaying) return;
+  char report[256];
+  std::snprintf(report, sizeof report, format, x, y);
+  world->ShowMessage(report);
+}
+
+bool CUnit::StepOntoMine(int tx, int ty, int defenceBonus) {
+  world->RemoveUnit(tx, ty);  // the Mine is spent whatever follows
+  if (Contest(10, defence + defenceBonus)) {
+    Destroy();
+    return false;
+  }
+  x = tx;
+  y = ty;
+  return true;
+}
+
+void CUnit::MoveForward() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return;
+  const Cell target = world->At(tx, ty);
+  if (target.unitType == Empty) {
+    x = tx;
+    y = ty;
+  } else if (target.unitType == Mine) {
+    StepOntoMine(tx, ty, target.defenceBonus);
+  }
+}
+
+std::uint8_t CUnit::LookAtWater() { return 1; }

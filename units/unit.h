@@ -1,0 +1,98 @@
+#pragma once
+// The barbarian units of Chaos.
+//
+// Every unit lives for one turn, in the turn's unit list: a doubly linked
+// list through prev and next, headed by a CUnitListHead that never acts. In
+// each phase a unit takes artillery fire, then looks at the square ahead,
+// turns what it sees into a perception code 0..7 and, with its state 0..3,
+// reads an action code from its kind's behaviour table: bits 2..3 say what to
+// do (engage, step forward, turn left, turn right), bits 0..1 the next state.
+//
+// A unit dies only through its own Destroy, which unlinks it, shows the
+// destruction while playing and ends the object. Whether a unit survived
+// something is told by its former neighbour: with p its prev remembered
+// before, the unit lives exactly while p->next is still the unit. Callers
+// that may see a unit die use that test and touch the unit only if it holds.
+
+#include <cstdint>
+
+class CWorld;
+struct Cell;
+
+class CUnit {
+ public:
+  // Sets every field; the caller links the unit into the list.
+  CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing, int kindCode, int attack,
+        int defence, int price);
+  CUnit(const CUnit&) = delete;
+  CUnit& operator=(const CUnit&) = delete;
+
+  // The virtual operations, in their slot order.
+  virtual ~CUnit() = default;
+  virtual void TakeTurn();                  // artillery fire, then one action
+  virtual void Destroy();                   // unlink, show, end the object
+  virtual std::uint8_t ChooseAction() = 0;  // behaviour-table entry for (state, Look())
+  virtual void Engage() = 0;                // action 0
+  virtual void MoveForward();               // action 1: step onto the square ahead
+  virtual std::uint8_t Look() = 0;          // perception code 0..7
+  virtual std::uint8_t LookAtWater();       // what Water ahead looks like: blocked
+
+  // One controller step: choose an action, do it, and take its next state if
+  // the unit survived.
+  void PerformAction();
+
+  // One combat die roll: true when the attacking side wins. No die is drawn
+  // when either strength is below 1.
+  static bool Contest(int attack, int defence);
+
+  // True while `unit` is still linked after its former prev p. A static
+  // test, so that asking about a unit that has died touches only p.
+  static bool StillLinked(const CUnit* p, const CUnit* unit) { return p->next == unit; }
+
+  CWorld* world;
+  CUnit* prev;
+  CUnit* next;
+  std::int8_t initialState;
+  std::int8_t state;
+  std::int32_t x;
+  std::int32_t y;
+  std::int32_t facing;
+  std::int32_t loot;
+  std::int32_t kindCode;
+  std::int32_t attack;
+  std::int32_t defence;
+  std::int32_t price;
+
+ protected:
+  // Head of a list: no world, no position.
+  CUnit();
+
+  // The square `distance` steps ahead in facing, wrapped. False, after
+  // printing the kind's bad-facing message, when facing is not 0..3.
+  bool Ahead(int& ax, int& ay, const char* badFacingMessage, int distance = 1) const;
+  // Reads behaviour table `kind` at (state, Look()).
+  std::uint8_t ActionFromTable(int kind);
+  // The artillery covering the unit's square fires on it; true if it died.
+  bool TakeArtilleryFire();
+  // A phase of the quick kinds: fired on once, then two actions, the second
+  // with the state the first chose and only if the unit survived the first.
+  void TakeTwoActions();
+  // The unit's kind report while playing, e.g. "Scout destroyed at (%d,%d).\t".
+  void Report(const char* format) const;
+  // A Mine on (tx, ty) goes off under the unit: it is removed and attacks
+  // with 10 against the unit's defence plus the square's bonus. Returns true
+  // if the unit survived, and then moves it onto the square.
+  bool StepOntoMine(int tx, int ty, int defenceBonus);
+};
+
+// Heads a turn's unit list. It never acts.
+class CUnitListHead final : public CUnit {
+ public:
+  CUnitListHead();
+  std::uint8_t ChooseAction() override { return 0; }
+  void Engage() override {}
+  std::uint8_t Look() override { return 0; }
+};
+
+// Kind codes, as the view picks pictures by them: 9 + kind index.
+constexpr int KindCode(int kindIndex) { return 9 + kindIndex; }
