@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_boards.h"
 #include "cli/arguments.h"
-#include "cli/bench_boards.h"
 #include "cli/scenario.h"
 #include "engine/turn.h"
 #include "engine/unit_pool.h"
@@ -229,9 +229,9 @@ int Bench(const Arguments& args) {
 
     char name[16];
     std::snprintf(name, sizeof name, "$%d", board.value);
-    std::printf("%-10s %-11s %12lld %10.1f %16.0f\n", name, "turn", turnActions / kTurnsPerRun,
+    std::printf("%-10s %-11s %12lld %10.3f %16.0f\n", name, "turn", turnActions / kTurnsPerRun,
                 1000.0 * turnSeconds / kTurnsPerRun, turnActions / turnSeconds);
-    std::printf("%-10s %-11s %12lld %10.1f %16.0f\n", name, "simulation", simulationActions, 1000.0 * simulationSeconds,
+    std::printf("%-10s %-11s %12lld %10.3f %16.0f\n", name, "simulation", simulationActions, 1000.0 * simulationSeconds,
                 simulationActions / simulationSeconds);
   }
   std::printf("signature %016llx\n", signature.Value());

@@ -20,10 +20,12 @@ void RecordBoard(const CWorld& world) {
     for (int y = 0; y < kBoardSize; ++y) recordedUnits[x][y] = static_cast<std::int8_t>(world.cells[x][y].unitType);
 }
 
-bool StartSimulation() {
+void StartDetachedThread(unsigned (*procedure)()) { std::thread(procedure).detach(); }
+
+bool StartSimulation(ThreadStarter start) {
   simulationRunning.store(1, std::memory_order_release);
   try {
-    std::thread(RunSimulation).detach();
+    start(RunSimulation);
   } catch (const std::system_error&) {
     simulationRunning.store(0, std::memory_order_release);
     return false;

@@ -23,9 +23,15 @@ extern std::int8_t recordedUnits[kBoardSize][kBoardSize];
 // the recorded board. Only while no simulation runs.
 void RecordBoard(const CWorld& world);
 
-// Sets the flag and starts RunSimulation on a new detached thread. If the
-// thread cannot be started the flag is cleared again and false returned.
-bool StartSimulation();
+// Starts a procedure on a new detached thread at once, or throws
+// std::system_error when no thread can be had.
+using ThreadStarter = void (*)(unsigned (*procedure)());
+void StartDetachedThread(unsigned (*procedure)());
+
+// Sets the flag and starts RunSimulation on a new thread. If the thread
+// cannot be started the flag is cleared again (a set flag would make every
+// later wait block for ever) and false returned.
+bool StartSimulation(ThreadStarter start = StartDetachedThread);
 
 // The thread's procedure: 250 replays in a world of its own, then the flag
 // is cleared. Returns 0.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <system_error>
 
 #include "model/maps.h"
 #include "model/random.h"
@@ -125,6 +126,14 @@ TEST_F(SimulationTest, TheThreadScoresThenClearsTheFlag) {
   int changed = 0;
   for (const auto& score : strategyScores) changed += score.load() != 0;
   EXPECT_GT(changed, 0);
+}
+
+TEST_F(SimulationTest, AThreadThatCannotStartLeavesNoSimulationRunning) {
+  const bool started = StartSimulation(
+      [](unsigned (*)()) { throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again)); });
+  EXPECT_FALSE(started);
+  EXPECT_EQ(simulationRunning.load(), 0);
+  WaitForSimulation(5);  // returns at once
 }
 
 TEST_F(SimulationTest, AReplayAllocatesNothing) {

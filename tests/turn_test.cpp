@@ -321,11 +321,12 @@ TEST_F(PlayingTurnTest, ATurnIsLoggedSavedAndLearnedFrom) {
   std::memset(world.terrain, 2, sizeof world.terrain);
   world.ApplyTerrain(world.terrain);
   world.At(2, 3).unitType = Drone;
-  world.treasury = 0;
+  world.treasury = 1000;  // the game goes on: only the turn start saves the profile
   world.chaosMoney = 2000;
   SetThresholds({1, 2, 3, 4, 5, 6, 7, 8});  // chosen anew at the turn start
   world.PlayTurn();
   EXPECT_EQ(ReadFile("tv_log.txt").rfind("Human Position at Turn 0:\n\n", 0), 0u);
+  EXPECT_EQ(world.mode, ModePlaying);
   EXPECT_EQ(ReadFile("default.tvu").size(), 504u);  // saved before the simulation began
   EXPECT_EQ(world.purchaseThresholds[7], 108);      // strategy 0 on a fresh profile
   EXPECT_EQ(recordedUnits[2][3], Drone);

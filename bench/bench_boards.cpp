@@ -1,4 +1,4 @@
-#include "cli/bench_boards.h"
+#include "bench/bench_boards.h"
 
 #include <cstring>
 
