@@ -69,10 +69,10 @@ SUBJECTS = {
         ".....ksk.....",
         ".....ksk.....",
         ".....ksk.....",
-        "..kkkkkkkkk..",
+        ".....ksk.....",
+        "...kkkkkkk...",
         "......m......",
-        "......m......",
-        ".....kkk.....",
+        ".....kmk.....",
     ],
     "sword_and_pitchfork": [  # a sword crossed with a pitchfork
         "...d.d.....k.",
