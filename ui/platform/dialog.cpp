@@ -13,9 +13,17 @@
 
 CDialog::CDialog(int templateId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), templateId_(templateId), client_(new QWidget(this)) {
+  Build(FindDialogTemplate(templateId));
+}
+
+CDialog::CDialog(const DialogTemplate& layout, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), templateId_(layout.id), client_(new QWidget(this)) {
+  Build(&layout);
+}
+
+void CDialog::Build(const DialogTemplate* dialog) {
   setModal(true);
   setFont(DialogFont());
-  const DialogTemplate* dialog = FindDialogTemplate(templateId);
   const QSize clientSize = dialog ? DialogSizeToPixels(*dialog) : QSize(0, 0);
   client_->setGeometry(QRect(QPoint(kFrameWidth, kFrameWidth), clientSize));
   setFixedSize(clientSize + QSize(2 * kFrameWidth, 2 * kFrameWidth));

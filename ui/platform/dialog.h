@@ -21,6 +21,8 @@
 class CDialog : public QDialog {
  public:
   CDialog(int templateId, QWidget* parent = nullptr);
+  // A dialog from a template made at run time (the platform's message box).
+  CDialog(const DialogTemplate& layout, QWidget* parent = nullptr);
 
   // Initializes the dialog, shows it centred over its parent and waits for
   // the player's answer: IDOK or IDCANCEL.
@@ -70,6 +72,7 @@ class CDialog : public QDialog {
  private:
   static constexpr int kFrameWidth = 3;
 
+  void Build(const DialogTemplate* layout);
   void OnButton(int id);
   void CenterOverParent();
 
