@@ -235,6 +235,19 @@ TEST_F(AppTest, MessagePaneShowsMenuPromptsAndThenTheIdleText) {
   EXPECT_EQ(bar->GetPaneText(0), "Ready");
 }
 
+TEST_F(AppTest, HighlightingAnItemOfAnOpenMenuShowsItsPrompt) {
+  CStatusBar* bar = app.Frame()->StatusBar();
+  QMenu* file = Menu(0);
+  app.Frame()->menuBar()->setActiveAction(file->menuAction());  // opened from the menu bar
+  ASSERT_TRUE(file->isVisible());
+  file->setActiveAction(app.Frame()->CommandAction(ID_APP_EXIT));
+  EXPECT_EQ(bar->GetPaneText(0), "Quit the game");
+  file->setActiveAction(app.Frame()->CommandAction(ID_NEW_USER));
+  EXPECT_EQ(bar->GetPaneText(0), "") << "New User has no prompt";
+  file->hide();
+  EXPECT_EQ(bar->GetPaneText(0), "Ready");
+}
+
 TEST_F(AppTest, LockIndicatorsShowTheirTextOnlyWhileTheLockIsOn) {
   CStatusBar* bar = app.Frame()->StatusBar();
   // The offscreen display cannot tell the lock state: all blank.
