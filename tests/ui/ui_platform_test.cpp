@@ -346,6 +346,30 @@ TEST_F(AppTest, FormSelectsOneRadioButtonInARange) {
   EXPECT_EQ(view->GetDlgItemText(IDC_TREASURY, 3), "$20");
 }
 
+TEST(BoardFormViewTest, EveryTextOnTheFormFitsItsControl) {
+  CFormView form(IDD_BOARD_FORM);
+  EXPECT_EQ(form.FormSize(), QSize(774, 529));
+  int buttons = 0, labels = 0;
+  for (QWidget* control : form.Controls()) {
+    const QFontMetrics metrics(control->font());
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && !label->text().isEmpty()) {
+      ++labels;
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      ++buttons;
+      // Unit captions wrap onto two lines inside the button.
+      const QRect inner = button->rect().adjusted(4, 2, -4, -2);
+      const QRect needed =
+          metrics.boundingRect(QRect(0, 0, inner.width(), 1000), Qt::TextWordWrap, button->text().trimmed());
+      EXPECT_LE(needed.width(), inner.width()) << button->text().toStdString();
+      EXPECT_LE(needed.height(), inner.height()) << button->text().toStdString();
+    }
+  }
+  EXPECT_EQ(buttons, 9);
+  EXPECT_EQ(labels, 16);
+}
+
 TEST_F(AppTest, BitmapsAreCopiedOpaqueAndShowAtOnce) {
   TestView* view = app.View();
   QApplication::processEvents();  // the first full repaint
