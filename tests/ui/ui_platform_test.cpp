@@ -57,7 +57,8 @@ class AppTest : public PlatformTest {
     PlatformTest::SetUp();
     ASSERT_TRUE(app.InitInstance());
     app.Frame()->show();
-    QApplication::setActiveWindow(app.Frame());
+    app.Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.Frame()));
   }
   QMenu* Menu(int index) { return app.Frame()->menuBar()->actions()[index]->menu(); }
 
