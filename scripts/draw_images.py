@@ -1,0 +1,304 @@
+#!/usr/bin/env python3
+"""Draws Tarvell's pictures and writes them as XPM files into ui/resources/images/.
+
+The pictures are pixel art on the standard 16-colour palette, kept here as
+character grids so that every change of a picture is a readable diff. The
+game compiles the XPM files in (they are C source); run this script again
+after changing a drawing and commit both.
+
+  terrain tiles   20 x 20  black top row and left column (the board's grid),
+                           the rest the terrain's colour; the two rich sites
+                           carry a yellow diamond outlined in black
+  unit icons      17 x 17  1-pixel frame (blue: the player's, red: Chaos's),
+                           white inside, a dotted stripe in the type's colour
+                           on rows 2 and 14, the subject in rows 4..12
+  marker          13 x 13  a red and yellow burst
+  legend          34 x 34  the unit icons, every pixel doubled
+  icon            32 x 32  the Drone legend picture without its outermost ring
+"""
+import sys
+from pathlib import Path
+
+PALETTE = {
+    "k": "#000000", "m": "#800000", "g": "#008000", "o": "#808000",
+    "n": "#000080", "p": "#800080", "t": "#008080", "s": "#C0C0C0",
+    "d": "#808080", "r": "#FF0000", "l": "#00FF00", "y": "#FFFF00",
+    "b": "#0000FF", "f": "#FF00FF", "c": "#00FFFF", "w": "#FFFFFF",
+}
+# In the subject grids a dot is the white background.
+BACKGROUND = "w"
+
+# --- Subjects: at most 13 columns by 9 rows; centred in columns 2..14, rows 4..12.
+SUBJECTS = {
+    "drone": [  # two stick figures
+        "..kkk...kkk..",
+        "..kkk...kkk..",
+        "...k.....k...",
+        ".kkkkk.kkkkk.",
+        "...k.....k...",
+        "...k.....k...",
+        "..k.k...k.k..",
+        "..k.k...k.k..",
+        ".kk.kk.kk.kk.",
+    ],
+    "mine": [  # a bomb with a lit fuse
+        ".........y.r.",
+        "........k.y..",
+        ".......k.....",
+        "....kkkk.....",
+        "...kkkkkk....",
+        "..kwwkkkkk...",
+        "..kwkkkkkk...",
+        "...kkkkkk....",
+        "....kkkk.....",
+    ],
+    "pitchfork": [
+        "...d..d..d...",
+        "...d..d..d...",
+        "...d..d..d...",
+        "...dddddd d..".replace(" ", "d"),
+        "......m......",
+        "......m......",
+        "......m......",
+        "......m......",
+        "......m......",
+    ],
+    "sword": [
+        "......k......",
+        ".....ksk.....",
+        ".....ksk.....",
+        ".....ksk.....",
+        ".....ksk.....",
+        ".....ksk.....",
+        "...kkkkkkk...",
+        "......m......",
+        ".....kmk.....",
+    ],
+    "sword_and_pitchfork": [  # a sword crossed with a pitchfork
+        "...d.d.....k.",
+        "..d.d.d...kk.",
+        "...d.d...kk..",
+        "....d.m.kk...",
+        ".......kk....",
+        "....kkk.m....",
+        ".....k...m...",
+        "....m.k...m..",
+        "...m.......m.",
+    ],
+    "tank": [
+        ".............",
+        "....kkkk.....",
+        "...kkkkkkkkkk",
+        "...kkkkk.....",
+        ".kkkkkkkkkkk.",
+        "kdddddddddddk",
+        "kdkdkdkdkdkdk",
+        ".kkkkkkkkkkk.",
+        ".............",
+    ],
+    "radio_cross": [  # radio waves around a cross
+        ".n.........n.",
+        "n..n.....n..n",
+        "n.n...k...n.n",
+        "n.n...k...n.n",
+        "n.n.kkkkk.n.n",
+        "n.n...k...n.n",
+        "n.n...k...n.n",
+        "n..n.....n..n",
+        ".n.........n.",
+    ],
+    "cannon": [
+        "...........kk",
+        ".........kkkk",
+        ".......kkkkk.",
+        ".....kkkkk...",
+        "...kkkkkk....",
+        "..kkkkkmmm...",
+        "..kkk.mkmkm..",
+        "kkkk..mmkmm..",
+        "k......mmm...",
+    ],
+    "spectacles": [
+        "k...........k",
+        "k...........k",
+        ".kkk.....kkk.",
+        "kccck...kccck",
+        "kccckkkkkccck",
+        "kccck...kccck",
+        ".kkk.....kkk.",
+        ".............",
+        ".............",
+    ],
+    "bubbles": [
+        "........bbb..",
+        ".......b...b.",
+        ".bb....b.w.b.",
+        "b..b...b...b.",
+        "bw.b....bbb..",
+        ".bb...bb.....",
+        ".....b..b....",
+        "..b..bw.b....",
+        ".b.b..bb.....",
+    ],
+    "wheel": [
+        "...kkkkkkk...",
+        "..kk..k..kk..",
+        ".k.k..k..k.k.",
+        ".k..k.k.k..k.",
+        ".kkkkkkkkkkk.",
+        ".k..k.k.k..k.",
+        ".k.k..k..k.k.",
+        "..kk..k..kk..",
+        "...kkkkkkk...",
+    ],
+    "parachute": [
+        "....kkkkk....",
+        "..kkfffffkk..",
+        ".kfffffffffk.",
+        "kkkkkkkkkkkkk",
+        ".k...k.k...k.",
+        "..k..k.k..k..",
+        "...k.k.k.k...",
+        ".....kkk.....",
+        ".....k.k.....",
+    ],
+    "flames": [
+        "......r......",
+        ".....rr...r..",
+        "..r..rrr..rr.",
+        "..rr.ryrr.rr.",
+        ".rrr.ryyrrrr.",
+        ".rryrryyrryr.",
+        "rryyyyyyyyyrr",
+        "ryyyyyyyyyyyr",
+        ".rrrrrrrrrrr.",
+    ],
+}
+
+# name, resource number, legend resource number, frame colour, stripe colour, subject
+PLAYER = "b"
+CHAOS = "r"
+UNITS = [
+    ("drone", 163, 151, PLAYER, "g", "drone"),
+    ("mine", 167, 152, PLAYER, "r", "mine"),
+    ("farmer", 160, 164, PLAYER, "o", "pitchfork"),
+    ("infantry", 165, 159, PLAYER, "n", "sword"),
+    ("settler", 155, 168, PLAYER, "m", "sword_and_pitchfork"),
+    ("armor", 158, 162, PLAYER, "d", "tank"),
+    ("jammer", 166, 157, PLAYER, "p", "radio_cross"),
+    ("artillery", 161, 169, PLAYER, "k", "cannon"),
+    ("scout", 143, 177, CHAOS, "t", "spectacles"),
+    ("scavenger", 144, 176, CHAOS, "o", "pitchfork"),
+    ("common", 145, 172, CHAOS, "m", "sword"),
+    ("amphibious", 146, 170, CHAOS, "b", "bubbles"),
+    ("mobile", 147, 175, CHAOS, "d", "wheel"),
+    ("jump", 148, 173, CHAOS, "f", "parachute"),
+    ("kamikazee", 149, 174, CHAOS, "r", "flames"),
+    ("armored", 150, 171, CHAOS, "k", "tank_facing_left"),
+]
+SUBJECTS["tank_facing_left"] = [row[::-1] for row in SUBJECTS["tank"]]
+
+# name, resource number, colour, with a site diamond
+TERRAIN = [
+    ("water", 134, "c", False),
+    ("land_1", 135, "l", False),
+    ("land_2", 136, "g", False),
+    ("land_3", 137, "o", False),
+    ("land_4", 138, "s", False),
+    ("impassable", 139, "w", False),
+    ("site_land_3", 140, "o", True),
+    ("site_land_2", 141, "g", True),
+]
+
+MARKER = [
+    "r.....r.....r",
+    ".r....r....r.",
+    "..r..rrr..r..",
+    "...rryyyrr...",
+    "....ryyyr....",
+    "..rryyyyyrr..",
+    "rrrryyyyyrrrr",
+    "..rryyyyyrr..",
+    "....ryyyr....",
+    "...rryyyrr...",
+    "..r..rrr..r..",
+    ".r....r....r.",
+    "r.....r.....r",
+]
+
+
+def grid(width, height, colour):
+    return [[colour] * width for _ in range(height)]
+
+
+def terrain_tile(colour, site):
+    tile = grid(20, 20, colour)
+    for i in range(20):
+        tile[0][i] = "k"
+        tile[i][0] = "k"
+    if site:
+        # The diamond sits in the middle of the 19 x 19 coloured area.
+        for y in range(20):
+            for x in range(20):
+                distance = abs(x - 10) + abs(y - 10)
+                if distance <= 4:
+                    tile[y][x] = "y"
+                elif distance == 5:
+                    tile[y][x] = "k"
+    return tile
+
+
+def unit_icon(frame, stripe, subject):
+    icon = grid(17, 17, "w")
+    for i in range(17):
+        icon[0][i] = icon[16][i] = icon[i][0] = icon[i][16] = frame
+    for x in range(2, 15, 2):
+        icon[2][x] = stripe
+        icon[14][x] = stripe
+    rows = SUBJECTS[subject]
+    assert len(rows) <= 9 and all(len(r) <= 13 for r in rows), subject
+    top = 4 + (9 - len(rows)) // 2
+    for dy, row in enumerate(rows):
+        left = 2 + (13 - len(row)) // 2
+        for dx, c in enumerate(row):
+            icon[top + dy][left + dx] = BACKGROUND if c == "." else c
+    return icon
+
+
+def doubled(image):
+    return [[c for c in row for _ in (0, 1)] for row in image for _ in (0, 1)]
+
+
+def from_rows(rows):
+    return [[BACKGROUND if c == "." else c for c in row] for row in rows]
+
+
+def xpm(variable, image):
+    height, width = len(image), len(image[0])
+    lines = ["/* XPM */", f"static const char* const {variable}[] = {{", f'"{width} {height} {len(PALETTE)} 1",']
+    lines += [f'"{key} c {value}",' for key, value in PALETTE.items()]
+    lines += [f'"{"".join(row)}",' for row in image]
+    lines[-1] = lines[-1].rstrip(",")
+    lines.append("};")
+    return "\n".join(lines) + "\n"
+
+
+def main():
+    root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "ui" / "resources" / "images"
+    root.mkdir(parents=True, exist_ok=True)
+    images = {}
+    for name, number, colour, site in TERRAIN:
+        images[f"{number}_{name}"] = terrain_tile(colour, site)
+    for name, number, legend, frame, stripe, subject in UNITS:
+        icon = unit_icon(frame, stripe, subject)
+        images[f"{number}_{name}"] = icon
+        images[f"{legend}_legend_{name}"] = doubled(icon)
+        if name == "drone":
+            images["128_icon"] = [row[1:33] for row in doubled(icon)[1:33]]
+    images["153_marker"] = from_rows(MARKER)
+    for stem, image in images.items():
+        (root / f"{stem}.xpm").write_text(xpm(f"image_{stem}", image))
+
+
+if __name__ == "__main__":
+    main()
