@@ -48,6 +48,8 @@ class CView : public QWidget, public CCmdTarget {
   void Invalidate();
   // What the view shows now (its surface), for tests and pictures.
   const QImage& Surface() const { return surface_; }
+  // Whether a full redraw (OnDraw) is under way.
+  bool IsRedrawing() const { return painting_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,164 @@
+// Starting, closing and configuring the game.
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTest>
+
+#include "tests/ui/game_test_support.h"
+#include "ui/options_dialog.h"
+#include "ui/platform/busy_wait.h"
+#include "ui/platform/dialog.h"
+#include "ui/platform/message_box.h"
+
+using GameStartTest = GameTest;
+
+TEST_F(GameStartTest, AStartInAnEmptyFolderMakesTheDefaultProfile) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Read("default.tvu").size(), 504u);
+  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - default.tvu");
+  EXPECT_EQ(Text(IDC_RECORD), "0-0 (0.000)");
+  EXPECT_EQ(World().mode, ModePlaying);
+  EXPECT_EQ(World().treasury, 2000);
+  View().repaint();
+  EXPECT_EQ(Text(IDC_TREASURY), "$2000");
+  EXPECT_EQ(Text(IDC_TURN), "0");
+  EXPECT_EQ(Read("tv_log.txt").rfind("New Terrain:\n\n", 0), 0u);
+  EXPECT_EQ(View().selectedType, 1);
+  EXPECT_EQ(View().GetCheckedRadioButton(IDC_DRONE, IDC_ARTILLERY), IDC_DRONE);
+  EXPECT_EQ(Status(), "Ready");
+  EXPECT_EQ(mainFrame->StatusBar()->PaneCount(), 4);
+}
+
+TEST_F(GameStartTest, TheWindowHasAFixedSizeThatFitsTheForm) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(mainFrame->minimumSize(), mainFrame->maximumSize());
+  EXPECT_EQ(View().size(), View().FormSize());
+  EXPECT_EQ(mainFrame->pos(), QPoint(0, 0));
+  EXPECT_LE(mainFrame->width(), 800);
+}
+
+TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSaved) {
+  Write("alice.tvu", "3\t1\t-5\t");
+  ASSERT_TRUE(Start("alice.tvu"));
+  EXPECT_EQ(Read("default.tvu").size(), 504u);  // saved, and so created
+  EXPECT_EQ(profileName, "alice.tvu");
+  EXPECT_EQ(wins, 3);
+  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(strategyScores[0].load(), -5);
+  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - alice.tvu");
+  EXPECT_EQ(Text(IDC_RECORD), "3-1 (0.750)");
+  EXPECT_EQ(World().mode, ModePlaying);
+}
+
+TEST_F(GameStartTest, AProfileThatCannotBeOpenedEndsTheStart) {
+  Dialogs().Press(kMessageBoxTemplateId, IDOK);
+  EXPECT_FALSE(Start("nobody.tvu"));
+}
+
+TEST_F(GameStartTest, OnlyTvuFilesAreOpenedAsProfiles) {
+  Write("notes.txt", "my notes");
+  QString message;
+  Dialogs().Do(kMessageBoxTemplateId, [&](CDialog& box) {
+    message = qobject_cast<QLabel*>(box.Controls().front())->text();
+    box.PressButton(IDOK);
+  });
+  EXPECT_FALSE(Start("notes.txt"));
+  EXPECT_TRUE(message.contains("notes.txt")) << message.toStdString();
+  EXPECT_EQ(Read("notes.txt"), "my notes");
+
+  Write("BOB.TVU", "1\t2\t");
+  ASSERT_TRUE(Start("BOB.TVU"));  // any letter case
+  EXPECT_EQ(wins, 1);
+}
+
+TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
+  ASSERT_TRUE(Start());
+  Write("picture.png", "not a profile");
+  const int treasury = World().treasury;
+  Dialogs().Press(kMessageBoxTemplateId, IDOK);
+  EXPECT_EQ(Game().OpenDocumentFile("picture.png"), nullptr);
+  EXPECT_EQ(profileName, "default.tvu");
+  EXPECT_EQ(World().treasury, treasury);
+  EXPECT_EQ(Read("picture.png"), "not a profile");
+}
+
+TEST_F(GameStartTest, OptionsShowTheSpeedAndSetIt) {
+  ASSERT_TRUE(Start());
+  int shown = -1;
+  Dialogs().Do(IDD_OPTIONS, [&](CDialog& dialog) {
+    shown = dialog.GetSliderPos(IDC_SPEED);
+    dialog.SetSliderPos(IDC_SPEED, 5);
+    dialog.PressButton(IDOK);
+  });
+  Game().RouteCommand(ID_OPTIONS);
+  EXPECT_EQ(shown, 4);  // start-up speed 1: one step left of "Fastest"
+  EXPECT_EQ(World().gameSpeed, 0);
+  Dialogs().Do(IDD_OPTIONS, [](CDialog& dialog) {
+    dialog.SetSliderPos(IDC_SPEED, 0);
+    dialog.PressButton(IDCANCEL);
+  });
+  Game().RouteCommand(ID_OPTIONS);
+  EXPECT_EQ(World().gameSpeed, 0);
+  // The speed lasts through a new game.
+  Game().RouteCommand(ID_FILE_NEW);
+  EXPECT_EQ(World().gameSpeed, 0);
+}
+
+TEST_F(GameStartTest, AboutShowsItsBox) {
+  ASSERT_TRUE(Start());
+  Dialogs().Press(IDD_ABOUT, IDOK);
+  Game().RouteCommand(ID_APP_ABOUT);
+  EXPECT_EQ(Dialogs().Shown(), std::vector<int>{IDD_ABOUT});
+}
+
+TEST_F(GameStartTest, ClosingSavesTheProfile) {
+  ASSERT_TRUE(Start());
+  wins = 4;
+  mainFrame->close();
+  EXPECT_FALSE(mainFrame->isVisible());
+  EXPECT_EQ(Read("default.tvu").substr(0, 4), "4\t0\t");
+}
+
+TEST_F(GameStartTest, ClosingAfterATurnAsksAndNoKeepsTheWindow) {
+  ASSERT_TRUE(Start());
+  mainFrame->show();
+  World().turn = 1;
+  Dialogs().Press(IDD_CONFIRM, IDCANCEL);
+  mainFrame->close();
+  EXPECT_TRUE(mainFrame->isVisible());
+  EXPECT_EQ(losses, 0);
+  Dialogs().Press(IDD_CONFIRM, IDOK);
+  mainFrame->close();
+  EXPECT_FALSE(mainFrame->isVisible());
+  EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts as lost
+}
+
+TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
+  ASSERT_TRUE(Start());
+  FlatLand();
+  for (int x = 0; x < 24; x += 2) World().PlaceUnit(Farmer, x, x);
+  World().treasury = 900;
+  World().chaosMoney = 500;            // neither side can end the game in one turn
+  Game().RouteCommand(IDC_END_SETUP);  // starts the simulation
+  ASSERT_EQ(World().mode, ModePlaying);
+  Dialogs().Press(IDD_CONFIRM, IDOK);
+  mainFrame->close();
+  EXPECT_EQ(simulationRunning.load(), 0);
+  const std::string saved = Read("default.tvu");
+  EXPECT_EQ(saved, ProfileText());
+  int scored = 0;
+  for (const auto& score : strategyScores) scored += score.load() != 0;
+  EXPECT_GT(scored, 0);  // the simulation's scores reached the file
+}
+
+TEST_F(GameStartTest, ACloseRequestDuringATurnWaitsForItsEnd) {
+  ASSERT_TRUE(Start());
+  mainFrame->show();
+  {
+    CBusyScope turn;
+    mainFrame->close();
+    EXPECT_TRUE(mainFrame->isVisible());
+  }
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(mainFrame->isVisible());
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Waiting on the window thread without freezing the window.
+//
+// While a turn plays or the program waits for the background simulation,
+// the window thread does not handle the player's input: the game is busy.
+// It still serves the window (repaints, the status line), so the board goes
+// on showing what is drawn. A request to close the window that arrives while
+// the game is busy is kept and acted on once it is idle again.
+
+#include <functional>
+
+// Sleeps for the given milliseconds while serving every window event but the
+// player's input (mouse, keys). Nothing for 0 or less.
+void SleepServingWindow(int milliseconds);
+
+// Marks the game busy for its lifetime; scopes nest.
+class CBusyScope {
+ public:
+  CBusyScope();
+  ~CBusyScope();
+  CBusyScope(const CBusyScope&) = delete;
+  CBusyScope& operator=(const CBusyScope&) = delete;
+};
+
+bool IsBusy();
+
+// Runs action now when the game is idle, otherwise as soon as the outermost
+// busy scope ends (once, however often it was deferred meanwhile).
+void WhenIdle(std::function<void()> action);
