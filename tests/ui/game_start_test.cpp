@@ -1,8 +1,11 @@
 // Starting, closing and configuring the game.
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 #include "tests/ui/game_test_support.h"
 #include "ui/options_dialog.h"
@@ -161,4 +164,18 @@ TEST_F(GameStartTest, ACloseRequestDuringATurnWaitsForItsEnd) {
   }
   QCoreApplication::processEvents();
   EXPECT_FALSE(mainFrame->isVisible());
+}
+
+TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {
+  ASSERT_TRUE(Start());
+  Write("frank.tvu", "2\t7\t");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString((std::filesystem::current_path() / "frank.tvu").string()))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(mainFrame, &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(mainFrame, &drop);
+  EXPECT_EQ(ProfileTitle(profileName), "frank.tvu");
+  EXPECT_EQ(losses, 7);
+  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - frank.tvu");
 }
