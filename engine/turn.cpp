@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kPhases = 50;
-constexpr int kKindPrice[kKindCount] = {10, 100, 50, 60, 70, 70, 70, 200};
 
 // The player's total value on the board, without the treasury. hasRoom and
 // hasUnit tell whether some square is Empty and some holds a player unit.
@@ -89,10 +88,10 @@ void BuyBarbarians(CWorld& world, CUnitPool& pool, CUnit* head) {
              : r > t[0] ? KindScavenger
                         : KindScout;
     }
-    if (world.chaosMoney <= kKindPrice[kind]) return;
+    if (world.chaosMoney <= kKindStats[kind].price) return;
     const int facing = RandomDraw(4, 0);
     CUnit* unit = CreateUnit(pool, kind, &world, tail, x, y, facing);
-    world.chaosMoney -= kKindPrice[kind];
+    world.chaosMoney -= kKindStats[kind].price;
     tail->next = unit;
     tail = unit;
   }

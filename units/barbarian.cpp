@@ -71,7 +71,7 @@ void CBarbarian::Engage() {
 }
 
 CCommonBarbarian::CCommonBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindCode(KindCommon), 6, 3, 50) {}
+    : CBarbarian(world, prev, initialState, x, y, facing, KindCommon) {}
 
 std::uint8_t CCommonBarbarian::ChooseAction() { return ActionFromTable(KindCommon); }
 
@@ -82,7 +82,7 @@ void CCommonBarbarian::Destroy() {
 
 CAmphibiousBarbarian::CAmphibiousBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y,
                                            int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindCode(KindAmphibious), 6, 3, 60) {}
+    : CBarbarian(world, prev, initialState, x, y, facing, KindAmphibious) {}
 
 std::uint8_t CAmphibiousBarbarian::ChooseAction() { return ActionFromTable(KindAmphibious); }
 
@@ -106,7 +106,7 @@ void CAmphibiousBarbarian::Destroy() {
 }
 
 CMobileBarbarian::CMobileBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindCode(KindMobile), 5, 3, 70) {}
+    : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindMobile) {}
 
 void CMobileBarbarian::TakeTurn() { TakeTwoActions(); }
 
@@ -118,7 +118,7 @@ void CMobileBarbarian::Destroy() {
 }
 
 CJumpBarbarian::CJumpBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindCode(KindJump), 6, 2, 70) {}
+    : CBarbarian(world, prev, initialState, x, y, facing, KindJump) {}
 
 std::uint8_t CJumpBarbarian::ChooseAction() { return ActionFromTable(KindJump); }
 
@@ -166,7 +166,7 @@ void CJumpBarbarian::Destroy() {
 }
 
 CKamikazeeBarbarian::CKamikazeeBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindCode(KindKamikazee), 0, 10, 70) {}
+    : CBarbarian(world, prev, initialState, x, y, facing, KindKamikazee) {}
 
 void CKamikazeeBarbarian::TakeTurn() { TakeTwoActions(); }
 
@@ -186,7 +186,7 @@ void CKamikazeeBarbarian::Destroy() {
 }
 
 CArmoredBarbarian::CArmoredBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindCode(KindArmored), 15, 10, 200) {}
+    : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindArmored) {}
 
 std::uint8_t CArmoredBarbarian::ChooseAction() { return ActionFromTable(KindArmored); }
 

@@ -18,7 +18,7 @@ void CountDirections(Count (&counts)[4], int i, int j, int delta) {
 }  // namespace
 
 CScout::CScout(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CUnit(world, prev, initialState, x, y, facing, KindCode(KindScout), 0, 1, 10), areaMarked(0) {}
+    : CUnit(world, prev, initialState, x, y, facing, KindScout), areaMarked(0) {}
 
 std::uint8_t CScout::ChooseAction() { return ActionFromTable(KindScout); }
 
@@ -92,7 +92,7 @@ void CScout::Destroy() {
 }
 
 CScavenger::CScavenger(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CUnit(world, prev, initialState, x, y, facing, KindCode(KindScavenger), 0, 1, 100) {}
+    : CUnit(world, prev, initialState, x, y, facing, KindScavenger) {}
 
 std::uint8_t CScavenger::ChooseAction() { return ActionFromTable(KindScavenger); }
 

@@ -6,8 +6,7 @@
 #include "model/random.h"
 #include "model/world.h"
 
-CUnit::CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing, int kindCode, int attack,
-             int defence, int price)
+CUnit::CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing, int kind)
     : world(world),
       prev(prev),
       next(nullptr),
@@ -17,10 +16,10 @@ CUnit::CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y,
       y(y),
       facing(facing),
       loot(0),
-      kindCode(kindCode),
-      attack(attack),
-      defence(defence),
-      price(price) {}
+      kindCode(KindCode(kind)),
+      attack(kKindStats[kind].attack),
+      defence(kKindStats[kind].defence),
+      price(kKindStats[kind].price) {}
 
 CUnit::CUnit()
     : world(nullptr),

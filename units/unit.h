@@ -16,14 +16,29 @@
 
 #include <cstdint>
 
+#include "model/board.h"
+
 class CWorld;
 struct Cell;
 
+// Strengths and price of each kind, in kind order; the kind code the view
+// picks a picture by is 9 + the kind's index.
+struct KindStats {
+  int attack;
+  int defence;
+  int price;
+};
+inline constexpr KindStats kKindStats[kKindCount] = {
+    {0, 1, 10}, {0, 1, 100}, {6, 3, 50},  {6, 3, 60},     // Scout, Scavenger, Common, Amphibious
+    {5, 3, 70}, {6, 2, 70},  {0, 10, 70}, {15, 10, 200},  // Mobile, Jump, Kamikazee, Armored
+};
+constexpr int KindCode(int kindIndex) { return 9 + kindIndex; }
+
 class CUnit {
  public:
-  // Sets every field; the caller links the unit into the list.
-  CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing, int kindCode, int attack,
-        int defence, int price);
+  // Sets every field, the kind's numbers from its index; the caller links
+  // the unit into the list.
+  CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing, int kind);
   CUnit(const CUnit&) = delete;
   CUnit& operator=(const CUnit&) = delete;
 
@@ -93,6 +108,3 @@ class CUnitListHead final : public CUnit {
   void Engage() override {}
   std::uint8_t Look() override { return 0; }
 };
-
-// Kind codes, as the view picks pictures by them: 9 + kind index.
-constexpr int KindCode(int kindIndex) { return 9 + kindIndex; }
