@@ -144,18 +144,18 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
     if (mode == ModePlaying) {
       if (CBoardDisplay* view = View()) {
         if (p == 25 || p == 40) {
-          view->DrawTerrain();
+          view->DrawTerrain(terrain);
           view->DrawBarbarians(&head);
-          view->DrawUnits();
+          view->DrawUnits(shownUnits);
         }
-        view->DrawTurnPhase();
+        view->DrawTurnPhase(turn, p);
       }
     }
     for (CUnit* unit = head.next; unit;) {
       CUnit* const following = unit->next;
       const CUnit* const before = unit->prev;
       if (mode == ModePlaying)
-        if (CBoardDisplay* view = View()) view->DrawTerrainAt(unit->x, unit->y);
+        if (CBoardDisplay* view = View()) view->DrawTerrainAt(unit->x, unit->y, terrain[unit->x][unit->y]);
       unit->TakeTurn();
       ++actions;
       if (mode == ModePlaying && CUnit::StillLinked(before, unit)) {
@@ -204,8 +204,8 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
       SaveProfile();
       if (CBoardDisplay* view = View()) {
         view->DrawRecord();
-        view->DrawTerrain();
-        view->DrawUnits();
+        view->DrawTerrain(terrain);
+        view->DrawUnits(shownUnits);
       }
     } else if (endValue < 20) {
       if (owner) owner->ShowDefeat();
@@ -214,7 +214,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
       SaveProfile();
       if (CBoardDisplay* view = View()) {
         view->DrawRecord();
-        view->DrawTerrain();
+        view->DrawTerrain(terrain);
       }
     }
   }

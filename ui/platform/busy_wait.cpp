@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
-
-#include "ui/platform/system_services.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ void SleepServingWindow(int milliseconds) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const qint64 left = milliseconds - clock.elapsed();
     if (left <= 0) return;
-    Sleep(static_cast<int>(std::min<qint64>(left, 10)));
+    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));
   }
 }
 
