@@ -138,3 +138,13 @@ TEST_F(FilesTest, TheLogTakesWholeBlocksAndNeverBlocks) {
   world.LogPlayerPositions();
   EXPECT_EQ(ReadFile(kGameLogName), whole + PositionBlock(world));
 }
+
+TEST_F(FilesTest, AProfileThatIsNoRegularFileIsNeitherReadNorReplaced) {
+  ASSERT_EQ(mkfifo("fifo.tvu", 0600), 0);  // opening it to read would wait for a writer
+  profileName = "fifo.tvu";
+  wins = 3;
+  LoadProfile();
+  EXPECT_EQ(wins, 3);
+  EXPECT_FALSE(SaveProfile());
+  EXPECT_TRUE(fs::is_fifo("fifo.tvu"));
+}

@@ -10,6 +10,7 @@
 
 #include "model/random.h"
 #include "model/saturating.h"
+#include "opponent/files.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
@@ -126,7 +127,7 @@ void CTarvellApp::OnNewUser() {
   std::string name = dialog.name;
   name += ".tvu";
 
-  if (std::FILE* existing = std::fopen(name.c_str(), "r")) {
+  if (std::FILE* existing = OpenRegularFile(name)) {
     std::fclose(existing);
     if (!AskOverwriteProfile(MainWindow())) {
       if (abandon == AbandonAnswer::Abandoned) {  // the game resumes as if nothing happened

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <sys/stat.h>
+
 #include "tests/ui/game_test_support.h"
 #include "ui/platform/dialog.h"
 #include "ui/platform/frame_window.h"
@@ -214,4 +216,11 @@ TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   ASSERT_EQ(told.size(), 2);
   EXPECT_TRUE(told[1].contains("not in it")) << told[1].toStdString();
   FailProfileSaveAt(ProfileSaveStep::None);
+}
+
+TEST_F(GameUsersTest, AProfileThatIsAFifoIsRefusedInsteadOfWaitedOn) {
+  ASSERT_EQ(mkfifo("pipe.tvu", 0600), 0);
+  Dialogs().Press(kMessageBoxTemplateId, IDOK);  // "Cannot open ..."
+  EXPECT_EQ(Game().OpenDocumentFile("pipe.tvu"), nullptr);
+  EXPECT_EQ(profileName, Here("default.tvu"));
 }
