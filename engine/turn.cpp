@@ -1,5 +1,6 @@
 #include "engine/turn.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -225,7 +226,9 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
   lastChaosGain = Saturated(std::int64_t{chaosMoney} - startChaosMoney);
 
   SaturatingAdd(turn, 1);
-  const std::int64_t next = std::int64_t{turn} + 3;
+  // Beyond 2^20 the income is far past the 32-bit limit anyway; the bound
+  // keeps the square itself within 64 bits.
+  const std::int64_t next = std::min<std::int64_t>(std::int64_t{turn} + 3, std::int64_t{1} << 20);
   SaturatingAdd(chaosMoney, 9 * next * next);
 
   if (mode == ModePlaying) RefreshDisplay();
