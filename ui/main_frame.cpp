@@ -206,6 +206,7 @@ bool CMainFrame::OnClose() {
   }
   CTarvellDoc::WaitForSimulation();
   SaveProfile();
+  ReportProfileSaveFailure(this, true);
   return true;
 }
 

@@ -6,12 +6,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include <time.h>
 
 #include "model/random.h"
+#include "opponent/files.h"
 #include "opponent/profile.h"
 #include "ui/about_dialog.h"
 #include "ui/main_frame.h"
@@ -39,6 +40,12 @@ std::uint32_t TickCount() {
                                     static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
 }
 
+bool ProfileExists(const std::string& name) {
+  std::FILE* file = OpenRegularFile(name);
+  if (file != nullptr) std::fclose(file);
+  return file != nullptr;
+}
+
 }  // namespace
 
 bool IsProfileName(const std::string& path) {
@@ -63,6 +70,7 @@ int CTarvellApp::Run() {
 }
 
 bool CTarvellApp::InitInstance(const QStringList& arguments) {
+  SetProfileName(profileName);  // held by its absolute path from now on
   LoadProfile();
   QString file;
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
@@ -113,8 +121,11 @@ bool CTarvellApp::OnFileNew() {
 }
 
 bool CTarvellApp::OpenProfile(const std::string& path) {
-  std::ifstream file(path);
-  if (!file.is_open() || std::filesystem::is_directory(path)) {
+  // Only a readable regular file: opening a FIFO to read would wait for a
+  // writer for ever.
+  std::FILE* file = OpenRegularFile(path);
+  if (file != nullptr) std::fclose(file);
+  if (file == nullptr) {
     ShowMessageBox(frame_.get(), QString("Cannot open %1.").arg(QString::fromLocal8Bit(path.c_str())));
     return false;
   }
@@ -128,10 +139,12 @@ bool CTarvellApp::OpenProfile(const std::string& path) {
 void CTarvellApp::SwitchUser(const std::string& name, bool fresh) {
   CTarvellDoc::WaitForSimulation();
   SaveProfile();
-  profileName = name;
+  ReportProfileSaveFailure(frame_.get(), true);
+  SetProfileName(name);
   if (fresh) {
     ResetProfile();
     SaveProfile();
+    ReportProfileSaveFailure(frame_.get(), false);
   } else {
     LoadProfile();
   }
@@ -165,7 +178,7 @@ void CTarvellApp::OnNewUser() {
   const std::string name = std::string(dialog.name) + ".tvu";
   // "NO" at the overwrite question is the one answer that leaves the game as
   // it was; every other way on abandons it.
-  if (named && std::ifstream(name).is_open() && !AskOverwriteProfile(frame_.get())) return;
+  if (named && ProfileExists(name) && !AskOverwriteProfile(frame_.get())) return;
   if (answer == AbandonAnswer::Abandon) document_->Abandon();
   if (!named) return;
   SwitchUser(name, true);

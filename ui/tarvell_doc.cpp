@@ -4,17 +4,28 @@
 
 #include <cstdio>
 
+#include "model/saturating.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/platform/busy_wait.h"
+#include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 
 std::string ProfileTitle(const std::string& profile) {
   const std::size_t separator = profile.find_last_of("/\\");
   return separator == std::string::npos ? profile : profile.substr(separator + 1);
+}
+
+void ReportProfileSaveFailure(QWidget* parent, bool finalSave) {
+  const std::optional<ProfileSaveFailure> failure = TakeUnreportedSaveFailure();
+  if (!failure) return;
+  const QString what = QString("Your record could not be saved to %1 (%2).")
+                           .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason));
+  ShowMessageBox(parent, what + (finalSave ? " The games since its last save are not in it."
+                                           : " The game will try again at the next save."));
 }
 
 void CTarvellDoc::WaitForSimulation() {
@@ -33,6 +44,7 @@ bool CTarvellDoc::OnNewDocument() {
   if (answer == AbandonAnswer::Abandon) Abandon();
   WaitForSimulation();
   SaveProfile();
+  ReportProfileSaveFailure(view, false);
   world.StartNewGame();
   if (view != nullptr) view->DrawRecord();
   return true;
@@ -45,7 +57,7 @@ AbandonAnswer CTarvellDoc::ConfirmAbandon(QWidget* parent) const {
 
 void CTarvellDoc::Abandon() {
   world.mode = ModeIdle;
-  ++losses;
+  SaturatingAdd(losses, 1);
 }
 
 void CTarvellDoc::SetTitle(const std::string& title) {

@@ -67,6 +67,12 @@ class CTarvellDoc : public CWorldOwner {
   std::string title_;
 };
 
+// Tells the player, once, that the current profile could not be saved (the
+// first failure since its last successful save): where, and why. finalSave
+// is the last save before the user changes or the window closes, whose
+// record is then lost; otherwise the game tries again at the next save.
+void ReportProfileSaveFailure(QWidget* parent, bool finalSave);
+
 // The file-name part of a profile name: what follows its last folder
 // separator ('/' or '\'), or the whole name.
 std::string ProfileTitle(const std::string& profile);

@@ -244,9 +244,22 @@ void CTarvellView::OnUnitButton(int id) {
   }
 }
 
+void CTarvellView::EnableTurnControls(bool enabled) {
+  for (const UnitButton& button : kUnitButtons) Control(button.id)->setEnabled(enabled);
+  Control(IDC_END_SETUP)->setEnabled(enabled);
+  for (const UnitButton& button : kUnitButtons) Control(button.id)->repaint();
+  Control(IDC_END_SETUP)->repaint();
+}
+
 void CTarvellView::OnEndSetup() {
   if (!Playing()) return;
   if (document_->world.treasury > 1000 && !AskAreYouSure(this)) return;
-  CBusyScope busy;  // no input, and no closing, until the turn is over
-  document_->world.PlayTurn();
+  {
+    CBusyScope busy;  // no input, and no closing, until the turn is over
+    // End Setup and the unit buttons look, and are, disabled meanwhile.
+    EnableTurnControls(false);
+    document_->world.PlayTurn();
+    EnableTurnControls(true);
+  }
+  ReportProfileSaveFailure(this, false);  // the save at the turn's start or the game's end
 }

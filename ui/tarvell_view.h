@@ -84,6 +84,7 @@ class CTarvellView : public QWidget, public CBoardDisplay {
 
  private:
   bool Playing() const;
+  void EnableTurnControls(bool enabled);
   // Copies image, opaque and at its own size, to client point (x, y), and
   // shows it at once.
   void DrawImageAt(const QImage& image, int x, int y);

@@ -96,7 +96,7 @@ TEST_F(GameWindowTest, AProfileThatCannotBeOpenedIsReportedAndChangesNothing) {
   EXPECT_TRUE(shown.contains("missing.tvu")) << shown.toStdString();
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - default.tvu");
   EXPECT_TRUE(Game().RecentFiles().Entries().isEmpty());
-  EXPECT_EQ(profileName, "default.tvu");
+  EXPECT_EQ(profileName, Here("default.tvu"));
 }
 
 TEST_F(GameWindowTest, ControlNStartsANewGame) {
