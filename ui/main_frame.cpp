@@ -162,10 +162,6 @@ void CMainFrame::SetMessageText(const QString& text) {
   panes_[0]->repaint();
 }
 
-QString CMainFrame::PaneText(int index) const {
-  return index >= 0 && index < static_cast<int>(panes_.size()) ? panes_[index]->text() : QString();
-}
-
 void CMainFrame::ShowLockState(bool caps, bool num, bool scroll) {
   const bool on[] = {caps, num, scroll};
   for (int i = 0; i < 3; ++i) {

@@ -38,8 +38,6 @@ class CMainFrame : public QMainWindow {
 
   // The message pane's text, shown at once.
   void SetMessageText(const QString& text);
-  // The text of pane index (0 the message pane, 1..3 the lock indicators).
-  QString PaneText(int index) const;
   // Shows or clears the lock indicators.
   void ShowLockState(bool caps, bool num, bool scroll);
 

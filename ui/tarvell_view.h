@@ -34,7 +34,6 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   T* Control(int id) const {
     return controls_.Find<T>(id);
   }
-  const std::vector<QWidget*>& Controls() const { return controls_.all; }
   // The form's size in pixels, from its template.
   QSize sizeHint() const override { return formSize_; }
 
@@ -68,9 +67,6 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // The square under client point (px, py), or false when it lies off the
   // board (the board's outer black edge included).
   static bool SquareAt(int px, int py, int& column, int& row);
-
-  // What the view shows now.
-  const QImage& Surface() const { return surface_; }
 
   int selectedType = 1;
   int leftPress[2] = {-1, -1};

@@ -68,7 +68,10 @@ class GameTest : public ::testing::Test {
   CWorld& World() { return Document().world; }
   CTarvellView& View() { return *game_->View(); }
   QString Text(int control) { return View().Control<QLabel>(control)->text(); }
-  QString Status() { return Frame()->PaneText(0); }
+  // The text of status pane index: 0 the message pane, 1..3 the lock
+  // indicators.
+  QString Pane(int index) { return Frame()->statusBar()->findChildren<QLabel*>().value(index)->text(); }
+  QString Status() { return Pane(0); }
 
   // A command as the player gives it: its menu item or key, or the button
   // on the board form.
@@ -103,7 +106,8 @@ class GameTest : public ::testing::Test {
   // The centre of a square in client pixels.
   static QPoint Square(int x, int y) { return {190 + 21 * x + 10, 15 + 21 * y + 10}; }
 
-  QColor Pixel(int x, int y) { return View().Surface().pixelColor(x, y); }
+  // What the view shows at one pixel.
+  QColor Pixel(int x, int y) { return View().grab(QRect(x, y, 1, 1)).toImage().pixelColor(0, 0); }
 
   // A profile name as the game holds it: the absolute path in the working
   // folder.

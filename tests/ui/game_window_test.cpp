@@ -109,7 +109,7 @@ TEST_F(GameWindowTest, StatusBarHasItsFourPanesAndItsMenuItemTogglesIt) {
   QStatusBar* bar = Frame()->statusBar();
   EXPECT_EQ(bar->objectName(), "status bar 59393");
   EXPECT_EQ(bar->findChildren<QLabel*>().size(), 4);
-  EXPECT_EQ(Frame()->PaneText(0), "Ready");
+  EXPECT_EQ(Pane(0), "Ready");
   EXPECT_TRUE(bar->isVisible());
 
   QAction* item = Frame()->Action(ID_VIEW_STATUS_BAR);
@@ -125,14 +125,14 @@ TEST_F(GameWindowTest, StatusBarHasItsFourPanesAndItsMenuItemTogglesIt) {
 
 TEST_F(GameWindowTest, MessagePaneShowsMenuPromptsAndThenTheIdleText) {
   Frame()->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).\t");
-  EXPECT_EQ(Frame()->PaneText(0), "Turn 3, Phase 17: Drone destroyed at (4,5).\t");
+  EXPECT_EQ(Pane(0), "Turn 3, Phase 17: Drone destroyed at (4,5).\t");
   QAction* newGame = Frame()->Action(ID_FILE_NEW);
   EXPECT_EQ(newGame->statusTip(), "Create a new game");
   QStatusTipEvent prompt(newGame->statusTip());
   QApplication::sendEvent(Frame(), &prompt);
-  EXPECT_EQ(Frame()->PaneText(0), "Create a new game");
+  EXPECT_EQ(Pane(0), "Create a new game");
   emit Menu(0)->aboutToHide();
-  EXPECT_EQ(Frame()->PaneText(0), "Ready");
+  EXPECT_EQ(Pane(0), "Ready");
 }
 
 TEST_F(GameWindowTest, HighlightingAnItemOfAnOpenMenuShowsItsPrompt) {
@@ -140,33 +140,33 @@ TEST_F(GameWindowTest, HighlightingAnItemOfAnOpenMenuShowsItsPrompt) {
   Frame()->menuBar()->setActiveAction(file->menuAction());  // opened from the menu bar
   ASSERT_TRUE(file->isVisible());
   file->setActiveAction(Frame()->Action(ID_APP_EXIT));
-  EXPECT_EQ(Frame()->PaneText(0), "Quit the game");
+  EXPECT_EQ(Pane(0), "Quit the game");
   file->setActiveAction(Frame()->Action(ID_NEW_USER));
-  EXPECT_EQ(Frame()->PaneText(0), "") << "New User has no prompt";
+  EXPECT_EQ(Pane(0), "") << "New User has no prompt";
   file->hide();
-  EXPECT_EQ(Frame()->PaneText(0), "Ready");
+  EXPECT_EQ(Pane(0), "Ready");
 }
 
 TEST_F(GameWindowTest, LockIndicatorsShowTheirTextOnlyWhileTheLockIsOn) {
   // The offscreen display cannot tell the lock state: all blank.
-  EXPECT_EQ(Frame()->PaneText(1), "");
-  EXPECT_EQ(Frame()->PaneText(2), "");
-  EXPECT_EQ(Frame()->PaneText(3), "");
+  EXPECT_EQ(Pane(1), "");
+  EXPECT_EQ(Pane(2), "");
+  EXPECT_EQ(Pane(3), "");
   Frame()->ShowLockState(true, false, true);
-  EXPECT_EQ(Frame()->PaneText(1), "CAP");
-  EXPECT_EQ(Frame()->PaneText(2), "");
-  EXPECT_EQ(Frame()->PaneText(3), "SCRL");
+  EXPECT_EQ(Pane(1), "CAP");
+  EXPECT_EQ(Pane(2), "");
+  EXPECT_EQ(Pane(3), "SCRL");
   const int width = Frame()->statusBar()->findChildren<QLabel*>()[1]->width();
   Frame()->ShowLockState(false, true, false);
-  EXPECT_EQ(Frame()->PaneText(1), "");
-  EXPECT_EQ(Frame()->PaneText(2), "NUM");
+  EXPECT_EQ(Pane(1), "");
+  EXPECT_EQ(Pane(2), "NUM");
   EXPECT_EQ(Frame()->statusBar()->findChildren<QLabel*>()[1]->width(), width) << "a blank indicator keeps its place";
 }
 
 TEST_F(GameWindowTest, EveryTextOnTheFormFitsItsControl) {
   EXPECT_EQ(View().sizeHint(), QSize(774, 529));
   int buttons = 0, labels = 0;
-  for (QWidget* control : View().Controls()) {
+  for (QWidget* control : View().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     const QFontMetrics metrics(control->font());
     if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->pixmap().isNull()) {
       ++labels;

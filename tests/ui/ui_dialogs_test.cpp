@@ -44,11 +44,20 @@ QString TextOf(QWidget* widget) {
   return QString();
 }
 
+// The widget that holds a dialog's controls, inside its frame.
+QWidget* ClientArea(CDialog& dialog) { return dialog.findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly); }
+
+// The dialog's controls in the order they were made, which is the template's.
+std::vector<QWidget*> Controls(CDialog& dialog) {
+  const QList<QWidget*> children = ClientArea(dialog)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  return {children.begin(), children.end()};
+}
+
 void ExpectControls(CDialog& dialog, QSize clientPixels, const std::vector<ExpectedControl>& expected) {
-  EXPECT_EQ(dialog.ClientArea()->size(), clientPixels) << "dialog " << dialog.TemplateId();
-  ASSERT_EQ(dialog.Controls().size(), expected.size()) << "dialog " << dialog.TemplateId();
+  EXPECT_EQ(ClientArea(dialog)->size(), clientPixels) << "dialog " << dialog.TemplateId();
+  ASSERT_EQ(Controls(dialog).size(), expected.size()) << "dialog " << dialog.TemplateId();
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    QWidget* control = dialog.Controls()[i];
+    QWidget* control = Controls(dialog)[i];
     EXPECT_EQ(KindOf(control), expected[i].kind) << "control " << i;
     if (expected[i].text != nullptr) {
       EXPECT_EQ(TextOf(control).toStdString(), expected[i].text) << "control " << i;
@@ -56,7 +65,7 @@ void ExpectControls(CDialog& dialog, QSize clientPixels, const std::vector<Expec
       EXPECT_FALSE(TextOf(control).isEmpty()) << "control " << i;
     }
     EXPECT_EQ(control->geometry(), expected[i].pixels) << "control " << i << " " << expected[i].text;
-    EXPECT_EQ(control->parentWidget(), dialog.ClientArea());
+    EXPECT_EQ(control->parentWidget(), ClientArea(dialog));
     if (expected[i].id != IDC_STATIC) {
       EXPECT_EQ(dialog.Control(expected[i].id), control) << expected[i].id;
     }
@@ -66,7 +75,7 @@ void ExpectControls(CDialog& dialog, QSize clientPixels, const std::vector<Expec
 // Every static text is fully visible: it fits its width on one line, or
 // wraps within its height.
 void ExpectTextsFit(CDialog& dialog) {
-  for (QWidget* control : dialog.Controls()) {
+  for (QWidget* control : Controls(dialog)) {
     auto* label = qobject_cast<QLabel*>(control);
     if (label == nullptr || label->text().isEmpty()) continue;
     const QFontMetrics metrics(label->font());
@@ -77,7 +86,7 @@ void ExpectTextsFit(CDialog& dialog) {
       EXPECT_LE(needed.height(), label->height()) << label->text().toStdString() << " is clipped";
     }
   }
-  for (QWidget* control : dialog.Controls()) {
+  for (QWidget* control : Controls(dialog)) {
     if (auto* button = qobject_cast<QPushButton*>(control)) {
       EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()) + 8, button->width());
     }
@@ -147,7 +156,7 @@ TEST(DialogLayoutTest, QuestionsOfferYesAndADefaultNo) {
   EXPECT_TRUE(IsDefault(overwrite, IDCANCEL));
   EXPECT_FALSE(IsDefault(overwrite, IDOK));
   ExpectTextsFit(overwrite);
-  auto* question = qobject_cast<QLabel*>(overwrite.Controls()[0]);
+  auto* question = qobject_cast<QLabel*>(Controls(overwrite)[0]);
   EXPECT_TRUE(question->alignment() & Qt::AlignHCenter);
   EXPECT_TRUE(question->wordWrap());
 }
@@ -184,7 +193,7 @@ TEST(DialogLayoutTest, NewUserAsksForANameBesideARightAlignedLabel) {
                      {"button", IDCANCEL, "Cancel", QRect(187, 79, 75, 22)},
                  });
   EXPECT_TRUE(IsDefault(newUser, IDOK));
-  EXPECT_TRUE(qobject_cast<QLabel*>(newUser.Controls()[0])->alignment() & Qt::AlignRight);
+  EXPECT_TRUE(qobject_cast<QLabel*>(Controls(newUser)[0])->alignment() & Qt::AlignRight);
   for (char c : newUser.name) ASSERT_EQ(c, '\0') << "the name buffer starts all zero";
   ExpectTextsFit(newUser);
 }

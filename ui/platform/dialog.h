@@ -38,9 +38,6 @@ class CDialog : public QDialog {
   T* Control(int id) const {
     return controls_.Find<T>(id);
   }
-  const std::vector<QWidget*>& Controls() const { return controls_.all; }
-  // The widget that holds the controls, of the template's size in pixels.
-  QWidget* ClientArea() const { return client_; }
 
   // Clicks a button as the player would; nothing for other controls.
   void PressButton(int id);

@@ -84,7 +84,7 @@ DialogControls CreateDialogControls(QWidget* parent, const DialogTemplate& dialo
       case ControlKind::PushButton: widget = MakeButton(parent, control); break;
       case ControlKind::RadioButton: widget = MakeRadioButton(parent, control); break;
       case ControlKind::Edit: {
-        auto* edit = new CFixedWidthEdit(parent);
+        QLineEdit* edit = (control.style & kNoHorizontalScroll) ? new CFixedWidthEdit(parent) : new QLineEdit(parent);
         edit->setFrame(control.style & kBorder);
         widget = edit;
         break;

@@ -17,7 +17,7 @@ const std::vector<DialogTemplate> kTemplates = {
      60,
      {
          {K::Icon, IDC_STATIC, "", IDR_MAINFRAME, {157, 7, 21, 20}, kStylePlain},
-         {K::Static, IDC_STATIC, "Tarvell Version 1.0", 0, {16, 7, 119, 8}, kNoPrefix},
+         {K::Static, IDC_STATIC, "Tarvell Version 1.0", 0, {16, 7, 119, 8}, kStylePlain},
          {K::PushButton, IDOK, "OK", 0, {143, 36, 50, 14}, kDefaultButton | kTabStop},
          {K::Static, IDC_STATIC, "Defend your land.", 0, {16, 18, 119, 8}, kStylePlain},
          {K::Static, IDC_STATIC, "Chaos learns as you play.", 0, {16, 34, 119, 8}, kStylePlain},
