@@ -29,7 +29,6 @@ class CTarvellView : public QWidget, public CBoardDisplay {
  public:
   explicit CTarvellView(CTarvellDoc* document);
 
-  CTarvellDoc* GetDocument() const { return document_; }
   template <class T = QWidget>
   T* Control(int id) const {
     return controls_.Find<T>(id);

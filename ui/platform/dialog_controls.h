@@ -48,8 +48,9 @@ class CFixedWidthEdit : public QLineEdit {
 
  public:
   explicit CFixedWidthEdit(QWidget* parent);
-  bool Fits(const QString& text) const;
 
  private:
+  bool Fits(const QString& text) const;
+
   QString lastFitting_;
 };
