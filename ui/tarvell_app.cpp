@@ -182,7 +182,7 @@ void CTarvellApp::OnNewUser() {
   if (answer == AbandonAnswer::Abandon) document_->Abandon();
   if (!named) return;
   SwitchUser(name, true);
-  // The framework's own opening: no second question and no second save.
+  // Opened as the document without a second question or a second save.
   if (OpenProfile(profileName)) StartGame();
 }
 

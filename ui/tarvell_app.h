@@ -55,8 +55,8 @@ class CTarvellApp : public QObject {
  private:
   // Builds document, frame and view and connects the commands.
   bool CreateDocumentFrameAndView();
-  // The framework's own opening of a profile: checks that the file can be
-  // read, titles the window, puts the file on the recent list and
+  // Opens the file as the document, without question or save: checks that
+  // it can be read, titles the window, puts the file on the recent list and
   // re-initializes the view; a message box when the file cannot be read.
   bool OpenProfile(const std::string& path);
   // Saves the outgoing user's profile and makes name the user: a fresh,
