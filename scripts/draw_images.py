@@ -22,7 +22,7 @@ The desktop icons (tarvell-N.png, N = 16, 24, 32, 48, 64, 128, 256) are the
 same Drone picture, every one made of whole pixels of the grid so that none
 is blurred: 16 leaves out the unit icon's last inner row and column, 24
 doubles seven chosen rows and columns of the unit icon and dots its stripes
-again, 48 is 16 tripled,
+again, 48 is 24 doubled,
 and 64, 128 and 256 are the 32 x 32 icon doubled, quadrupled and octupled.
 """
 import struct
@@ -315,7 +315,7 @@ def desktop_icons(unit, icon32):
     for row in medium:
         if stripe in row:
             row[1:23] = [stripe if x in (2, 4, 6, 8, 10, 13, 15, 17, 19, 21) else BACKGROUND for x in range(1, 23)]
-    icons = {16: small, 24: medium, 32: icon32, 48: scaled(small, 3)}
+    icons = {16: small, 24: medium, 32: icon32, 48: scaled(medium, 2)}
     for factor in (2, 4, 8):
         icons[32 * factor] = scaled(icon32, factor)
     for size, image in icons.items():
