@@ -3,6 +3,7 @@
 # manual pages and licence, and the "*.tvu" profile type that opens with it.
 #   cmake -DBUILD=<build dir> -DPREFIX=<scratch dir> -P install_test.cmake
 
+get_filename_component(PREFIX "${PREFIX}" ABSOLUTE)
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE failed OUTPUT_QUIET)
 if(failed)
