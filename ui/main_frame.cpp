@@ -175,12 +175,13 @@ void CMainFrame::PollLocks() {
   ShowLockState(locks && locks->caps, locks && locks->num, locks && locks->scroll);
 }
 
-void CMainFrame::ShrinkToFitView() {
+void CMainFrame::FitToView(bool mayGrow) {
   if (QLayout* frameLayout = layout()) frameLayout->activate();
   // The view's border: its line and the one-pixel margin inside it.
   const int border = viewBorder_->frameWidth() + 1;
   const QSize central = view_->sizeHint() + QSize(2 * border, 2 * border);
-  setFixedSize((size() - centralWidget()->size() + central).boundedTo(size()));
+  const QSize fitting = size() - centralWidget()->size() + central;
+  setFixedSize(mayGrow ? fitting : fitting.boundedTo(size()));
   if (QLayout* frameLayout = layout()) frameLayout->activate();
 }
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +16,7 @@ namespace {
 
 int busyDepth = 0;
 std::function<void()> deferred;
+std::function<void()> hurry;
 
 bool IsPlayerInput(QEvent::Type type) {
   switch (type) {
@@ -53,6 +55,12 @@ class InputDropper : public QObject {
     if (QWidget* modal = QApplication::activeModalWidget()) {
       if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget != modal && !modal->isAncestorOf(widget);
       if (auto* window = qobject_cast<QWindow*>(receiver)) return window != modal->windowHandle();
+    }
+    // Escape hurries, and goes no further.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat() && hurry) {
+      std::function<void()> action = hurry;
+      action();
     }
     return true;
   }
@@ -97,6 +105,8 @@ CBusyScope::~CBusyScope() {
 }
 
 bool IsBusy() { return busyDepth > 0; }
+
+void SetHurryHandler(std::function<void()> handler) { hurry = std::move(handler); }
 
 void WhenIdle(std::function<void()> action) {
   if (IsBusy())
