@@ -17,6 +17,7 @@ namespace {
 int busyDepth = 0;
 std::function<void()> deferred;
 std::function<void()> hurry;
+int hurryRequests = 0;  // counts Escape presses handed to the hurry handler
 
 bool IsPlayerInput(QEvent::Type type) {
   switch (type) {
@@ -59,6 +60,7 @@ class InputDropper : public QObject {
     // Escape hurries, and goes no further.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
         !static_cast<QKeyEvent*>(event)->isAutoRepeat() && hurry) {
+      ++hurryRequests;
       std::function<void()> action = hurry;
       action();
     }
@@ -75,8 +77,10 @@ void SleepServingWindow(int milliseconds) {
   CBusyScope busy;
   QElapsedTimer clock;
   clock.start();
+  const int hurryRequestsBefore = hurryRequests;
   for (;;) {
     QCoreApplication::processEvents();
+    if (hurryRequests != hurryRequestsBefore) return;  // hurried: this pause ends too
     const qint64 left = milliseconds - clock.elapsed();
     if (left <= 0) return;
     QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));

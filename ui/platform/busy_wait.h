@@ -28,8 +28,9 @@ class CBusyScope {
 bool IsBusy();
 
 // While the game is busy, Escape (not kept for later either) calls handler
-// instead of reaching any window; an empty handler drops Escape like every
-// other key. A dialog the busy work shows still gets its own Escape.
+// instead of reaching any window, and ends the pause in progress; an empty
+// handler drops Escape like every other key. A dialog the busy work shows
+// still gets its own Escape.
 void SetHurryHandler(std::function<void()> handler);
 
 // Runs action now when the game is idle, otherwise as soon as the outermost
