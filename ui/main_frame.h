@@ -44,6 +44,8 @@ class CMainFrame : public QMainWindow {
   // Makes the frame just large enough for the view's preferred size: never
   // larger than it is, unless it may grow (a zoomed view).
   void FitToView(bool mayGrow);
+  // The status bar's text at the board form's zoom (100, 150 or 200).
+  void ZoomStatusBar(int percent);
 
  signals:
   void recentFileChosen(int index);

@@ -1,6 +1,7 @@
 #include "ui/tarvell_view.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,6 +86,8 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
   for (const UnitButton& button : kUnitButtons) {
     connect(Control<QAbstractButton>(button.id), &QAbstractButton::clicked, this,
             [this, id = button.id] { OnUnitButton(id); });
+    // Raised while not chosen, pressed in while chosen: always a button.
+    Control<QPushButton>(button.id)->setFlat(false);
   }
   connect(Control<QAbstractButton>(IDC_END_SETUP), &QAbstractButton::clicked, this, &CTarvellView::OnEndSetup);
   // Tooltips: a legend's labels say what its picture says; the counters'
@@ -113,6 +116,7 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
   resize(formSize_);
+  PlaceCounterValues();
   for (int i = 0; i < 8; ++i) {
     terrainImages_[i] = LoadImageResource(kTerrainImageIds[i]);
     unitImages_[i] = LoadImageResource(kUnitImageIds[i]);
@@ -143,10 +147,32 @@ void CTarvellView::SetZoom(int percent) {
       static_cast<QLabel*>(widget)->setPixmap(QPixmap::fromImage(
           picture.scaled(scaled(picture.width()), scaled(picture.height()), Qt::IgnoreAspectRatio, mode)));
   }
+  PlaceCounterValues();
   resize(sizeHint());
   updateGeometry();
   update();
-  if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->FitToView(percent > 100);
+  if (auto* frame = qobject_cast<CMainFrame*>(window())) {
+    frame->ZoomStatusBar(percent);
+    frame->FitToView(percent > 100);
+  }
+}
+
+void CTarvellView::PlaceCounterValues() {
+  // Each value sits in the middle of the frame below its group box's title,
+  // one line high, its sides where the form puts them.
+  QGroupBox* box = nullptr;
+  for (QWidget* widget : controls_.all) {
+    if (auto* groupBox = qobject_cast<QGroupBox*>(widget)) {
+      box = groupBox;
+      continue;
+    }
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (box == nullptr || label == nullptr || !box->geometry().intersects(label->geometry())) continue;
+    box->ensurePolished();
+    const QRect inside = box->contentsRect().translated(box->pos());
+    const int height = label->fontMetrics().height();
+    label->setGeometry(label->x(), inside.y() + (inside.height() - height) / 2, label->width(), height);
+  }
 }
 
 QPoint CTarvellView::ToForm(QPointF client) const {

@@ -120,6 +120,8 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void PaintSurface(QPainter& painter, const QRect& clientArea);
   void PaintOutlines(QPainter& painter);
   void ShowRefusal(const QString& reason);
+  // Puts the Treasury, Turn and Your Record values inside their frames.
+  void PlaceCounterValues();
   bool Playing() const;
   void EnableTurnControls(bool enabled);
   // Copies image, opaque and at its own size, to client point (x, y), and
