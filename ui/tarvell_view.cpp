@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -111,7 +112,8 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
     if (control.id == IDC_RECORD || text == "Your Record") tip = RecordToolTip();
     for (const UnitButton& button : kUnitButtons)
       if (button.id == control.id) tip = UnitToolTip(button.type);
-    if (!tip.isEmpty()) widget->setToolTip(tip);
+    // As a paragraph the tip wraps instead of running across the screen.
+    if (!tip.isEmpty()) widget->setToolTip("<p>" + tip.toHtmlEscaped() + "</p>");
   }
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
@@ -135,6 +137,7 @@ void CTarvellView::SetZoom(int percent) {
   QFont font = DialogFont();
   font.setPixelSize(scaled(DialogFont().pixelSize()));
   setFont(font);
+  QToolTip::setFont(font);
   // Whole multiples keep the pictures' pixels square and sharp.
   const Qt::TransformationMode mode = percent % 100 == 0 ? Qt::FastTransformation : Qt::SmoothTransformation;
   for (std::size_t i = 0; i < controls_.all.size(); ++i) {

@@ -60,7 +60,7 @@ TEST_F(GameGuidanceTest, EveryButtonLegendEntryAndCounterHasATooltip) {
                                  {IDC_JAMMER, 7},
                                  {IDC_ARTILLERY, 8}}) {
     const QString tip = View().Control(id)->toolTip();
-    EXPECT_TRUE(tip.startsWith(UnitName(type))) << tip.toStdString();
+    EXPECT_TRUE(tip.startsWith("<p>" + UnitName(type))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QString("Price $%1; sells for $%2").arg(kUnitPrice[type]).arg(kUnitResale[type])))
         << tip.toStdString();
   }
