@@ -18,6 +18,7 @@
 #include "model/maps.h"
 #include "model/random.h"
 #include "model/world.h"
+#include "opponent/adaptive_opponent.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
@@ -46,12 +47,6 @@ constexpr const char kUsage[] =
     "\n"
     "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
     "where it draws numbers, as \"seed N\".\n";
-
-// Milliseconds since the system started, 32 bits, like the game's tick count.
-std::uint32_t TickCount() {
-  using namespace std::chrono;
-  return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 void PrintSeed() { std::printf("seed %u\n", randomSeed.load()); }
 
@@ -131,7 +126,7 @@ int Turn(const Arguments& args) {
   CWorld world;
   SetUpWorld(scenario, world);
   TraceObserver trace(world);
-  world.PlayTurn(args.Has("--trace") ? &trace : nullptr);
+  PlayTurn(world, args.Has("--trace") ? &trace : nullptr);
   std::printf("treasury %d\nchaos %d\nturn %d\nphase %d\nlastPlayerGain %d\nlastChaosGain %d\n", world.treasury,
               world.chaosMoney, world.turn, world.phase, world.lastPlayerGain, world.lastChaosGain);
   PrintSeed();
@@ -206,9 +201,9 @@ int Bench(const Arguments& args) {
       randomSeed = 12345;
       turnActions = 0;
       for (int i = 0; i < kTurnsPerRun; ++i) {
-        world.SetUpReplay();
-        world.LoadStrategy(0);
-        turnActions += world.PlayTurn();
+        SetUpReplay(world);
+        LoadStrategy(world, 0);
+        turnActions += PlayTurn(world);
       }
     });
     signature.Add(turnActions);
@@ -261,6 +256,7 @@ const std::vector<Command>& Commands() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseAdaptiveOpponent();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::fputs(kUsage, stderr);

@@ -37,6 +37,22 @@ enum UnitType : int {
 constexpr bool IsValidUnitCode(int code) { return code >= Impassable && code <= Artillery; }
 constexpr bool IsPlayerUnit(int code) { return code >= Drone && code <= Artillery; }
 
+// Terrain codes (`terrain`): heights from water up to impassable high ground,
+// and the two kinds of site, standing on land of code 2 and 3.
+enum TerrainCode : std::int8_t {
+  TerrainWater = 0,
+  TerrainLand1 = 1,
+  TerrainLand2 = 2,
+  TerrainLand3 = 3,
+  TerrainLand4 = 4,
+  TerrainImpassable = 5,  // also the highest level terraforming reaches
+  TerrainSiteLand2 = 8,
+  TerrainSiteLand3 = 9,
+};
+constexpr bool IsTerrainCode(int code) {
+  return (code >= TerrainWater && code <= TerrainImpassable) || code == TerrainSiteLand2 || code == TerrainSiteLand3;
+}
+
 // mode of a world.
 enum WorldMode : int { ModeIdle = -1, ModeSimulation = 0, ModePlaying = 1 };
 
@@ -53,6 +69,9 @@ enum KindIndex : int {
   KindKamikazee = 6,
   KindArmored = 7,
 };
+
+// Each side's money when a new game starts.
+constexpr int kStartingMoney = 2000;
 
 // Prices, resale prices and income bases of the player's units, indexed by
 // unitType 1..8 (index 0 unused).

@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+#include "model/messages.h"
+#include "model/opponent_hooks.h"
+
+COpponentHooks* opponentHooks = nullptr;
+
 CWorld::CWorld()
     : owner(nullptr),
       mode(ModeIdle),
@@ -47,4 +52,30 @@ void CWorld::ShowDestruction(int x, int y) {
 
 void CWorld::ShowMessage(const char* text) {
   if (owner) owner->SetStatusText(text);
+}
+
+void CWorld::StartCounters(std::int32_t startTreasury, std::int32_t startChaosMoney, std::int32_t startTurn) {
+  treasury = startTreasury;
+  chaosMoney = startChaosMoney;
+  turn = startTurn;
+  phase = 0;
+  lastPlayerGain = 0;
+  lastChaosGain = 0;
+}
+
+std::int64_t CWorld::UnitsValue(bool& hasRoom, bool& hasUnit) const {
+  std::int64_t value = 0;
+  hasRoom = hasUnit = false;
+  for (const auto& column : cells)
+    for (const Cell& cell : column) {
+      if (!IsValidUnitCode(cell.unitType)) {
+        PrintMessage(kBadHumanType);
+      } else if (IsPlayerUnit(cell.unitType)) {
+        value += kUnitPrice[cell.unitType];
+        hasUnit = true;
+      } else if (cell.unitType == Empty) {
+        hasRoom = true;
+      }
+    }
+  return value;
 }

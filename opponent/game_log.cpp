@@ -26,10 +26,10 @@ void WritePositionBlock(std::FILE* out, const CWorld& world) {
   std::fputc('\n', out);
 }
 
-void CWorld::LogTerrain() const {
-  AppendToLog([this](std::FILE* log) { WriteTerrainBlock(log, *this); });
+void LogTerrain(const CWorld& world) {
+  AppendToLog([&](std::FILE* log) { WriteTerrainBlock(log, world); });
 }
 
-void CWorld::LogPlayerPositions() const {
-  AppendToLog([this](std::FILE* log) { WritePositionBlock(log, *this); });
+void LogPlayerPositions(const CWorld& world) {
+  AppendToLog([&](std::FILE* log) { WritePositionBlock(log, world); });
 }

@@ -22,3 +22,8 @@ void WriteBoardRows(std::FILE* out, Value value) {
 // The log's blocks: header, empty line, the 24 rows, an empty line.
 void WriteTerrainBlock(std::FILE* out, const CWorld& world);
 void WritePositionBlock(std::FILE* out, const CWorld& world);
+
+// Appends a terrain block (the last step of a new game) or a position block
+// (the first of a playing turn) to the log.
+void LogTerrain(const CWorld& world);
+void LogPlayerPositions(const CWorld& world);

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "engine/turn.h"
 #include "model/messages.h"
 #include "opponent/strategy.h"
 
@@ -53,24 +54,19 @@ std::int32_t UpdatedScore(std::int32_t old, std::int32_t playerGain, std::int32_
 long long RunReplays(CWorld& world) {
   long long actions = 0;
   for (int i = 0; i < kStrategyCount; ++i) {
-    world.SetUpReplay();
-    world.LoadStrategy(i);
-    actions += world.PlayTurn();
+    SetUpReplay(world);
+    LoadStrategy(world, i);
+    actions += PlayTurn(world);
     const std::int32_t old = strategyScores[i].load(std::memory_order_relaxed);
     strategyScores[i].store(UpdatedScore(old, world.lastPlayerGain, world.lastChaosGain), std::memory_order_relaxed);
   }
   return actions;
 }
 
-void CWorld::SetUpReplay() {
-  treasury = 0;
-  chaosMoney = 0;
-  turn = 0;
-  phase = 0;
-  lastPlayerGain = 0;
-  lastChaosGain = 0;
-  mode = ModeSimulation;
-  ApplyTerrain(recordedTerrain);
+void SetUpReplay(CWorld& world) {
+  world.StartCounters(0, 0);
+  world.mode = ModeSimulation;
+  world.ApplyTerrain(recordedTerrain);
   std::int32_t value = 0;
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
@@ -79,10 +75,10 @@ void CWorld::SetUpReplay() {
         PrintMessage(kBadHumanType);
       } else if (IsPlayerUnit(code)) {
         value += kUnitPrice[code];
-        PlaceUnit(code, x, y);
+        world.PlaceUnit(code, x, y);
       }
     }
-  chaosMoney = value;
+  world.chaosMoney = value;
 }
 
 void WaitForSimulation(int pollMilliseconds) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <sstream>
 
 #include "tests/test_support.h"
@@ -12,24 +11,6 @@ namespace {
 // Changes of game behaviour move this value; update it only together with
 // the change that explains it.
 constexpr const char kBenchSignature[] = "signature 8ee101b79eccb986";
-
-struct Output {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Output Cli(const std::string& args) {
-  const int raw = std::system((std::string(TARVELL_CLI) + " " + args + " >cli.out 2>cli.err").c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // A scenario: land of code 2 everywhere, with units from `unit(x, y)`.
 template <typename Unit>
@@ -58,7 +39,7 @@ class CliTurnTest : public CoreTest {
 
 TEST_F(CliTurnTest, TurnPrintsTheSummaryAndTheUnitsLeft) {
   WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return x == 3 && y == 4 ? 6 : 0; }));
-  const Output run = Cli("turn --scenario s.txt");
+  const CliRun run = RunCli("turn --scenario s.txt");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 8u + 24u);
@@ -72,7 +53,7 @@ TEST_F(CliTurnTest, TurnPrintsTheSummaryAndTheUnitsLeft) {
 
 TEST_F(CliTurnTest, TraceShowsEveryPointOfTheTurn) {
   WriteFile("s.txt", Scenario(kHead, [](int, int) { return 0; }));
-  const Output run = Cli("turn --scenario s.txt --trace");
+  const CliRun run = RunCli("turn --scenario s.txt --trace");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   int points = 0;
@@ -91,7 +72,7 @@ TEST_F(CliTurnTest, TraceShowsEveryPointOfTheTurn) {
 
 TEST_F(CliTurnTest, AFullBoardSellsExactlyOneUnitBeforeChaosBuys) {
   WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return (x * 24 + y) % 8 + 1; }));
-  const Output run = Cli("turn --scenario s.txt --trace");
+  const CliRun run = RunCli("turn --scenario s.txt --trace");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   int gone = 0;
@@ -102,20 +83,20 @@ TEST_F(CliTurnTest, AFullBoardSellsExactlyOneUnitBeforeChaosBuys) {
 
 TEST_F(CliTurnTest, SimulatePrintsTheScoresAsTheProfileWritesThem) {
   WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return x == 5 && y % 4 == 0 ? 3 : 0; }));
-  Output run = Cli("simulate --scenario s.txt");
+  CliRun run = RunCli("simulate --scenario s.txt");
   ASSERT_EQ(run.status, 0) << run.err;
   auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 250);
   EXPECT_EQ(lines[1].rfind("seed ", 0), 0u);
-  const Output again = Cli("simulate --scenario s.txt");
+  const CliRun again = RunCli("simulate --scenario s.txt");
   EXPECT_EQ(again.out, run.out);
 
   // Scores fold into those of the profile: 2000 in every score pulls each up by 1000.
   std::string profile = "0\t0\t";
   for (int i = 0; i < 250; ++i) profile += "2000\t";
   WriteFile("p.tvu", profile);
-  run = Cli("simulate --scenario s.txt --profile p.tvu");
+  run = RunCli("simulate --scenario s.txt --profile p.tvu");
   std::istringstream fresh(lines[0]), folded(Lines(run.out)[0]);
   for (int i = 0; i < 250; ++i) {
     long a, b;
@@ -146,7 +127,7 @@ TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
   };
   for (const std::string& text : cases) {
     WriteFile("bad.txt", text);
-    const Output run = Cli("turn --scenario bad.txt");
+    const CliRun run = RunCli("turn --scenario bad.txt");
     EXPECT_EQ(run.status, 2) << text.substr(0, 80);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -157,13 +138,13 @@ TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
   water.replace(water.find("terrain\n2,") + 8, 2, "0,");
   water.replace(water.find("writes them\n0,") + 12, 2, "1,");
   WriteFile("bad.txt", water);
-  EXPECT_EQ(Cli("simulate --scenario bad.txt").status, 2);
-  EXPECT_EQ(Cli("turn --scenario missing.txt").status, 2);
-  EXPECT_EQ(Cli("turn").status, 2);
+  EXPECT_EQ(RunCli("simulate --scenario bad.txt").status, 2);
+  EXPECT_EQ(RunCli("turn --scenario missing.txt").status, 2);
+  EXPECT_EQ(RunCli("turn").status, 2);
 }
 
 TEST_F(CliTurnTest, BenchSignatureGuardsTheGamesBehaviour) {
-  const Output run = Cli("bench --repeat 1");
+  const CliRun run = RunCli("bench --repeat 1");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 8u);

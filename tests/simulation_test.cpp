@@ -6,6 +6,7 @@
 #include <new>
 #include <system_error>
 
+#include "engine/turn.h"
 #include "model/maps.h"
 #include "model/random.h"
 #include "model/world.h"
@@ -60,7 +61,7 @@ TEST_F(SimulationTest, AReplayStartsWithChaosHoldingWhatTheUnitsAreWorth) {
   CWorld world;
   world.treasury = 555;
   world.turn = 7;
-  world.SetUpReplay();
+  SetUpReplay(world);
   EXPECT_EQ(world.mode, ModeSimulation);
   EXPECT_EQ(world.chaosMoney, 420);
   EXPECT_EQ(world.treasury, 0);
@@ -69,7 +70,7 @@ TEST_F(SimulationTest, AReplayStartsWithChaosHoldingWhatTheUnitsAreWorth) {
   EXPECT_EQ(world.At(11, 11).artilleryCore, 1);
 
   std::memset(recordedUnits, 0, sizeof recordedUnits);
-  world.SetUpReplay();
+  SetUpReplay(world);
   EXPECT_EQ(world.chaosMoney, 0);
   EXPECT_EQ(world.At(3, 4).unitType, Empty);
 }
@@ -84,7 +85,7 @@ TEST_F(SimulationTest, AReplayRebuildsTheLiveBoardSquareForSquare) {
   ASSERT_GT(placed, 10);
   RecordBoard(live);
   CWorld replay;
-  replay.SetUpReplay();
+  SetUpReplay(replay);
   EXPECT_EQ(std::memcmp(replay.cells, live.cells, sizeof live.cells), 0);
 }
 
@@ -94,7 +95,7 @@ TEST_F(SimulationTest, AUnitOnTheWrongGroundStillCountsItsPrice) {
   recordedUnits[2][2] = 9;
   CWorld world;
   testing::internal::CaptureStdout();
-  world.SetUpReplay();
+  SetUpReplay(world);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Bad Human Type...\n");
   EXPECT_EQ(world.chaosMoney, 100);
   EXPECT_EQ(world.At(1, 1).unitType, Water);
@@ -111,9 +112,9 @@ TEST_F(SimulationTest, EveryStrategyIsScoredOnce) {
   randomSeed = 7;
   for (int i = 0; i < kStrategyCount; ++i) {
     CWorld check;
-    check.SetUpReplay();
-    check.LoadStrategy(i);
-    check.PlayTurn();
+    SetUpReplay(check);
+    LoadStrategy(check, i);
+    PlayTurn(check);
     EXPECT_EQ(strategyScores[i].load(), UpdatedScore(1000, check.lastPlayerGain, check.lastChaosGain)) << i;
   }
 }
@@ -145,9 +146,9 @@ TEST_F(SimulationTest, AReplayAllocatesNothing) {
   allocations = 0;
   countingAllocations = true;
   for (int i = 0; i < 20; ++i) {
-    world.SetUpReplay();
-    world.LoadStrategy(i);
-    world.PlayTurn();
+    SetUpReplay(world);
+    LoadStrategy(world, i);
+    PlayTurn(world);
   }
   countingAllocations = false;
   EXPECT_EQ(allocations.load(), 0);

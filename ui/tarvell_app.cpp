@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/random.h"
+#include "opponent/adaptive_opponent.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
@@ -25,7 +26,10 @@
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 
-CTarvellApp::CTarvellApp() { randomSeed = SeedFromTickCount(GetTickCount()); }
+CTarvellApp::CTarvellApp() {
+  randomSeed = SeedFromTickCount(GetTickCount());
+  UseAdaptiveOpponent();
+}
 
 CTarvellDoc* CTarvellApp::Document() {
   CWinApp* app = AfxGetApp();

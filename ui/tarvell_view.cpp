@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/turn.h"
 #include "model/world.h"
 #include "opponent/strategy.h"
 #include "ui/message_dialogs.h"
@@ -235,5 +236,5 @@ void CTarvellView::OnEndSetup() {
   if (!Playing()) return;
   if (World()->treasury > 1000 && !AskAreYouSure(this)) return;
   CBusyScope busy;  // no input, and no closing, until the turn is over
-  World()->PlayTurn();
+  PlayTurn(*World());
 }

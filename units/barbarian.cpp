@@ -6,41 +6,41 @@
 
 std::uint8_t CBarbarian::Look() {
   int tx, ty;
-  if (!Ahead(tx, ty, kBadFacingTight)) return 0;
+  if (!Ahead(tx, ty, kBadFacingTight)) return FighterSeesOpen;
   switch (world->At(tx, ty).unitType) {
-    case Impassable: return 1;
+    case Impassable: return FighterSeesBlocked;
     case Water: return LookAtWater();
     case Empty:
     case Mine: return SenseScouts();
     case Drone:
-    case Farmer: return 4;
+    case Farmer: return FighterSeesDroneOrFarmer;
     case Infantry:
-    case Settler: return 5;
-    case Armor: return 6;
+    case Settler: return FighterSeesInfantryOrSettler;
+    case Armor: return FighterSeesArmor;
     case Jammer:
-    case Artillery: return 7;
-    default: PrintMessage(kBadHumanType); return 0;
+    case Artillery: return FighterSeesJammerOrArtillery;
+    default: PrintMessage(kBadHumanType); return FighterSeesOpen;
   }
 }
 
 std::uint8_t CBarbarian::SenseScouts() {
   const Cell& own = world->At(x, y);
-  if (own.jammed != 0 || own.scoutNear == 0) return 0;
+  if (own.jammed != 0 || own.scoutNear == 0) return FighterSeesOpen;
   if (facing < 0 || facing > 3) {
     PrintMessage(kBadFacingTight);
-    return 0;
+    return FighterSeesOpen;
   }
-  return own.scoutNearDir[facing] > 0 ? 3 : 2;
+  return own.scoutNearDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
 }
 
 std::uint8_t CFarSenseBarbarian::SenseScouts() {
   const Cell& own = world->At(x, y);
-  if (own.jammed != 0 || own.scoutFar == 0) return 0;
+  if (own.jammed != 0 || own.scoutFar == 0) return FighterSeesOpen;
   if (facing < 0 || facing > 3) {
     PrintMessage(kBadFacing);
-    return 0;
+    return FighterSeesOpen;
   }
-  return own.scoutFarDir[facing] > 0 ? 3 : 2;
+  return own.scoutFarDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
 }
 
 bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, bool reportVictim) {
@@ -73,18 +73,9 @@ void CBarbarian::Engage() {
 CCommonBarbarian::CCommonBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CBarbarian(world, prev, initialState, x, y, facing, KindCommon) {}
 
-std::uint8_t CCommonBarbarian::ChooseAction() { return ActionFromTable(KindCommon); }
-
-void CCommonBarbarian::Destroy() {
-  Report("Common Barbarian destroyed at (%d,%d).\t");
-  CUnit::Destroy();
-}
-
 CAmphibiousBarbarian::CAmphibiousBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y,
                                            int facing)
     : CBarbarian(world, prev, initialState, x, y, facing, KindAmphibious) {}
-
-std::uint8_t CAmphibiousBarbarian::ChooseAction() { return ActionFromTable(KindAmphibious); }
 
 std::uint8_t CAmphibiousBarbarian::LookAtWater() { return SenseScouts(); }
 
@@ -100,27 +91,13 @@ void CAmphibiousBarbarian::MoveForward() {
   }
 }
 
-void CAmphibiousBarbarian::Destroy() {
-  Report("Amphibious Barbarian destroyed at (%d,%d).\t");
-  CUnit::Destroy();
-}
-
 CMobileBarbarian::CMobileBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindMobile) {}
 
 void CMobileBarbarian::TakeTurn() { TakeTwoActions(); }
 
-std::uint8_t CMobileBarbarian::ChooseAction() { return ActionFromTable(KindMobile); }
-
-void CMobileBarbarian::Destroy() {
-  Report("Mobile Barbarian destroyed at (%d,%d).\t");
-  CUnit::Destroy();
-}
-
 CJumpBarbarian::CJumpBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CBarbarian(world, prev, initialState, x, y, facing, KindJump) {}
-
-std::uint8_t CJumpBarbarian::ChooseAction() { return ActionFromTable(KindJump); }
 
 void CJumpBarbarian::MoveForward() {
   int ax, ay;
@@ -160,17 +137,10 @@ void CJumpBarbarian::JumpStrike(const Cell& target, int tx, int ty) {
   }
 }
 
-void CJumpBarbarian::Destroy() {
-  Report("Jump Barbarian destroyed at (%d,%d).\t");
-  CUnit::Destroy();
-}
-
 CKamikazeeBarbarian::CKamikazeeBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CBarbarian(world, prev, initialState, x, y, facing, KindKamikazee) {}
 
 void CKamikazeeBarbarian::TakeTurn() { TakeTwoActions(); }
-
-std::uint8_t CKamikazeeBarbarian::ChooseAction() { return ActionFromTable(KindKamikazee); }
 
 void CKamikazeeBarbarian::Engage() {
   int tx = 0, ty = 0;
@@ -180,15 +150,8 @@ void CKamikazeeBarbarian::Engage() {
   Destroy();
 }
 
-void CKamikazeeBarbarian::Destroy() {
-  Report("Kamikazee Barbarian destroyed at (%d,%d).\t");
-  CUnit::Destroy();
-}
-
 CArmoredBarbarian::CArmoredBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindArmored) {}
-
-std::uint8_t CArmoredBarbarian::ChooseAction() { return ActionFromTable(KindArmored); }
 
 void CArmoredBarbarian::MoveForward() {
   int tx, ty;
@@ -199,9 +162,4 @@ void CArmoredBarbarian::MoveForward() {
     x = tx;
     y = ty;
   }
-}
-
-void CArmoredBarbarian::Destroy() {
-  Report("Armored Barbarian destroyed at (%d,%d).\t");
-  CUnit::Destroy();
 }

@@ -9,6 +9,19 @@
 
 #include "units/unit.h"
 
+// What a fighting kind's Look sees. T is the square ahead, O the unit's own
+// square; T is open when Empty or a Mine (and Water, for the Amphibious).
+enum FighterSight : std::uint8_t {
+  FighterSeesOpen = 0,                // T open, O gives no Scout information (jammed, or none in range)
+  FighterSeesBlocked = kSeesBlocked,  // T Impassable, or Water for all but the Amphibious
+  FighterSensesScout = 2,             // T open, a Scout in range, none in the facing direction
+  FighterSensesScoutAhead = 3,        // T open, a Scout in range lies in the facing direction
+  FighterSeesDroneOrFarmer = 4,
+  FighterSeesInfantryOrSettler = 5,
+  FighterSeesArmor = 6,
+  FighterSeesJammerOrArtillery = 7,
+};
+
 class CBarbarian : public CUnit {
  public:
   using CUnit::CUnit;
@@ -37,16 +50,12 @@ class CFarSenseBarbarian : public CBarbarian {
 class CCommonBarbarian final : public CBarbarian {
  public:
   CCommonBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
 };
 
 // Sees Water as open ground and steps onto it.
 class CAmphibiousBarbarian final : public CBarbarian {
  public:
   CAmphibiousBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
   void MoveForward() override;
   std::uint8_t LookAtWater() override;
 };
@@ -56,16 +65,12 @@ class CMobileBarbarian final : public CFarSenseBarbarian {
  public:
   CMobileBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
   void TakeTurn() override;
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
 };
 
 // Jumps over what blocks it, striking a player unit two squares ahead.
 class CJumpBarbarian final : public CBarbarian {
  public:
   CJumpBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
   void MoveForward() override;
   // The strike on the player unit at (tx, ty), two ahead: as an attack, but
   // the victim is not reported, the counter-blow meets the bare defence, and
@@ -78,8 +83,6 @@ class CKamikazeeBarbarian final : public CBarbarian {
  public:
   CKamikazeeBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
   void TakeTurn() override;
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
   void Engage() override;
 };
 
@@ -87,7 +90,5 @@ class CKamikazeeBarbarian final : public CBarbarian {
 class CArmoredBarbarian final : public CFarSenseBarbarian {
  public:
   CArmoredBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
   void MoveForward() override;
 };

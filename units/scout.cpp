@@ -20,26 +20,24 @@ void CountDirections(Count (&counts)[4], int i, int j, int delta) {
 CScout::CScout(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CUnit(world, prev, initialState, x, y, facing, KindScout), areaMarked(0) {}
 
-std::uint8_t CScout::ChooseAction() { return ActionFromTable(KindScout); }
-
 std::uint8_t CScout::Look() {
   int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return 0;
+  if (!Ahead(tx, ty, kBadFacing)) return ScoutSeesOpen;
   const Cell& own = world->At(x, y);
-  if (own.jammed != 0) return 2;
+  if (own.jammed != 0) return ScoutIsJammed;
   switch (world->At(tx, ty).unitType) {
     case Impassable:
-    case Water: return 1;
-    case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? 3 : 0;
+    case Water: return ScoutSeesBlocked;
+    case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
     case Drone:
-    case Farmer: return 4;
-    case Mine: return 7;
+    case Farmer: return ScoutSeesDroneOrFarmer;
+    case Mine: return ScoutSeesMine;
     case Infantry:
     case Settler:
     case Jammer:
-    case Artillery: return 5;
-    case Armor: return 6;
-    default: PrintMessage(kBadHumanType); return 0;
+    case Artillery: return ScoutSeesDefender;
+    case Armor: return ScoutSeesArmor;
+    default: PrintMessage(kBadHumanType); return ScoutSeesOpen;
   }
 }
 
@@ -86,41 +84,32 @@ void CScout::MoveForward() {
 }
 
 void CScout::Destroy() {
-  Report("Scout destroyed at (%d,%d).\t");
+  Report();
   ClearScoutArea();
-  CUnit::Destroy();
+  Remove();
 }
 
 CScavenger::CScavenger(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
     : CUnit(world, prev, initialState, x, y, facing, KindScavenger) {}
 
-std::uint8_t CScavenger::ChooseAction() { return ActionFromTable(KindScavenger); }
-
 std::uint8_t CScavenger::Look() {
   int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return 0;
+  if (!Ahead(tx, ty, kBadFacing)) return ScavengerSeesPlayerUnit;  // a safe column
   const int ahead = world->At(tx, ty).unitType;
-  if (ahead == Impassable || ahead == Water) return 1;
+  if (ahead == Impassable || ahead == Water) return ScavengerSeesBlocked;
   if (!IsValidUnitCode(ahead)) {
     PrintMessage(kBadHumanType);
-    return 0;
+    return ScavengerSeesPlayerUnit;
   }
-  if (ahead != Empty && ahead != Mine) return 0;  // a player unit it could not plunder past
+  if (ahead != Empty && ahead != Mine) return ScavengerSeesPlayerUnit;  // it could not plunder past
   const Cell& own = world->At(x, y);
-  if (own.siteBits != 0 && !(own.siteBits & kSiteHere)) return (own.siteBits & (1u << facing)) ? 3 : 2;
+  if (own.siteBits != 0 && !(own.siteBits & kSiteHere))
+    return (own.siteBits & (1u << facing)) ? ScavengerFacesSite : ScavengerNearSite;
   const int richness = static_cast<std::int8_t>(own.incomeBonus);
-  if (richness > 2) return 7;
-  if (richness == 2) return 6;
-  if (richness == 1) return 5;
-  return 4;
+  return static_cast<std::uint8_t>(ScavengerOnGround + (richness > 3 ? 3 : richness < 0 ? 0 : richness));
 }
 
 void CScavenger::Engage() {
   const int plunder = world->At(x, y).incomeBonus + 2;
   if (plunder > 0) loot += plunder;
-}
-
-void CScavenger::Destroy() {
-  Report("Scavenger destroyed at (%d,%d).\t");
-  CUnit::Destroy();
 }

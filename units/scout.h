@@ -6,12 +6,32 @@
 
 #include "units/unit.h"
 
+// What the Scout's Look sees. O is its own square, T the square ahead.
+enum ScoutSight : std::uint8_t {
+  ScoutSeesOpen = 0,                // T Empty, O under no Artillery cover
+  ScoutSeesBlocked = kSeesBlocked,  // T Water or Impassable
+  ScoutIsJammed = 2,                // O jammed, whatever T holds
+  ScoutSeesOpenUnderCover = 3,      // T Empty, O under Artillery cover
+  ScoutSeesDroneOrFarmer = 4,
+  ScoutSeesDefender = 5,  // Infantry, Settler, Jammer or Artillery
+  ScoutSeesArmor = 6,
+  ScoutSeesMine = 7,
+};
+
+// What the Scavenger's Look sees. T is open when Empty or a Mine.
+enum ScavengerSight : std::uint8_t {
+  ScavengerSeesPlayerUnit = 0,          // T holds a player unit other than a Mine
+  ScavengerSeesBlocked = kSeesBlocked,  // T Water or Impassable
+  ScavengerNearSite = 2,                // T open, O within 3 of a site, none in the facing direction
+  ScavengerFacesSite = 3,               // T open, a site within 3 lies in the facing direction
+  ScavengerOnGround = 4,                // T open, O far from sites or a site: 4 + its richness 0..3
+};
+
 class CScout final : public CUnit {
  public:
   CScout(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
 
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  void Destroy() override;  // also lifts the Scout's marks
   void Engage() override;
   void MoveForward() override;
   std::uint8_t Look() override;
@@ -35,8 +55,6 @@ class CScavenger final : public CUnit {
  public:
   CScavenger(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
 
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
   void Engage() override;
   std::uint8_t Look() override;
 };

@@ -54,21 +54,21 @@ bool CUnit::Ahead(int& ax, int& ay, const char* badFacingMessage, int distance) 
   return true;
 }
 
-std::uint8_t CUnit::ActionFromTable(int kind) {
+std::uint8_t CUnit::ChooseAction() {
   const std::uint8_t perception = Look();
-  return world->behaviourTables[kind][state & 3][perception & 7];
+  return world->behaviourTables[KindIndexOf(kindCode)][state & 3][perception & 7];
 }
 
 void CUnit::PerformAction() {
   const CUnit* p = prev;
   const std::uint8_t code = ChooseAction();
-  switch ((code >> 2) & 3) {
-    case 0: Engage(); break;
-    case 1: MoveForward(); break;
-    case 2: facing = facing == 0 ? 3 : facing - 1; break;
-    case 3: facing = facing == 3 ? 0 : facing + 1; break;
+  switch (ActionOf(code)) {
+    case ActionEngage: Engage(); break;
+    case ActionMoveForward: MoveForward(); break;
+    case ActionTurnLeft: facing = facing == FacingUp ? FacingLeft : facing - 1; break;
+    case ActionTurnRight: facing = facing == FacingLeft ? FacingUp : facing + 1; break;
   }
-  if (StillLinked(p, this)) state = static_cast<std::int8_t>(code & 3);
+  if (StillLinked(p, this)) state = NextStateOf(code);
 }
 
 void CUnit::TakeTurn() {
@@ -111,16 +111,21 @@ bool CUnit::TakeArtilleryFire() {
 }
 
 void CUnit::Destroy() {
+  Report();
+  Remove();
+}
+
+void CUnit::Remove() {
   if (prev) prev->next = next;
   if (next) next->prev = prev;
   if (world->mode == ModePlaying) world->ShowDestruction(x, y);
   this->~CUnit();  // the turn's unit pool keeps the memory until the turn ends
 }
 
-void CUnit::Report(const char* format) const {
+void CUnit::Report() const {
   if (world->mode != ModePlaying) return;
   char report[256];
-  std::snprintf(report, sizeof report, format, x, y);
+  std::snprintf(report, sizeof report, kKindStats[KindIndexOf(kindCode)].report, x, y);
   world->ShowMessage(report);
 }
 
@@ -147,4 +152,4 @@ void CUnit::MoveForward() {
   }
 }
 
-std::uint8_t CUnit::LookAtWater() { return 1; }
+std::uint8_t CUnit::LookAtWater() { return kSeesBlocked; }

@@ -21,18 +21,39 @@
 class CWorld;
 struct Cell;
 
-// Strengths and price of each kind, in kind order; the kind code the view
-// picks a picture by is 9 + the kind's index.
+// Strengths, price and destruction report of each kind, in kind order; the
+// kind code the view picks a picture by is 9 + the kind's index.
 struct KindStats {
   int attack;
   int defence;
   int price;
+  const char* report;  // shown while playing when a unit of the kind dies
 };
+// "Kamikazee" is the game's own spelling, kept word for word.
 inline constexpr KindStats kKindStats[kKindCount] = {
-    {0, 1, 10}, {0, 1, 100}, {6, 3, 50},  {6, 3, 60},     // Scout, Scavenger, Common, Amphibious
-    {5, 3, 70}, {6, 2, 70},  {0, 10, 70}, {15, 10, 200},  // Mobile, Jump, Kamikazee, Armored
+    {0, 1, 10, "Scout destroyed at (%d,%d).\t"},
+    {0, 1, 100, "Scavenger destroyed at (%d,%d).\t"},
+    {6, 3, 50, "Common Barbarian destroyed at (%d,%d).\t"},
+    {6, 3, 60, "Amphibious Barbarian destroyed at (%d,%d).\t"},
+    {5, 3, 70, "Mobile Barbarian destroyed at (%d,%d).\t"},
+    {6, 2, 70, "Jump Barbarian destroyed at (%d,%d).\t"},
+    {0, 10, 70, "Kamikazee Barbarian destroyed at (%d,%d).\t"},
+    {15, 10, 200, "Armored Barbarian destroyed at (%d,%d).\t"},
 };
-constexpr int KindCode(int kindIndex) { return 9 + kindIndex; }
+constexpr int kFirstKindCode = 9;
+constexpr int KindCode(int kindIndex) { return kFirstKindCode + kindIndex; }
+constexpr int KindIndexOf(int kindCode) { return kindCode - kFirstKindCode; }
+
+// Action codes, the entries of a behaviour table: bits 0..1 the state to take
+// next, bits 2..3 the action; bits 4..7 are ignored.
+enum Action : int { ActionEngage = 0, ActionMoveForward = 1, ActionTurnLeft = 2, ActionTurnRight = 3 };
+constexpr Action ActionOf(std::uint8_t code) { return static_cast<Action>((code >> 2) & 3); }
+constexpr std::int8_t NextStateOf(std::uint8_t code) { return static_cast<std::int8_t>(code & 3); }
+
+// Perception codes are the columns 0..7 of a behaviour table. Their meaning
+// depends on who looks (the Scout, the Scavenger and the fighting kinds each
+// have their own list); every kind sees a square it cannot enter as 1.
+constexpr std::uint8_t kSeesBlocked = 1;
 
 class CUnit {
  public:
@@ -44,13 +65,13 @@ class CUnit {
 
   // The virtual operations, in their slot order.
   virtual ~CUnit() = default;
-  virtual void TakeTurn();                  // artillery fire, then one action
-  virtual void Destroy();                   // unlink, show, end the object
-  virtual std::uint8_t ChooseAction() = 0;  // behaviour-table entry for (state, Look())
-  virtual void Engage() = 0;                // action 0
-  virtual void MoveForward();               // action 1: step onto the square ahead
-  virtual std::uint8_t Look() = 0;          // perception code 0..7
-  virtual std::uint8_t LookAtWater();       // what Water ahead looks like: blocked
+  virtual void TakeTurn();              // artillery fire, then one action
+  virtual void Destroy();               // report, unlink, show, end the object
+  virtual std::uint8_t ChooseAction();  // the kind's behaviour-table entry for (state, Look())
+  virtual void Engage() = 0;            // action 0
+  virtual void MoveForward();           // action 1: step onto the square ahead
+  virtual std::uint8_t Look() = 0;      // perception code 0..7
+  virtual std::uint8_t LookAtWater();   // what Water ahead looks like: blocked
 
   // One controller step: choose an action, do it, and take its next state if
   // the unit survived.
@@ -85,15 +106,16 @@ class CUnit {
   // The square `distance` steps ahead in facing, wrapped. False, after
   // printing the kind's bad-facing message, when facing is not 0..3.
   bool Ahead(int& ax, int& ay, const char* badFacingMessage, int distance = 1) const;
-  // Reads behaviour table `kind` at (state, Look()).
-  std::uint8_t ActionFromTable(int kind);
+  // Unlinks the unit, shows its destruction while playing and ends the
+  // object: what every Destroy ends with.
+  void Remove();
   // The artillery covering the unit's square fires on it; true if it died.
   bool TakeArtilleryFire();
   // A phase of the quick kinds: fired on once, then two actions, the second
   // with the state the first chose and only if the unit survived the first.
   void TakeTwoActions();
   // The unit's kind report while playing, e.g. "Scout destroyed at (%d,%d).\t".
-  void Report(const char* format) const;
+  void Report() const;
   // A Mine on (tx, ty) goes off under the unit: it is removed and attacks
   // with 10 against the unit's defence plus the square's bonus. Returns true
   // if the unit survived, and then moves it onto the square.
