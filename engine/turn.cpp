@@ -1,16 +1,21 @@
 #include "engine/turn.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "engine/unit_pool.h"
 #include "model/messages.h"
 #include "model/opponent_hooks.h"
 #include "model/random.h"
+#include "model/saturating.h"
 #include "model/world.h"
 #include "units/barbarian.h"
 #include "units/scout.h"
 
 namespace {
+
+constexpr int kMaxActions = std::numeric_limits<int>::max();
 
 // Draws squares, x then y, until one fits. False after kMaxSquareDraws
 // squares without one.
@@ -121,7 +126,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
       if (world.mode == ModePlaying)
         if (CBoardDisplay* view = world.View()) view->DrawTerrainAt(unit->x, unit->y);
       unit->TakeTurn();
-      ++actions;
+      if (actions < kMaxActions) ++actions;
       if (world.mode == ModePlaying && CUnit::StillLinked(before, unit)) {
         if (CBoardDisplay* view = world.View()) view->DrawBarbarian(unit);
         if (startChaosMoney > 0) world.Pause(world.gameSpeed * world.gameSpeed);
@@ -135,8 +140,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   // The survivors go home with their loot and are paid their price back.
   for (CUnit* unit = head.next; unit;) {
     CUnit* const following = unit->next;
-    world.chaosMoney += unit->loot;
-    world.chaosMoney += unit->price;
+    SaturatingAdd(world.chaosMoney, static_cast<std::int64_t>(unit->loot) + unit->price);
     unit->~CUnit();
     unit = following;
   }
@@ -148,7 +152,8 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   for (auto& column : world.cells)
     for (Cell& cell : column) {
       const int type = cell.unitType;
-      if (IsPlayerUnit(type) && EarnsIncome(type)) world.treasury += 50 * (kUnitIncomeBase[type] + cell.incomeBonus);
+      if (IsPlayerUnit(type) && EarnsIncome(type))
+        SaturatingAdd(world.treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
       cell.scoutNear = 0;
       cell.scoutFar = 0;
       for (int f = 0; f < 4; ++f) cell.scoutNearDir[f] = cell.scoutFarDir[f] = 0;
@@ -176,11 +181,11 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
     }
   }
 
-  world.lastPlayerGain = static_cast<std::int32_t>(endValue - startPlayerValue);
-  world.lastChaosGain = world.chaosMoney - startChaosMoney;
+  world.lastPlayerGain = Saturated(endValue - startPlayerValue);
+  world.lastChaosGain = Saturated(std::int64_t{world.chaosMoney} - startChaosMoney);
 
-  ++world.turn;
-  world.chaosMoney += ChaosIncome(world.turn);
+  SaturatingAdd(world.turn, 1);
+  SaturatingAdd(world.chaosMoney, ChaosIncome(world.turn));
 
   if (world.mode == ModePlaying) world.RefreshDisplay();
   return actions;

@@ -3,6 +3,7 @@
 // phases, the survivors are repaid, the player's units earn income, the game
 // may end, and Chaos receives its income for the next turn.
 
+#include <algorithm>
 #include <cstdint>
 
 class CUnit;
@@ -15,8 +16,13 @@ constexpr int kFullRedrawPhases[] = {25, 40};
 // Chaos's money and loses when it falls below kLossFloor.
 constexpr std::int64_t kWinFactor = 20;
 constexpr std::int64_t kLossFloor = 20;
-// Chaos's income after a turn, by the number of turns completed.
-constexpr std::int32_t ChaosIncome(std::int32_t turn) { return 9 * (turn + 3) * (turn + 3); }
+// Chaos's income after a turn, by the number of turns completed: 9 x (turn +
+// 3)^2. Beyond 2^20 the income is far past the 32-bit limit anyway; the bound
+// keeps the square itself within 64 bits.
+constexpr std::int64_t ChaosIncome(std::int32_t turn) {
+  const std::int64_t next = std::min<std::int64_t>(std::int64_t{turn} + 3, std::int64_t{1} << 20);
+  return 9 * next * next;
+}
 
 // Sees the turn at 51 points: after Chaos's purchases (phase -1) and after
 // each of the 50 phases, with the list head of the turn's units.

@@ -1,5 +1,6 @@
 #include "opponent/adaptive_opponent.h"
 
+#include "model/saturating.h"
 #include "model/world.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
@@ -20,10 +21,7 @@ void CAdaptiveOpponent::TurnStarts(CWorld& world) {
 }
 
 void CAdaptiveOpponent::GameEnded(bool won) {
-  if (won)
-    ++wins;
-  else
-    ++losses;
+  SaturatingAdd(won ? wins : losses, 1);
   SaveProfile();
 }
 

@@ -1,35 +1,17 @@
 #include "opponent/game_log.h"
 
 #include "model/world.h"
+#include "opponent/files.h"
 
-namespace {
-
-template <typename Write>
-void AppendToLog(Write write) {
-  std::FILE* log = std::fopen(kGameLogName, "a");
-  if (!log) return;
-  write(log);
-  std::fclose(log);
+std::string TerrainBlock(const CWorld& world) {
+  return "New Terrain:\n\n" + BoardRows([&](int x, int y) { return world.terrain[x][y]; }) + '\n';
 }
 
-}  // namespace
-
-void WriteTerrainBlock(std::FILE* out, const CWorld& world) {
-  std::fputs("New Terrain:\n\n", out);
-  WriteBoardRows(out, [&](int x, int y) { return world.terrain[x][y]; });
-  std::fputc('\n', out);
+std::string PositionBlock(const CWorld& world) {
+  return "Human Position at Turn " + std::to_string(world.turn) + ":\n\n" +
+         BoardRows([&](int x, int y) { return world.cells[x][y].unitType; }) + '\n';
 }
 
-void WritePositionBlock(std::FILE* out, const CWorld& world) {
-  std::fprintf(out, "Human Position at Turn %d:\n\n", world.turn);
-  WriteBoardRows(out, [&](int x, int y) { return world.cells[x][y].unitType; });
-  std::fputc('\n', out);
-}
+void LogTerrain(const CWorld& world) { AppendWhole(kGameLogName, TerrainBlock(world)); }
 
-void LogTerrain(const CWorld& world) {
-  AppendToLog([&](std::FILE* log) { WriteTerrainBlock(log, world); });
-}
-
-void LogPlayerPositions(const CWorld& world) {
-  AppendToLog([&](std::FILE* log) { WritePositionBlock(log, world); });
-}
+void LogPlayerPositions(const CWorld& world) { AppendWhole(kGameLogName, PositionBlock(world)); }

@@ -155,3 +155,15 @@ TEST_F(StrategyTest, ExtremeScoresDoNotOverflowTheDistance) {
   SetScores({{0, 2147483647}, {1, -2147483647 - 1}, {2, 0}});
   EXPECT_EQ(Chosen(), 2);  // target 0: score 0 is nearest, not a wrapped distance
 }
+
+TEST_F(StrategyTest, ARecordNoGameProducesStillChoosesWithinRange) {
+  // Wins 4 and losses -1 put the win rate at 4/3: the target would lie far
+  // below the 32-bit range, and converting it there is undefined.
+  wins = 4;
+  losses = -1;
+  SetScores({{7, -2147483647 - 1}});
+  EXPECT_EQ(Chosen(), 7);
+  wins = 2147483647;
+  losses = -2147483646;  // one game, won 2^31 times over
+  EXPECT_EQ(Chosen(), 7);
+}
