@@ -84,7 +84,7 @@ void BuyBarbarians(CWorld& world, CUnitPool& pool, CUnit* head) {
 int PlayTurn(CWorld& world, CTurnObserver* observer) {
   CUnitListHead head;
   CUnitPool& pool = TurnUnitPool();
-  int actions = 0;
+  std::int64_t actions = 0;  // told as an int, held at its limit
 
   if (world.mode == ModePlaying && opponentHooks) opponentHooks->TurnStarts(world);
 
@@ -120,18 +120,29 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
         view->DrawTurnPhase();
       }
     }
-    for (CUnit* unit = head.next; unit;) {
-      CUnit* const following = unit->next;
-      const CUnit* const before = unit->prev;
-      if (world.mode == ModePlaying)
-        if (CBoardDisplay* view = world.View()) view->DrawTerrainAt(unit->x, unit->y);
-      unit->TakeTurn();
-      if (actions < kMaxActions) ++actions;
-      if (world.mode == ModePlaying && CUnit::StillLinked(before, unit)) {
-        if (CBoardDisplay* view = world.View()) view->DrawBarbarian(unit);
-        if (startChaosMoney > 0) world.Pause(world.gameSpeed * world.gameSpeed);
+    if (world.mode == ModePlaying) {
+      for (CUnit* unit = head.next; unit;) {
+        CUnit* const following = unit->next;
+        const CUnit* const before = unit->prev;
+        if (world.mode == ModePlaying)
+          if (CBoardDisplay* view = world.View()) view->DrawTerrainAt(unit->x, unit->y);
+        unit->TakeTurn();
+        ++actions;
+        if (world.mode == ModePlaying && CUnit::StillLinked(before, unit)) {
+          if (CBoardDisplay* view = world.View()) view->DrawBarbarian(unit);
+          if (startChaosMoney > 0) world.Pause(world.gameSpeed * world.gameSpeed);
+        }
+        unit = following;
       }
-      unit = following;
+    } else {
+      // Nothing is shown: the units only act. (Nothing a unit does makes a
+      // world that is not playing start playing.)
+      for (CUnit* unit = head.next; unit;) {
+        CUnit* const following = unit->next;
+        unit->TakeTurn();
+        ++actions;
+        unit = following;
+      }
     }
     if (observer) observer->AtPoint(world, p, head);
   }
@@ -188,5 +199,5 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   SaturatingAdd(world.chaosMoney, ChaosIncome(world.turn));
 
   if (world.mode == ModePlaying) world.RefreshDisplay();
-  return actions;
+  return static_cast<int>(std::min<std::int64_t>(actions, kMaxActions));
 }

@@ -19,6 +19,26 @@ enum Facing : int { FacingUp = 0, FacingRight = 1, FacingDown = 2, FacingLeft = 
 constexpr int kStepX[4] = {0, 1, 0, -1};
 constexpr int kStepY[4] = {-1, 0, 1, 0};
 
+// The square one step from each square in each facing, wrapped: a table, as
+// the units step and look ahead in every action.
+struct Square {
+  std::int8_t x;
+  std::int8_t y;
+};
+struct StepTable {
+  Square to[4][kBoardSize][kBoardSize];  // [facing][x][y]
+};
+constexpr StepTable MakeStepTable() {
+  StepTable table{};
+  for (int f = 0; f < 4; ++f)
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        table.to[f][x][y] = {static_cast<std::int8_t>(Wrap(x + kStepX[f])),
+                             static_cast<std::int8_t>(Wrap(y + kStepY[f]))};
+  return table;
+}
+inline constexpr StepTable kStep = MakeStepTable();
+
 // unitType codes: blockers below zero, the player's units 1..8.
 enum UnitType : int {
   Impassable = -2,

@@ -34,6 +34,8 @@ struct Cell {
   std::uint8_t siteBits;         // 0x10: a site; 1 << f: a site lies in direction f
 };
 
+static_assert(sizeof(Cell) == 64, "a square fills one cache line");
+
 constexpr std::uint8_t kSiteHere = 0x10;
 
 class CWorld {
@@ -96,7 +98,7 @@ class CWorld {
   const Cell& At(int x, int y) const { return cells[x][y]; }
 
   CWorldOwner* owner;
-  Cell cells[kBoardSize][kBoardSize];
+  alignas(64) Cell cells[kBoardSize][kBoardSize];  // one cache line a square
   TerrainGrid terrain;
   std::int32_t shownUnits[kBoardSize][kBoardSize];
   std::int32_t mode;

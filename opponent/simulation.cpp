@@ -51,10 +51,52 @@ std::int32_t UpdatedScore(std::int32_t old, std::int32_t playerGain, std::int32_
                                                             std::numeric_limits<std::int32_t>::max()));
 }
 
+namespace {
+
+// Every replay starts from the same position, built once by SetUpReplay.
+// A turn changes the board only by taking player units off it (with their
+// Jammer zones and Artillery cover) and by the Scouts' marks, which it lifts
+// again at its end; so putting the lost units back restores the start. The
+// messages SetUpReplay prints for impossible recorded codes are printed again
+// for every replay.
+class CReplayStart {
+ public:
+  explicit CReplayStart(CWorld& world) {
+    SetUpReplay(world);
+    chaosMoney_ = world.chaosMoney;
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        units_[x][y] = world.cells[x][y].unitType;
+        badTerrain_ += !IsTerrainCode(recordedTerrain[x][y]);
+        badUnits_ += !IsValidUnitCode(recordedUnits[x][y]);
+      }
+  }
+
+  void Restore(CWorld& world) const {
+    world.StartCounters(0, 0);
+    world.mode = ModeSimulation;
+    for (int i = 0; i < badTerrain_; ++i) PrintMessage(kBadTerrainType);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        if (world.cells[x][y].unitType != units_[x][y]) world.PlaceUnit(units_[x][y], x, y);
+    for (int i = 0; i < badUnits_; ++i) PrintMessage(kBadHumanType);
+    world.chaosMoney = chaosMoney_;
+  }
+
+ private:
+  std::int8_t units_[kBoardSize][kBoardSize];
+  std::int32_t chaosMoney_;
+  int badTerrain_ = 0;
+  int badUnits_ = 0;
+};
+
+}  // namespace
+
 long long RunReplays(CWorld& world) {
   long long actions = 0;
+  const CReplayStart start(world);
   for (int i = 0; i < kStrategyCount; ++i) {
-    SetUpReplay(world);
+    if (i > 0) start.Restore(world);
     LoadStrategy(world, i);
     actions += PlayTurn(world);
     const std::int32_t old = strategyScores[i].load(std::memory_order_relaxed);

@@ -101,22 +101,38 @@ TEST_F(SimulationTest, AUnitOnTheWrongGroundStillCountsItsPrice) {
   EXPECT_EQ(world.At(1, 1).unitType, Water);
 }
 
-TEST_F(SimulationTest, EveryStrategyIsScoredOnce) {
-  recordedUnits[5][5] = Farmer;
-  recordedUnits[6][6] = Infantry;
+TEST_F(SimulationTest, EveryStrategyIsScoredOnceFromTheWholeStartPosition) {
+  // A crowded board of every unit type on varied ground: replays lose Mines,
+  // Jammers and Artillery, and every replay must still start from the whole
+  // recorded position.
+  CWorld land;
+  land.Terraform(builtInMaps[6].data());
+  std::memcpy(recordedTerrain, land.terrain, sizeof recordedTerrain);
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int type = land.At(x, y).unitType;
+      recordedUnits[x][y] = static_cast<std::int8_t>(type == Empty && (x + 2 * y) % 3 == 0 ? 1 + (x + y) % 8 : type);
+    }
   for (auto& score : strategyScores) score = 1000;
   randomSeed = 7;
   CWorld world;
   RunReplays(world);
+  const std::uint32_t seedAfter = randomSeed;
   // Strategy i's replay: set up, load i, play; the score folds in its gains.
   randomSeed = 7;
+  int lostUnits = 0;
   for (int i = 0; i < kStrategyCount; ++i) {
     CWorld check;
     SetUpReplay(check);
     LoadStrategy(check, i);
+    bool hasRoom, hasUnit;
+    const std::int64_t before = check.UnitsValue(hasRoom, hasUnit);
     PlayTurn(check);
+    lostUnits += check.UnitsValue(hasRoom, hasUnit) < before;
     EXPECT_EQ(strategyScores[i].load(), UpdatedScore(1000, check.lastPlayerGain, check.lastChaosGain)) << i;
   }
+  EXPECT_EQ(randomSeed, seedAfter);
+  EXPECT_GT(lostUnits, 100);  // the replays did take units off the board
 }
 
 TEST_F(SimulationTest, TheThreadScoresThenClearsTheFlag) {

@@ -5,44 +5,7 @@
 #include "model/world.h"
 #include "units/combat.h"
 
-std::uint8_t CBarbarian::Look() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacingTight)) return FighterSeesOpen;
-  switch (world->At(tx, ty).unitType) {
-    case Impassable: return FighterSeesBlocked;
-    case Water: return LookAtWater();
-    case Empty:
-    case Mine: return SenseScouts();
-    case Drone:
-    case Farmer: return FighterSeesDroneOrFarmer;
-    case Infantry:
-    case Settler: return FighterSeesInfantryOrSettler;
-    case Armor: return FighterSeesArmor;
-    case Jammer:
-    case Artillery: return FighterSeesJammerOrArtillery;
-    default: PrintMessage(kBadHumanType); return FighterSeesOpen;
-  }
-}
-
-std::uint8_t CBarbarian::SenseScouts() {
-  const Cell& own = world->At(x, y);
-  if (own.jammed != 0 || own.scoutNear == 0) return FighterSeesOpen;
-  if (facing < 0 || facing > 3) {
-    PrintMessage(kBadFacingTight);
-    return FighterSeesOpen;
-  }
-  return own.scoutNearDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
-}
-
-std::uint8_t CFarSenseBarbarian::SenseScouts() {
-  const Cell& own = world->At(x, y);
-  if (own.jammed != 0 || own.scoutFar == 0) return FighterSeesOpen;
-  if (facing < 0 || facing > 3) {
-    PrintMessage(kBadFacing);
-    return FighterSeesOpen;
-  }
-  return own.scoutFarDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
-}
+std::uint8_t CBarbarian::Look() { return LookAs<CBarbarian>(); }
 
 bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, bool reportVictim) {
   const Defender& victim = kDefenders[target.unitType];
@@ -63,7 +26,7 @@ bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, 
 void CBarbarian::Engage() {
   int tx = 0, ty = 0;
   if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;  // a bad facing attacks square (0, 0)
-  const Cell target = world->At(tx, ty);
+  const Cell& target = world->At(tx, ty);
   const int ownBonus = world->At(x, y).defenceBonus;
   if (IsAttackable(target.unitType))
     Attack(target, tx, ty, defence + ownBonus, true);
@@ -71,19 +34,10 @@ void CBarbarian::Engage() {
     PrintMessage(kBadHumanType);
 }
 
-CCommonBarbarian::CCommonBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindCommon) {}
-
-CAmphibiousBarbarian::CAmphibiousBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y,
-                                           int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindAmphibious) {}
-
-std::uint8_t CAmphibiousBarbarian::LookAtWater() { return SenseScouts(); }
-
 void CAmphibiousBarbarian::MoveForward() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return;
-  const Cell target = world->At(tx, ty);
+  const Cell& target = world->At(tx, ty);
   if (target.unitType == Empty || target.unitType == Water) {
     x = tx;
     y = ty;
@@ -92,18 +46,10 @@ void CAmphibiousBarbarian::MoveForward() {
   }
 }
 
-CMobileBarbarian::CMobileBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindMobile) {}
-
-void CMobileBarbarian::TakeTurn() { TakeTwoActions(); }
-
-CJumpBarbarian::CJumpBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindJump) {}
-
 void CJumpBarbarian::MoveForward() {
   int ax, ay;
   if (!Ahead(ax, ay, kBadFacing)) return;
-  const Cell first = world->At(ax, ay);
+  const Cell& first = world->At(ax, ay);
   if (first.unitType == Empty) {
     x = ax;
     y = ay;
@@ -116,7 +62,7 @@ void CJumpBarbarian::MoveForward() {
   // Something blocks the square ahead: look one further in the same direction.
   int bx, by;
   Ahead(bx, by, kBadFacing, 2);
-  const Cell second = world->At(bx, by);
+  const Cell& second = world->At(bx, by);
   if (second.unitType == Empty) {
     x = bx;
     y = by;
@@ -138,11 +84,6 @@ void CJumpBarbarian::JumpStrike(const Cell& target, int tx, int ty) {
   }
 }
 
-CKamikazeeBarbarian::CKamikazeeBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CBarbarian(world, prev, initialState, x, y, facing, KindKamikazee) {}
-
-void CKamikazeeBarbarian::TakeTurn() { TakeTwoActions(); }
-
 void CKamikazeeBarbarian::Engage() {
   int tx = 0, ty = 0;
   if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;
@@ -150,9 +91,6 @@ void CKamikazeeBarbarian::Engage() {
   world->RemoveUnit(tx, ty);
   Destroy();
 }
-
-CArmoredBarbarian::CArmoredBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CFarSenseBarbarian(world, prev, initialState, x, y, facing, KindArmored) {}
 
 void CArmoredBarbarian::MoveForward() {
   int tx, ty;
@@ -164,3 +102,10 @@ void CArmoredBarbarian::MoveForward() {
     y = ty;
   }
 }
+
+template class CKind<CBarbarian, CCommonBarbarian>;
+template class CKind<CBarbarian, CAmphibiousBarbarian>;
+template class CKind<CFarSenseBarbarian, CMobileBarbarian>;
+template class CKind<CBarbarian, CJumpBarbarian>;
+template class CKind<CBarbarian, CKamikazeeBarbarian>;
+template class CKind<CFarSenseBarbarian, CArmoredBarbarian>;

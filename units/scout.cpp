@@ -4,22 +4,8 @@
 #include "model/messages.h"
 #include "model/world.h"
 
-namespace {
-
-// Directions in which a marker at offset (-i, -j) lies from the square at
-// offset (i, j) from it: up if the square lies below, and so on.
-template <typename Count>
-void CountDirections(Count (&counts)[4], int i, int j, int delta) {
-  if (j > 0) counts[FacingUp] += delta;
-  if (i < 0) counts[FacingRight] += delta;
-  if (j < 0) counts[FacingDown] += delta;
-  if (i > 0) counts[FacingLeft] += delta;
-}
-
-}  // namespace
-
 CScout::CScout(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CUnit(world, prev, initialState, x, y, facing, KindScout), areaMarked(0) {}
+    : CKind(world, prev, initialState, x, y, facing), areaMarked(0) {}
 
 std::uint8_t CScout::Look() {
   int tx, ty;
@@ -48,18 +34,31 @@ void CScout::Engage() {
 
 void CScout::ChangeMarks(int cx, int cy, int delta) {
   const std::uint8_t flag = delta > 0 ? 1 : 0;
-  for (int i = -3; i <= 3; ++i)
-    for (int j = -3; j <= 3; ++j) {
-      Cell& cell = world->At(Wrap(cx + i), Wrap(cy + j));
+  int ys[7];
+  for (int k = 0; k < 7; ++k) ys[k] = Wrap(cy + k - 3);
+  // Seen from offset (i, j), the Scout lies up if j > 0, right if i < 0,
+  // down if j < 0 and left if i > 0: the rows below and above the Scout's
+  // count one direction, the columns left and right of it another.
+  for (int i = -3; i <= 3; ++i) {
+    Cell* column = world->cells[Wrap(cx + i)];
+    const int across = i < 0 ? FacingRight : FacingLeft;
+    const int acrossDelta = i != 0 ? delta : 0;
+    for (int j = 0; j < 7; ++j) {
+      Cell& cell = column[ys[j]];
       cell.scoutFar = flag;
-      CountDirections(cell.scoutFarDir, i, j, delta);
+      cell.scoutFarDir[across] += acrossDelta;
     }
-  for (int i = -2; i <= 2; ++i)
-    for (int j = -2; j <= 2; ++j) {
-      Cell& cell = world->At(Wrap(cx + i), Wrap(cy + j));
+    for (int j = 0; j < 3; ++j) column[ys[j]].scoutFarDir[FacingDown] += delta;
+    for (int j = 4; j < 7; ++j) column[ys[j]].scoutFarDir[FacingUp] += delta;
+    if (i < -2 || i > 2) continue;
+    for (int j = 1; j < 6; ++j) {
+      Cell& cell = column[ys[j]];
       cell.scoutNear = flag;
-      CountDirections(cell.scoutNearDir, i, j, delta);
+      cell.scoutNearDir[across] += acrossDelta;
     }
+    for (int j = 1; j < 3; ++j) column[ys[j]].scoutNearDir[FacingDown] += delta;
+    for (int j = 4; j < 6; ++j) column[ys[j]].scoutNearDir[FacingUp] += delta;
+  }
 }
 
 void CScout::MarkScoutArea() {
@@ -90,9 +89,6 @@ void CScout::Destroy() {
   Remove();
 }
 
-CScavenger::CScavenger(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
-    : CUnit(world, prev, initialState, x, y, facing, KindScavenger) {}
-
 std::uint8_t CScavenger::Look() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return ScavengerSeesPlayerUnit;  // a safe column
@@ -114,3 +110,6 @@ void CScavenger::Engage() {
   const int plunder = world->At(x, y).incomeBonus + 2;
   if (plunder > 0) SaturatingAdd(loot, plunder);
 }
+
+template class CKind<CUnit, CScout>;
+template class CKind<CUnit, CScavenger>;

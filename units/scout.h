@@ -27,8 +27,9 @@ enum ScavengerSight : std::uint8_t {
   ScavengerOnGround = 4,                // T open, O far from sites or a site: 4 + its richness 0..3
 };
 
-class CScout final : public CUnit {
+class CScout final : public CKind<CUnit, CScout> {
  public:
+  static constexpr int kKind = KindScout;
   CScout(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
 
   void Destroy() override;  // also lifts the Scout's marks
@@ -51,10 +52,15 @@ class CScout final : public CUnit {
 
 // The Scavenger seeks rich ground: it senses in which direction sites lie and
 // how rich its own square is, and its Engage plunders its own square.
-class CScavenger final : public CUnit {
+class CScavenger final : public CKind<CUnit, CScavenger> {
  public:
-  CScavenger(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
+  static constexpr int kKind = KindScavenger;
+  using CKind::CKind;
 
   void Engage() override;
   std::uint8_t Look() override;
 };
+
+// Their phases are compiled with their operations, in scout.cpp.
+extern template class CKind<CUnit, CScout>;
+extern template class CKind<CUnit, CScavenger>;

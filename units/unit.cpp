@@ -44,15 +44,7 @@ bool CUnit::Contest(int attack, int defence) {
   return RandomDraw(attack + defence, 1) > defence;
 }
 
-bool CUnit::Ahead(int& ax, int& ay, const char* badFacingMessage, int distance) const {
-  if (facing < 0 || facing > 3) {
-    PrintMessage(badFacingMessage);
-    return false;
-  }
-  ax = Wrap(x + distance * kStepX[facing]);
-  ay = Wrap(y + distance * kStepY[facing]);
-  return true;
-}
+void CUnit::PrintBadFacing(const char* message) { PrintMessage(message); }
 
 std::uint8_t CUnit::ChooseAction() {
   const std::uint8_t perception = Look();
@@ -76,15 +68,7 @@ void CUnit::TakeTurn() {
   PerformAction();
 }
 
-void CUnit::TakeTwoActions() {
-  const CUnit* p = prev;
-  if (TakeArtilleryFire()) return;
-  PerformAction();
-  if (StillLinked(p, this)) PerformAction();
-}
-
-bool CUnit::TakeArtilleryFire() {
-  const Cell& square = world->At(x, y);
+bool CUnit::ComeUnderFire(const Cell& square) {
   const int ring = square.artilleryRing;
   const int core = square.artilleryCore;
   const int strength = defence + square.defenceBonus;
@@ -139,17 +123,3 @@ bool CUnit::StepOntoMine(int tx, int ty, int defenceBonus) {
   y = ty;
   return true;
 }
-
-void CUnit::MoveForward() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return;
-  const Cell target = world->At(tx, ty);
-  if (target.unitType == Empty) {
-    x = tx;
-    y = ty;
-  } else if (target.unitType == Mine) {
-    StepOntoMine(tx, ty, target.defenceBonus);
-  }
-}
-
-std::uint8_t CUnit::LookAtWater() { return kSeesBlocked; }
