@@ -35,7 +35,7 @@ class CScout final : public CKind<CUnit, CScout> {
   void Destroy() override;  // also lifts the Scout's marks
   void Engage() override;
   void MoveForward() override;
-  std::uint8_t Look() override;
+  [[gnu::always_inline]] std::uint8_t Look() override;
 
   // Marks the 7 x 7 (scoutFar) and 5 x 5 (scoutNear) around the Scout with
   // the flags and the direction counts pointing at it.
@@ -58,8 +58,46 @@ class CScavenger final : public CKind<CUnit, CScavenger> {
   using CKind::CKind;
 
   void Engage() override;
-  std::uint8_t Look() override;
+  [[gnu::always_inline]] std::uint8_t Look() override;
 };
+
+inline std::uint8_t CScout::Look() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return ScoutSeesOpen;
+  const Cell& own = world->At(x, y);
+  if (own.jammed != 0) return ScoutIsJammed;
+  switch (world->At(tx, ty).unitType) {
+    case Impassable:
+    case Water: return ScoutSeesBlocked;
+    case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
+    case Drone:
+    case Farmer: return ScoutSeesDroneOrFarmer;
+    case Mine: return ScoutSeesMine;
+    case Infantry:
+    case Settler:
+    case Jammer:
+    case Artillery: return ScoutSeesDefender;
+    case Armor: return ScoutSeesArmor;
+    default: PrintMessage(kBadHumanType); return ScoutSeesOpen;
+  }
+}
+
+inline std::uint8_t CScavenger::Look() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return ScavengerSeesPlayerUnit;  // a safe column
+  const int ahead = world->At(tx, ty).unitType;
+  if (ahead == Impassable || ahead == Water) return ScavengerSeesBlocked;
+  if (!IsValidUnitCode(ahead)) {
+    PrintMessage(kBadHumanType);
+    return ScavengerSeesPlayerUnit;
+  }
+  if (ahead != Empty && ahead != Mine) return ScavengerSeesPlayerUnit;  // it could not plunder past
+  const Cell& own = world->At(x, y);
+  if (own.siteBits != 0 && !(own.siteBits & kSiteHere))
+    return (own.siteBits & (1u << facing)) ? ScavengerFacesSite : ScavengerNearSite;
+  const int richness = static_cast<std::int8_t>(own.incomeBonus);
+  return static_cast<std::uint8_t>(ScavengerOnGround + (richness > 3 ? 3 : richness < 0 ? 0 : richness));
+}
 
 // Their phases are compiled with their operations, in scout.cpp.
 extern template class CKind<CUnit, CScout>;
