@@ -159,10 +159,11 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   pool.Release();
 
   // Income, and the Scouts' marks are lifted everywhere.
-  std::int64_t endValue = world.UnitsValue(hasRoom, hasUnit);
+  std::int64_t endValue = 0;
   for (auto& column : world.cells)
     for (Cell& cell : column) {
       const int type = cell.unitType;
+      endValue += CWorld::UnitValue(type);
       if (IsPlayerUnit(type) && EarnsIncome(type))
         SaturatingAdd(world.treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
       cell.scoutNear = 0;

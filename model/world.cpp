@@ -68,14 +68,10 @@ std::int64_t CWorld::UnitsValue(bool& hasRoom, bool& hasUnit) const {
   hasRoom = hasUnit = false;
   for (const auto& column : cells)
     for (const Cell& cell : column) {
-      if (!IsValidUnitCode(cell.unitType)) {
-        PrintMessage(kBadHumanType);
-      } else if (IsPlayerUnit(cell.unitType)) {
-        value += kUnitPrice[cell.unitType];
-        hasUnit = true;
-      } else if (cell.unitType == Empty) {
-        hasRoom = true;
-      }
+      const int price = UnitValue(cell.unitType);
+      value += price;
+      hasUnit = hasUnit || price > 0;
+      hasRoom = hasRoom || cell.unitType == Empty;
     }
   return value;
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "model/board.h"
+#include "model/messages.h"
 #include "model/owner.h"
 
 using TerrainGrid = std::int8_t[kBoardSize][kBoardSize];
@@ -93,6 +94,15 @@ class CWorld {
   // message and counts nothing. hasRoom and hasUnit tell whether some square
   // is Empty and some holds a player unit.
   std::int64_t UnitsValue(bool& hasRoom, bool& hasUnit) const;
+  // What one square's unit is worth, as UnitsValue counts it: its price, 0
+  // for none, and 0 after the bad-type message for a code outside -2..8.
+  static int UnitValue(int unitType) {
+    if (!IsValidUnitCode(unitType)) [[unlikely]] {
+      PrintMessage(kBadHumanType);
+      return 0;
+    }
+    return IsPlayerUnit(unitType) ? kUnitPrice[unitType] : 0;
+  }
 
   Cell& At(int x, int y) { return cells[x][y]; }
   const Cell& At(int x, int y) const { return cells[x][y]; }
