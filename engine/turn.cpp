@@ -113,11 +113,11 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
     if (world.mode == ModePlaying) {
       if (CBoardDisplay* view = world.View()) {
         if (p == kFullRedrawPhases[0] || p == kFullRedrawPhases[1]) {
-          view->DrawTerrain();
+          view->DrawTerrain(world.terrain);
           view->DrawBarbarians(&head);
-          view->DrawUnits();
+          view->DrawUnits(world.shownUnits);
         }
-        view->DrawTurnPhase();
+        view->DrawTurnPhase(world.turn, p);
       }
     }
     if (world.mode == ModePlaying) {
@@ -125,7 +125,8 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
         CUnit* const following = unit->next;
         const CUnit* const before = unit->prev;
         if (world.mode == ModePlaying)
-          if (CBoardDisplay* view = world.View()) view->DrawTerrainAt(unit->x, unit->y);
+          if (CBoardDisplay* view = world.View())
+            view->DrawTerrainAt(unit->x, unit->y, world.terrain[unit->x][unit->y]);
         unit->TakeTurn();
         ++actions;
         if (world.mode == ModePlaying && CUnit::StillLinked(before, unit)) {
@@ -179,8 +180,8 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
       if (opponentHooks) opponentHooks->GameEnded(true);
       if (CBoardDisplay* view = world.View()) {
         view->DrawRecord();
-        view->DrawTerrain();
-        view->DrawUnits();
+        view->DrawTerrain(world.terrain);
+        view->DrawUnits(world.shownUnits);
       }
     } else if (endValue < kLossFloor) {
       if (world.owner) world.owner->ShowDefeat();
@@ -188,7 +189,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
       if (opponentHooks) opponentHooks->GameEnded(false);
       if (CBoardDisplay* view = world.View()) {
         view->DrawRecord();
-        view->DrawTerrain();
+        view->DrawTerrain(world.terrain);
       }
     }
   }

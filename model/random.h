@@ -35,6 +35,6 @@ inline int RandomDraw(int n, int k) {
 // bit gives every seed the program picks for itself the full period.
 inline std::uint32_t SeedFromTickCount(std::uint32_t ticks) { return ticks | 1u; }
 
-// Milliseconds since an arbitrary start, 32 bits wrapping: the clock that
-// seeds a new run.
+// Milliseconds from the system's monotonic clock, wrapping at 32 bits: the
+// tick count that seeds a new run, for the game and tarvell-cli alike.
 std::uint32_t TickCount();

@@ -16,7 +16,8 @@ CWorld::CWorld()
       phase(-1),
       gameSpeed(1),
       lastPlayerGain(-1),
-      lastChaosGain(-1) {
+      lastChaosGain(-1),
+      strategyInPlay(-1) {
   // The board, terrain, shown units and behaviour tables are filled by every
   // path before use (a new game, or a replay's set-up); zero is a safe start.
   std::memset(cells, 0, sizeof cells);
@@ -37,9 +38,9 @@ void CWorld::Pause(int milliseconds) const {
 void CWorld::RefreshDisplay() {
   CBoardDisplay* view = View();
   if (!view) return;
-  view->DrawCounters();
-  view->DrawTerrain();
-  view->DrawUnits();
+  view->DrawCounters(treasury, turn);
+  view->DrawTerrain(terrain);
+  view->DrawUnits(shownUnits);
   view->DrawRecord();
 }
 
@@ -47,11 +48,11 @@ void CWorld::ShowDestruction(int x, int y) {
   if (mode != ModePlaying) return;
   if (CBoardDisplay* view = View()) view->DrawMarkerAt(x, y);
   Pause(20 * gameSpeed * gameSpeed);
-  if (CBoardDisplay* view = View()) view->DrawTerrainAt(x, y);
+  if (CBoardDisplay* view = View()) view->DrawTerrainAt(x, y, terrain[x][y]);
 }
 
 void CWorld::ShowMessage(const char* text) {
-  if (owner) owner->SetStatusText(text);
+  if (owner) owner->SetStatusText(turn, phase, text);
 }
 
 void CWorld::StartCounters(std::int32_t startTreasury, std::int32_t startChaosMoney, std::int32_t startTurn) {

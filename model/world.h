@@ -18,7 +18,6 @@
 #include "model/messages.h"
 #include "model/owner.h"
 
-using TerrainGrid = std::int8_t[kBoardSize][kBoardSize];
 
 // One board square.
 struct Cell {
@@ -110,7 +109,7 @@ class CWorld {
   CWorldOwner* owner;
   alignas(64) Cell cells[kBoardSize][kBoardSize];  // one cache line a square
   TerrainGrid terrain;
-  std::int32_t shownUnits[kBoardSize][kBoardSize];
+  UnitGrid shownUnits;
   std::int32_t mode;
   std::int32_t treasury;
   std::int32_t chaosMoney;
@@ -121,4 +120,7 @@ class CWorld {
   std::int32_t lastChaosGain;
   std::uint8_t behaviourTables[kKindCount][4][8];
   std::int32_t purchaseThresholds[kKindCount];
+  // The strategy ChooseStrategy last loaded (-1 before any): what Chaos plays
+  // in this game, for the player to see.
+  std::int32_t strategyInPlay;
 };

@@ -56,7 +56,7 @@ void LoadStrategy(CWorld& world, int index) {
   }
 }
 
-int ChosenStrategyIndex() {
+StrategyChoice ChooseFromScores() {
   // Distances are taken in 64 bits: scores read from a profile may lie
   // anywhere in the 32-bit range, and their difference must not wrap.
   std::int64_t lowest = strategyScores[0].load(std::memory_order_relaxed);
@@ -86,7 +86,12 @@ int ChosenStrategyIndex() {
       nearest = distance;
     }
   }
-  return best;
+  return {best, target};
 }
 
-void ChooseStrategy(CWorld& world) { LoadStrategy(world, ChosenStrategyIndex()); }
+int ChosenStrategyIndex() { return ChooseFromScores().index; }
+
+void ChooseStrategy(CWorld& world) {
+  world.strategyInPlay = ChosenStrategyIndex();
+  LoadStrategy(world, world.strategyInPlay);
+}

@@ -126,6 +126,7 @@ TEST_F(StrategyTest, WinningUsersMeetStrongerStrategies) {
   wins = 3;
   losses = 1;              // p = 0.75: target trunc(2 x 0.25 x -40) = -20
   EXPECT_EQ(Chosen(), 3);  // -18 and -22 tie; the lower index wins
+  EXPECT_EQ(ChooseFromScores().target, -20);
   wins = 1;
   losses = 0;  // p = 1: target is the lowest score
   EXPECT_EQ(Chosen(), 9);

@@ -330,6 +330,7 @@ TEST_F(PlayingTurnTest, ATurnIsLoggedSavedAndLearnedFrom) {
   EXPECT_EQ(world.mode, ModePlaying);
   EXPECT_EQ(ReadFile("default.tvu").size(), 504u);  // saved before the simulation began
   EXPECT_EQ(world.purchaseThresholds[7], 108);      // strategy 0 on a fresh profile
+  EXPECT_EQ(world.strategyInPlay, 0);
   EXPECT_EQ(recordedUnits[2][3], Drone);
   WaitForSimulation(5);
   bool scored = false;

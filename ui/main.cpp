@@ -27,6 +27,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
-  CTarvellApp app;
-  return app.Run();
+  CTarvellApp game;
+  return game.Run();
 }

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include <QLineEdit>
+
 #include "ui/platform/dialog.h"
-#include "ui/platform/dialog_responder.h"
-#include "ui/platform/file_dialog.h"
+#include "ui/platform/scripted_dialogs.h"
 
 namespace {
 
@@ -34,19 +35,22 @@ class KeepWorkingDirectory {
   std::filesystem::path saved_;
 };
 
-const char* const kProfileFilter = "Tarvell User (*.tvu)|*.tvu||";
+const QString kProfileFilter = "Tarvell User (*.tvu)";
 
 }  // namespace
 
 TEST_F(ScriptTest, AnswersDialogsInOrderAndRecordsWhatWasShown) {
-  script.Press(IDD_CONFIRM, IDOK).Type(IDD_ABOUT, Qt::Key_Escape).ChooseFile(std::nullopt);
+  QString message;
+  script.Press(IDD_CONFIRM, IDOK).Type(IDD_ABOUT, Qt::Key_Escape).ChooseFile(std::nullopt).Acknowledge(&message);
   EXPECT_FALSE(script.AllAnswered());
   EXPECT_EQ(CDialog(IDD_CONFIRM).DoModal(), IDOK);
   EXPECT_EQ(CDialog(IDD_ABOUT).DoModal(), IDCANCEL);
-  CFileDialog open(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter, nullptr);
-  EXPECT_EQ(open.DoModal(), IDCANCEL);
+  EXPECT_EQ(ChooseFileToOpen(nullptr, kProfileFilter), std::nullopt);
+  ShowMessageBox(nullptr, "Cannot open x.tvu.");
+  EXPECT_EQ(message, "Cannot open x.tvu.");
   EXPECT_TRUE(script.AllAnswered());
-  EXPECT_EQ(script.Shown(), (std::vector<int>{IDD_CONFIRM, IDD_ABOUT, 0}));
+  EXPECT_EQ(script.Shown(),
+            (std::vector<int>{IDD_CONFIRM, IDD_ABOUT, CScriptedDialogs::kFileDialog, CScriptedDialogs::kMessageBox}));
   EXPECT_TRUE(failures.empty());
 }
 
@@ -66,7 +70,7 @@ TEST_F(ScriptTest, AnUnexpectedDialogIsReportedAndCancelled) {
 }
 
 TEST_F(ScriptTest, AnAnswerThatLeavesTheDialogOpenIsReportedAndCancelled) {
-  script.Do(IDD_NEW_USER, [](CDialog& dialog) { dialog.SetDlgItemText(IDC_USERNAME, "half done"); });
+  script.Do(IDD_NEW_USER, [](CDialog& dialog) { dialog.Control<QLineEdit>(IDC_USERNAME)->setText("half done"); });
   EXPECT_EQ(CDialog(IDD_NEW_USER).DoModal(), IDCANCEL);
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_NE(failures[0].find("open"), std::string::npos) << failures[0];
@@ -74,8 +78,7 @@ TEST_F(ScriptTest, AnAnswerThatLeavesTheDialogOpenIsReportedAndCancelled) {
 
 TEST_F(ScriptTest, AFileDialogWhereAModalDialogWasExpectedIsReported) {
   script.Press(IDD_CONFIRM, IDOK);
-  CFileDialog open(true, nullptr, nullptr, OFN_FILEMUSTEXIST, kProfileFilter, nullptr);
-  EXPECT_EQ(open.DoModal(), IDCANCEL);
+  EXPECT_EQ(ChooseFileToOpen(nullptr, kProfileFilter), std::nullopt);
   EXPECT_EQ(failures.size(), 1u);
 }
 
@@ -86,13 +89,10 @@ TEST_F(ScriptTest, ChosenFileGivesItsNameAndMakesItsFolderTheWorkingDirectory) {
   const std::filesystem::path profile = std::filesystem::path(folder.path().toStdString()) / "alice.tvu";
   std::ofstream(profile) << "0\t0\t";
   script.ChooseFile(profile.string());
-  CFileDialog open(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter, nullptr);
-  ASSERT_EQ(open.DoModal(), IDOK);
-  EXPECT_EQ(open.GetFileName(), "alice.tvu");
-  EXPECT_EQ(open.GetPathName(), profile.string());
+  EXPECT_EQ(ChooseFileToOpen(nullptr, kProfileFilter), "alice.tvu");
   EXPECT_EQ(std::filesystem::canonical(std::filesystem::current_path()),
             std::filesystem::canonical(profile.parent_path()));
-  EXPECT_TRUE(std::filesystem::exists(open.GetFileName())) << "the name alone opens the file";
+  EXPECT_TRUE(std::filesystem::exists("alice.tvu")) << "the name alone opens the file";
   EXPECT_TRUE(failures.empty());
 }
 
@@ -100,33 +100,26 @@ TEST_F(ScriptTest, AMissingFileCannotBeChosen) {
   KeepWorkingDirectory keep;
   const std::filesystem::path before = std::filesystem::current_path();
   script.ChooseFile("/nonexistent-folder/bob.tvu");
-  CFileDialog open(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProfileFilter, nullptr);
-  EXPECT_EQ(open.DoModal(), IDCANCEL);
+  EXPECT_EQ(ChooseFileToOpen(nullptr, kProfileFilter), std::nullopt);
   EXPECT_EQ(failures.size(), 1u);
   EXPECT_EQ(std::filesystem::current_path(), before);
 }
 
-TEST(ResponderTest, ScriptsNestAndRestoreTheOuterResponder) {
-  EXPECT_EQ(InstalledDialogResponder(), nullptr);
+TEST(ScriptedDialogsTest, ScriptsNestAndRestoreTheOuterScript) {
+  EXPECT_EQ(CScriptedDialogs::Installed(), nullptr);
   {
     CScriptedDialogs outer;
     {
       CScriptedDialogs inner;
-      EXPECT_EQ(InstalledDialogResponder(), &inner);
+      EXPECT_EQ(CScriptedDialogs::Installed(), &inner);
     }
-    EXPECT_EQ(InstalledDialogResponder(), &outer);
+    EXPECT_EQ(CScriptedDialogs::Installed(), &outer);
   }
-  EXPECT_EQ(InstalledDialogResponder(), nullptr);
+  EXPECT_EQ(CScriptedDialogs::Installed(), nullptr);
 }
 
-TEST(ResponderTest, AnUnansweredDialogOnTheOffscreenDisplayStopsTheProgramInsteadOfWaiting) {
+TEST(ScriptedDialogsTest, AnUnansweredDialogOnTheOffscreenDisplayStopsTheProgramInsteadOfWaiting) {
   EXPECT_DEATH(CDialog(IDD_CONFIRM).DoModal(), "modal dialog 156");
-  EXPECT_DEATH(CFileDialog(true, nullptr, nullptr, 0, kProfileFilter, nullptr).DoModal(), "open-file dialog");
-}
-
-TEST(FileFilterTest, PairsBecomeNameFilters) {
-  EXPECT_EQ(NameFiltersFromPairs(kProfileFilter), QStringList{"Tarvell User (*.tvu)"});
-  EXPECT_EQ(NameFiltersFromPairs("Profiles|*.tvu|Logs and text|*.txt;*.log||"),
-            (QStringList{"Profiles (*.tvu)", "Logs and text (*.txt *.log)"}));
-  EXPECT_TRUE(NameFiltersFromPairs("").isEmpty());
+  EXPECT_DEATH(ChooseFileToOpen(nullptr, kProfileFilter), "open-file dialog");
+  EXPECT_DEATH(ShowMessageBox(nullptr, "Cannot open x.tvu."), "message box");
 }
