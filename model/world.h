@@ -18,7 +18,6 @@
 #include "model/messages.h"
 #include "model/owner.h"
 
-
 // One board square.
 struct Cell {
   std::int32_t unitType;         // player unit 1..8, Empty, Water or Impassable

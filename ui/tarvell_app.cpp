@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 
-
 #include "model/random.h"
 #include "opponent/adaptive_opponent.h"
 #include "opponent/files.h"
