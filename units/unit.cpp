@@ -51,17 +51,7 @@ std::uint8_t CUnit::ChooseAction() {
   return world->behaviourTables[KindIndexOf(kindCode)][state & 3][perception & 7];
 }
 
-void CUnit::PerformAction() {
-  const CUnit* p = prev;
-  const std::uint8_t code = ChooseAction();
-  switch (ActionOf(code)) {
-    case ActionEngage: Engage(); break;
-    case ActionMoveForward: MoveForward(); break;
-    case ActionTurnLeft: facing = facing == FacingUp ? FacingLeft : facing - 1; break;
-    case ActionTurnRight: facing = facing == FacingLeft ? FacingUp : facing + 1; break;
-  }
-  if (StillLinked(p, this)) state = NextStateOf(code);
-}
+void CUnit::PerformAction() { Perform(*this, ChooseAction()); }
 
 void CUnit::TakeTurn() {
   if (TakeArtilleryFire()) return;

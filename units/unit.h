@@ -75,6 +75,20 @@ class CUnit {
   // One controller step: choose an action, do it, and take its next state if
   // the unit survived.
   void PerformAction();
+  // Does what action code `code` says, and takes its next state if the unit
+  // survived. Unit is CUnit in PerformAction, whose calls are then virtual,
+  // and the kind itself in a kind's phase, whose calls are then bound.
+  template <class Unit>
+  [[gnu::always_inline]] static void Perform(Unit& unit, std::uint8_t code) {
+    const CUnit* p = unit.prev;
+    switch (ActionOf(code)) {
+      case ActionEngage: unit.Engage(); break;
+      case ActionMoveForward: unit.MoveForward(); break;
+      case ActionTurnLeft: unit.facing = unit.facing == FacingUp ? FacingLeft : unit.facing - 1; break;
+      case ActionTurnRight: unit.facing = unit.facing == FacingLeft ? FacingUp : unit.facing + 1; break;
+    }
+    if (StillLinked(p, &unit)) unit.state = NextStateOf(code);
+  }
 
   // Actions per phase; the quick kinds take two.
   static constexpr int kActionsPerPhase = 1;
@@ -190,16 +204,8 @@ void CKind<Base, Self>::TakeTurn() {
 template <class Base, class Self>
 inline void CKind<Base, Self>::Act() {
   Self& self = static_cast<Self&>(*this);
-  const CUnit* p = this->prev;
   const std::uint8_t perception = self.template LookAs<Self>();
-  const std::uint8_t code = this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7];
-  switch (ActionOf(code)) {
-    case ActionEngage: self.Engage(); break;
-    case ActionMoveForward: self.MoveForward(); break;
-    case ActionTurnLeft: this->facing = this->facing == FacingUp ? FacingLeft : this->facing - 1; break;
-    case ActionTurnRight: this->facing = this->facing == FacingLeft ? FacingUp : this->facing + 1; break;
-  }
-  if (CUnit::StillLinked(p, this)) this->state = NextStateOf(code);
+  CUnit::Perform(self, this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7]);
 }
 
 // Heads a turn's unit list. It never acts.
