@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstdint>
 #include <cstdio>
 
 #include "engine/turn.h"
@@ -110,8 +111,9 @@ void CTarvellView::DrawCounters(int treasury, int turn) {
 void CTarvellView::DrawTurnPhase(int turn, int phase) { SetText(IDC_TURN, QString::asprintf("%d (%d)", turn, phase)); }
 
 void CTarvellView::DrawRecord() {
-  const int total = wins + losses;
-  const double fraction = total != 0 ? static_cast<double>(wins) / total : 0.0;
+  // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
+  const std::int64_t total = std::int64_t{wins} + losses;
+  const double fraction = total != 0 ? static_cast<double>(wins) / static_cast<double>(total) : 0.0;
   SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
 }
 
