@@ -12,9 +12,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include <time.h>
-
 #include "model/random.h"
+#include "opponent/adaptive_opponent.h"
 #include "opponent/files.h"
 #include "opponent/profile.h"
 #include "ui/about_dialog.h"
@@ -43,15 +42,6 @@ struct ZoomCommand {
 };
 constexpr ZoomCommand kZoomCommands[] = {{ID_VIEW_ZOOM_100, 100}, {ID_VIEW_ZOOM_150, 150}, {ID_VIEW_ZOOM_200, 200}};
 
-// Milliseconds since the system started, wrapping at 32 bits; the boot-time
-// clock includes time spent suspended.
-std::uint32_t TickCount() {
-  timespec now{};
-  clock_gettime(CLOCK_BOOTTIME, &now);
-  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
-                                    static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
-}
-
 bool ProfileExists(const std::string& name) {
   std::FILE* file = OpenRegularFile(name);
   if (file != nullptr) std::fclose(file);
@@ -69,6 +59,7 @@ bool IsProfileName(const std::string& path) {
 
 CTarvellApp::CTarvellApp() : recentFiles_(kSettingsOrganization, kApplicationTitle, kRecentFileCount) {
   randomSeed = SeedFromTickCount(TickCount());
+  UseAdaptiveOpponent();
 }
 
 CTarvellApp::~CTarvellApp() {

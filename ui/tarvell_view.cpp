@@ -9,8 +9,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
+#include "engine/turn.h"
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
@@ -230,8 +232,9 @@ void CTarvellView::DrawCounters(int treasury, int turn) {
 void CTarvellView::DrawTurnPhase(int turn, int phase) { SetText(IDC_TURN, QString::asprintf("%d (%d)", turn, phase)); }
 
 void CTarvellView::DrawRecord() {
-  const int total = wins + losses;
-  const double fraction = total != 0 ? static_cast<double>(wins) / total : 0.0;
+  // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
+  const std::int64_t total = std::int64_t{wins} + losses;
+  const double fraction = total != 0 ? static_cast<double>(wins) / static_cast<double>(total) : 0.0;
   SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
 }
 
@@ -518,7 +521,7 @@ void CTarvellView::OnEndSetup() {
     EnableTurnControls(false);
     MoveOutline(hover_, QPoint(-1, -1));
     SetHurryHandler([this] { document_->Hurry(); });
-    document_->world.PlayTurn();
+    PlayTurn(document_->world);
     SetHurryHandler(nullptr);
     document_->EndHurry();
     EnableTurnControls(true);
