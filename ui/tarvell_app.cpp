@@ -218,15 +218,34 @@ void CTarvellApp::OnOptions() {
 
 void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).DoModal(); }
 
+namespace {
+
+// A window beside the board, made at the board's zoom: its text as much
+// larger as the board's.
+void ZoomWindow(QWidget* window, int percent) {
+  QFont font = QApplication::font();
+  if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * percent / 100);
+  window->setFont(font);
+  window->resize(window->size() * percent / 100);
+}
+
+}  // namespace
+
 void CTarvellApp::OnHowToPlay() {
-  if (howToPlay_ == nullptr) howToPlay_ = new CHowToPlayWindow(frame_.get());
+  if (howToPlay_ == nullptr) {
+    howToPlay_ = new CHowToPlayWindow(frame_.get());
+    ZoomWindow(howToPlay_, view_->Zoom());
+  }
   howToPlay_->show();
   howToPlay_->raise();
   howToPlay_->activateWindow();
 }
 
 void CTarvellApp::OnChaos() {
-  if (chaos_ == nullptr) chaos_ = new CChaosWindow(document_->world, frame_.get());
+  if (chaos_ == nullptr) {
+    chaos_ = new CChaosWindow(document_->world, frame_.get());
+    ZoomWindow(chaos_, view_->Zoom());
+  }
   chaos_->Refresh();
   chaos_->show();
   chaos_->raise();
