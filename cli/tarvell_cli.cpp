@@ -12,6 +12,7 @@
 
 #include "bench/bench_boards.h"
 #include "cli/arguments.h"
+#include "cli/play.h"
 #include "cli/scenario.h"
 #include "engine/turn.h"
 #include "engine/unit_pool.h"
@@ -43,6 +44,18 @@ constexpr const char kUsage[] =
     "  bench [--repeat N]          time turns and simulations on fixed boards ($1,000, $5,000 and\n"
     "                              $50,000 of units) and print unit actions per second and a\n"
     "                              signature of the results\n"
+    "  play --policy NAME [--games N] [--seed S] [--max-turns T] [--profile FILE] [--log FILE]\n"
+    "       [--concurrent]\n"
+    "                              play N whole games (default 1) as the game does, a built-in policy\n"
+    "                              (passive, random, income, fortress or strong) placing the units;\n"
+    "                              one line per game and a summary. A game still running after T\n"
+    "                              turns (default 30, 1..100000) is abandoned, which counts as a loss.\n"
+    "                              --profile is read at the start and saved as the game saves it\n"
+    "                              (default: a fresh record that is not written); --log appends the\n"
+    "                              game log to FILE (default: no log). The simulation a turn starts\n"
+    "                              runs to its end before the turn goes on, so a run depends only on\n"
+    "                              its seed, policy and profile; --concurrent runs it on its own\n"
+    "                              thread beside the turn, as the window does (for soak tests)\n"
     "\n"
     "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
     "where it draws numbers, as \"seed N\".\n";
@@ -254,6 +267,7 @@ const std::vector<Command>& Commands() {
       {"turn", {"--scenario"}, {"--trace"}, Turn},
       {"simulate", {"--scenario", "--profile"}, {}, Simulate},
       {"bench", {"--repeat"}, {}, Bench},
+      {"play", kPlayOptions, kPlayFlags, Play},
   };
   return commands;
 }

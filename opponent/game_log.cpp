@@ -2,11 +2,14 @@
 
 #include "model/world.h"
 
+std::string gameLogName = kGameLogName;
+
 namespace {
 
 template <typename Write>
 void AppendToLog(Write write) {
-  std::FILE* log = std::fopen(kGameLogName, "a");
+  if (gameLogName.empty()) return;
+  std::FILE* log = std::fopen(gameLogName.c_str(), "a");
   if (!log) return;
   write(log);
   std::fclose(log);

@@ -50,6 +50,7 @@ std::string ProfileText() {
 void FailProfileSaveAt(ProfileSaveStep step) { failAt = step; }
 
 void SaveProfile() {
+  if (profileName.empty()) return;
   const std::string text = ProfileText();
   const std::string temporary = profileName + ".saving";
 
@@ -63,6 +64,7 @@ void SaveProfile() {
 }
 
 void LoadProfile() {
+  if (profileName.empty()) return;
   std::FILE* file = std::fopen(profileName.c_str(), "rb");
   if (!file) return;
   bool ok = ReadNumber(file, wins) && ReadNumber(file, losses);

@@ -8,7 +8,9 @@
 
 #include <string>
 
-extern std::string profileName;  // "default.tvu" at start
+// "default.tvu" at start. Empty means a profile kept in memory only, as
+// tarvell-cli play keeps one when no file is given: nothing is read or saved.
+extern std::string profileName;
 
 // Writes the profile to profileName. The new content goes to a temporary file
 // beside it, which is flushed and then renamed over the old file, so that an

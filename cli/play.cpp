@@ -1,0 +1,159 @@
+#include "cli/play.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "cli/policies.h"
+#include "model/owner.h"
+#include "model/random.h"
+#include "model/world.h"
+#include "opponent/game_log.h"
+#include "opponent/profile.h"
+#include "opponent/simulation.h"
+#include "opponent/strategy.h"
+
+const std::vector<std::string> kPlayOptions = {"--games", "--seed", "--policy", "--profile", "--max-turns", "--log"};
+const std::vector<std::string> kPlayFlags = {"--concurrent"};
+
+namespace {
+
+constexpr int kMaxGames = 1'000'000;
+constexpr int kMaxTurnLimit = 100'000;
+
+// The owner of a game without a window: there is no view to draw on, the
+// status line goes nowhere, the end-of-game dialogs are answered OK at once
+// and the pauses that pace a shown turn take no time.
+class CHeadlessOwner : public CWorldOwner {
+ public:
+  CBoardDisplay* FirstView() override { return nullptr; }
+  void SetStatusText(const char*) override {}
+  void ShowVictory() override {}
+  void ShowDefeat() override {}
+  void Pause(int) override {}
+};
+
+// Runs the simulation on the live turn's own thread, to its end.
+void RunInPlace(unsigned (*procedure)()) { procedure(); }
+
+std::uint32_t ClockSeed() {
+  using namespace std::chrono;
+  return SeedFromTickCount(
+      static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count()));
+}
+
+int ParseRange(const Arguments& args, const char* name, int fallback, int low, int high) {
+  const auto text = args.Value(name);
+  if (!text) return fallback;
+  const std::int32_t value = ParseInt32(*text, name);
+  if (value < low || value > high)
+    throw UsageError(std::string(name) + " must be " + std::to_string(low) + ".." + std::to_string(high) + ", not '" +
+                     *text + "'");
+  return value;
+}
+
+// Whether the world holds strategy i as LoadStrategy leaves it.
+bool HoldsStrategy(const CWorld& world, int i) {
+  std::int32_t threshold = 0;
+  for (int k = 0; k < kKindCount; ++k) {
+    const KindPlan& plan = strategyTable[i].plans[k];
+    threshold += plan.purchaseWeight + 1;
+    if (world.purchaseThresholds[k] != threshold) return false;
+    if (std::memcmp(world.behaviourTables[k], plan.behaviour, sizeof plan.behaviour) != 0) return false;
+  }
+  return true;
+}
+
+void Abandon(CWorld& world) {
+  // Leaving a game after a completed turn counts as a loss.
+  world.mode = ModeIdle;
+  if (losses < std::numeric_limits<std::int32_t>::max()) ++losses;
+}
+
+}  // namespace
+
+int Play(const Arguments& args) {
+  const int games = ParseRange(args, "--games", 1, 1, kMaxGames);
+  const int maxTurns = ParseRange(args, "--max-turns", 30, 1, kMaxTurnLimit);
+  const auto seedText = args.Value("--seed");
+  const std::uint32_t seed = seedText ? ParseSeed(*seedText, "--seed") : ClockSeed();
+  const std::string policyName = args.Required("--policy");
+  std::unique_ptr<CPolicy> policy = MakePolicy(policyName, seed);
+  if (!policy) {
+    std::string known;
+    for (const std::string& name : PolicyNames()) known += (known.empty() ? "" : ", ") + name;
+    throw UsageError("--policy must be one of " + known + ", not '" + policyName + "'");
+  }
+  const bool concurrent = args.Has("--concurrent");
+
+  // Without --profile the record lives in memory only; without --log
+  // nothing is logged.
+  profileName = args.Value("--profile").value_or("");
+  gameLogName = args.Value("--log").value_or("");
+  if (!concurrent) simulationStarter = RunInPlace;
+
+  ResetProfile();
+  LoadProfile();
+  randomSeed = seed;
+
+  CHeadlessOwner owner;
+  auto world = std::make_unique<CWorld>();
+  world->owner = &owner;
+  CPlayerDesk desk(*world);
+  int won = 0, lost = 0, abandoned = 0;
+
+  for (int game = 1; game <= games; ++game) {
+    // New Game: wait for the simulation, save the record, start.
+    WaitForSimulation(1);
+    SaveProfile();
+    world->StartNewGame();
+    policy->NewGame(desk);
+
+    const std::int32_t winsBefore = wins;
+    std::string strategies;
+    int strategy = ChosenStrategyIndex();
+    while (world->mode == ModePlaying && world->turn < maxTurns) {
+      policy->Setup(desk);
+      // End Setup. The turn chooses the strategy anew when no simulation
+      // runs; with one running it keeps the one in force.
+      std::int32_t score = 0;
+      if (!simulationRunning.load(std::memory_order_acquire)) strategy = ChosenStrategyIndex();
+      score = strategyScores[strategy].load(std::memory_order_relaxed);
+      world->PlayTurn();
+      if (!HoldsStrategy(*world, strategy)) {
+        // A simulation ended between the test above and the turn's own.
+        for (int i = 0; i < kStrategyCount; ++i)
+          if (HoldsStrategy(*world, i)) {
+            strategy = i;
+            break;
+          }
+      }
+      strategies += ' ' + std::to_string(strategy) + ':' + std::to_string(score);
+    }
+
+    const char* outcome;
+    if (world->mode == ModePlaying) {
+      Abandon(*world);
+      outcome = "abandoned";
+      ++abandoned;
+    } else if (wins != winsBefore) {
+      outcome = "win";
+      ++won;
+    } else {
+      outcome = "loss";
+      ++lost;
+    }
+    std::printf("game %d %s turns %d treasury %d chaos %d strategies%s\n", game, outcome, world->turn, world->treasury,
+                world->chaosMoney, strategies.c_str());
+  }
+
+  // As the window closes: wait for the simulation, save the record.
+  WaitForSimulation(1);
+  SaveProfile();
+  std::printf("games %d, wins %d, losses %d, abandoned %d\n", games, won, lost, abandoned);
+  std::printf("seed %u\n", randomSeed.load());
+  return 0;
+}
