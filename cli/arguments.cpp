@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -25,11 +26,31 @@ bool ParseWhole(const std::string& text, long long& value) {
 
 }  // namespace
 
+std::string Quoted(const std::string& text) {
+  constexpr std::size_t kShown = 40;
+  std::string quoted = "'";
+  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == '\\' || c == '\'') {
+      quoted += '\\';
+      quoted += static_cast<char>(c);
+    } else if (c >= 0x20 && c < 0x7f) {
+      quoted += static_cast<char>(c);
+    } else {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+      quoted += escaped;
+    }
+  }
+  if (text.size() > kShown) quoted += "...";
+  return quoted + "'";
+}
+
 Arguments::Arguments(const std::vector<std::string>& args, const std::vector<std::string>& valued,
                      const std::vector<std::string>& flags) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
-    if (!Contains(valued, name) && !Contains(flags, name)) throw UsageError("unknown argument '" + name + "'");
+    if (!Contains(valued, name) && !Contains(flags, name)) throw UsageError("unknown argument " + Quoted(name));
     if (values_.count(name)) throw UsageError(name + " given twice");
     if (Contains(flags, name)) {
       values_[name] = "";
@@ -55,7 +76,7 @@ std::string Arguments::Required(const std::string& name) const {
 std::uint32_t ParseSeed(const std::string& text, const std::string& what) {
   long long value;
   if (!ParseWhole(text, value) || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
-    throw UsageError(what + " must be a whole number from 0 to 4294967295, not '" + text + "'");
+    throw UsageError(what + " must be a whole number from 0 to 4294967295, not " + Quoted(text));
   return static_cast<std::uint32_t>(value);
 }
 
@@ -63,6 +84,6 @@ std::int32_t ParseInt32(const std::string& text, const std::string& what) {
   long long value;
   if (!ParseWhole(text, value) || value < std::numeric_limits<std::int32_t>::min() ||
       value > std::numeric_limits<std::int32_t>::max())
-    throw UsageError(what + " must be a whole number from -2147483648 to 2147483647, not '" + text + "'");
+    throw UsageError(what + " must be a whole number from -2147483648 to 2147483647, not " + Quoted(text));
   return static_cast<std::int32_t>(value);
 }

@@ -28,6 +28,11 @@ class Arguments {
   std::map<std::string, std::string> values_;
 };
 
+// text as an error line may show it: at most a short piece, in quotes, with
+// control characters and other bytes outside printable ASCII escaped, so
+// that neither a huge token nor an escape sequence reaches the terminal.
+std::string Quoted(const std::string& text);
+
 // Whole decimal numbers only; anything else, or a value out of range, throws
 // a UsageError naming what was read.
 std::uint32_t ParseSeed(const std::string& text, const std::string& what);

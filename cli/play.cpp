@@ -3,13 +3,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <string>
 
+#include "cli/input_file.h"
 #include "cli/policies.h"
 #include "model/owner.h"
 #include "model/random.h"
+#include "model/saturating.h"
 #include "model/world.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
@@ -70,7 +71,14 @@ bool HoldsStrategy(const CWorld& world, int i) {
 void Abandon(CWorld& world) {
   // Leaving a game after a completed turn counts as a loss.
   world.mode = ModeIdle;
-  if (losses < std::numeric_limits<std::int32_t>::max()) ++losses;
+  SaturatingAdd(losses, 1);
+}
+
+// As the game tells the player, once, that the profile could not be saved.
+void ReportSaveFailure() {
+  if (const auto failure = TakeUnreportedSaveFailure())
+    std::fprintf(stderr, "tarvell-cli play: the profile %s could not be saved (%s); trying again at the next save\n",
+                 failure->path.c_str(), failure->reason.c_str());
 }
 
 }  // namespace
@@ -91,12 +99,16 @@ int Play(const Arguments& args) {
 
   // Without --profile the record lives in memory only; without --log
   // nothing is logged.
-  profileName = args.Value("--profile").value_or("");
+  ResetProfile();
+  if (const auto profile = args.Value("--profile")) {
+    const bool exists = CheckInputFile(*profile, true);
+    SetProfileName(*profile);
+    if (exists) LoadProfile();
+  } else {
+    profileName.clear();
+  }
   gameLogName = args.Value("--log").value_or("");
   if (!concurrent) simulationStarter = RunInPlace;
-
-  ResetProfile();
-  LoadProfile();
   randomSeed = seed;
 
   CHeadlessOwner owner;
@@ -146,14 +158,16 @@ int Play(const Arguments& args) {
       outcome = "loss";
       ++lost;
     }
+    ReportSaveFailure();
     std::printf("game %d %s turns %d treasury %d chaos %d strategies%s\n", game, outcome, world->turn, world->treasury,
                 world->chaosMoney, strategies.c_str());
   }
 
   // As the window closes: wait for the simulation, save the record.
   WaitForSimulation(1);
-  SaveProfile();
+  const bool saved = SaveProfile();
+  ReportSaveFailure();
   std::printf("games %d, wins %d, losses %d, abandoned %d\n", games, won, lost, abandoned);
   std::printf("seed %u\n", randomSeed.load());
-  return 0;
+  return saved ? 0 : 1;
 }

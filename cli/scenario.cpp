@@ -1,13 +1,13 @@
 #include "cli/scenario.h"
 
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <set>
 #include <sstream>
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/input_file.h"
 #include "model/random.h"
 
 namespace {
@@ -41,15 +41,15 @@ class Tokens {
       used = 0;
     }
     if (used != token.text.size() || used == 0)
-      Fail("line " + std::to_string(token.line) + ": expected " + what + ", found '" + token.text + "'");
+      Fail("line " + std::to_string(token.line) + ": expected " + what + ", found " + Quoted(token.text));
     if (value < low || value > high)
-      Fail("line " + std::to_string(token.line) + ": " + what + " " + token.text + " is outside " +
+      Fail("line " + std::to_string(token.line) + ": " + what + " " + Quoted(token.text) + " is outside " +
            std::to_string(low) + ".." + std::to_string(high));
     ++next_;
     return value;
   }
 
-  [[noreturn]] void Fail(const std::string& problem) const { throw UsageError(path_ + ": " + problem); }
+  [[noreturn]] void Fail(const std::string& problem) const { throw UsageError(Quoted(path_) + ": " + problem); }
 
   int Line() const { return Done() ? (tokens_.empty() ? 0 : tokens_.back().line) : tokens_[next_].line; }
 
@@ -71,23 +71,23 @@ bool IsTerrainCode(long long code) { return (code >= 0 && code <= 5) || code == 
 }  // namespace
 
 Scenario ReadScenario(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) throw UsageError(path + ": cannot be read");
+  std::istringstream in(ReadInputFile(path));
   Tokens tokens(path, in);
   Scenario scenario;
   std::set<std::string> seen;
   while (!tokens.Done()) {
     const int line = tokens.Line();
     const std::string keyword = tokens.Word();
-    if (!seen.insert(keyword).second) tokens.Fail("line " + std::to_string(line) + ": " + keyword + " given twice");
+    if (!seen.insert(keyword).second)
+      tokens.Fail("line " + std::to_string(line) + ": " + Quoted(keyword) + " given twice");
     if (keyword == "seed") {
       scenario.seed = static_cast<std::uint32_t>(tokens.Number("a seed", 0, std::numeric_limits<std::uint32_t>::max()));
     } else if (keyword == "treasury") {
-      scenario.treasury = static_cast<std::int32_t>(tokens.Number("the treasury", kInt32Min, kInt32Max));
+      scenario.treasury = static_cast<std::int32_t>(tokens.Number("the treasury", 0, kMaxScenarioMoney));
     } else if (keyword == "chaos") {
-      scenario.chaos = static_cast<std::int32_t>(tokens.Number("Chaos's money", kInt32Min, kInt32Max));
+      scenario.chaos = static_cast<std::int32_t>(tokens.Number("Chaos's money", 0, kMaxScenarioMoney));
     } else if (keyword == "turn") {
-      scenario.turn = static_cast<std::int32_t>(tokens.Number("a turn", kInt32Min, kInt32Max));
+      scenario.turn = static_cast<std::int32_t>(tokens.Number("a turn", 0, kMaxScenarioTurn));
     } else if (keyword == "strategy") {
       scenario.strategy = static_cast<std::int32_t>(tokens.Number("a strategy", 0, 249));
     } else if (keyword == "thresholds") {
@@ -108,7 +108,7 @@ Scenario ReadScenario(const std::string& path) {
         for (int y = 0; y < kBoardSize; ++y)
           scenario.units[x][y] = static_cast<std::int32_t>(tokens.Number("a unit code", -2, 8));
     } else {
-      tokens.Fail("line " + std::to_string(line) + ": unknown keyword '" + keyword + "'");
+      tokens.Fail("line " + std::to_string(line) + ": unknown keyword " + Quoted(keyword));
     }
   }
   for (const char* required : {"seed", "treasury", "chaos", "turn", "strategy", "terrain", "units"})

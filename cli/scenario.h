@@ -5,7 +5,8 @@
 // Plain text; '#' starts a comment to the end of the line; tokens are
 // separated by white space or commas, so a block copied from the game log
 // reads as is. Keywords, in any order, each once:
-//   seed N, treasury N, chaos N, turn N, strategy I (0..249),
+//   seed N, treasury N and chaos N (0..kMaxScenarioMoney), turn N
+//   (0..kMaxScenarioTurn), strategy I (0..249),
 //   thresholds T1..T8 (optional), terrain (576 codes), units (576 codes).
 
 #include <array>
@@ -14,6 +15,11 @@
 #include <string>
 
 #include "model/world.h"
+
+// Beyond these a turn would only show the money held at its limits, or a
+// Chaos buying for minutes; no game reaches them.
+constexpr long long kMaxScenarioMoney = 2'000'000'000;
+constexpr long long kMaxScenarioTurn = 100'000;
 
 struct Scenario {
   std::uint32_t seed = 0;

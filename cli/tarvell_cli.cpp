@@ -3,6 +3,7 @@
 // a bad input file gives one line on standard error and exit status 2.
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,7 @@
 
 #include "bench/bench_boards.h"
 #include "cli/arguments.h"
+#include "cli/input_file.h"
 #include "cli/play.h"
 #include "cli/scenario.h"
 #include "engine/turn.h"
@@ -58,7 +60,11 @@ constexpr const char kUsage[] =
     "                              thread beside the turn, as the window does (for soak tests)\n"
     "\n"
     "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
-    "where it draws numbers, as \"seed N\".\n";
+    "where it draws numbers, as \"seed N\".\n"
+    "\n"
+    "A scenario's treasury and chaos are 0..2000000000 and its turn 0..100000. Scenario and\n"
+    "profile files must be regular files of at most 1048576 bytes; a missing profile reads as\n"
+    "a fresh one. A command that cannot write all its output ends with status 2.\n";
 
 // Milliseconds since the system started, 32 bits, like the game's tick count.
 std::uint32_t TickCount() {
@@ -76,7 +82,7 @@ int Terrain(const Arguments& args) {
   CWorld world;
   randomSeed = seed;
   world.Terraform(builtInMaps[map - 1].data());
-  WriteTerrainBlock(stdout, world);
+  std::fputs(TerrainBlock(world).c_str(), stdout);
   PrintSeed();
   return 0;
 }
@@ -88,7 +94,7 @@ int NewGame(const Arguments& args) {
   CWorld world;
   randomSeed = seed;
   world.StartNewGame();
-  WriteTerrainBlock(stdout, world);
+  std::fputs(TerrainBlock(world).c_str(), stdout);
   PrintSeed();
   return 0;
 }
@@ -108,7 +114,7 @@ int Strategies(const Arguments&) {
 int Choose(const Arguments& args) {
   ResetProfile();  // a fresh record: all scores 0, no games
   profileName = args.Required("--profile");
-  LoadProfile();
+  if (CheckInputFile(profileName, true)) LoadProfile();
   std::printf("wins %d\nlosses %d\nstrategy %d\n", wins, losses, ChosenStrategyIndex());
   return 0;
 }
@@ -149,7 +155,7 @@ int Turn(const Arguments& args) {
               world.chaosMoney, world.turn, world.phase, world.lastPlayerGain, world.lastChaosGain);
   PrintSeed();
   std::printf("units\n");
-  WriteBoardRows(stdout, [&](int x, int y) { return world.At(x, y).unitType; });
+  std::fputs(BoardRows([&](int x, int y) { return world.At(x, y).unitType; }).c_str(), stdout);
   return 0;
 }
 
@@ -161,7 +167,7 @@ int Simulate(const Arguments& args) {
   ResetProfile();
   if (auto profile = args.Value("--profile")) {
     profileName = *profile;
-    LoadProfile();
+    if (CheckInputFile(profileName, true)) LoadProfile();
   }
   CWorld simulationWorld;
   RunReplays(simulationWorld);
@@ -251,6 +257,16 @@ int Bench(const Arguments& args) {
   return 0;
 }
 
+// Standard output is flushed before the status is given: output that could
+// not be written all (a full disk, a closed pipe or descriptor) is a failure.
+int FinishOutput(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "tarvell-cli: cannot write the output: %s\n", std::strerror(errno));
+    return 2;
+  }
+  return status;
+}
+
 struct Command {
   const char* name;
   std::vector<std::string> valued;
@@ -277,29 +293,31 @@ const std::vector<Command>& Commands() {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
-    std::fputs(kUsage, stderr);
+    std::fputs("tarvell-cli: no command given (try --help)\n", stderr);
     return 2;
   }
   const std::string name = args.front();
   args.erase(args.begin());
   if (name == "--help" || name == "-h" || name == "help") {
     std::fputs(kUsage, stdout);
-    return 0;
+    return FinishOutput(0);
   }
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
     for (const std::string& arg : args)
       if (arg == "--help" || arg == "-h") {
         std::fputs(kUsage, stdout);
-        return 0;
+        return FinishOutput(0);
       }
+    int status;
     try {
-      return command.run(Arguments(args, command.valued, command.flags));
+      status = command.run(Arguments(args, command.valued, command.flags));
     } catch (const UsageError& error) {
       std::fprintf(stderr, "tarvell-cli %s: %s\n", command.name, error.what());
       return 2;
     }
+    return FinishOutput(status);
   }
-  std::fprintf(stderr, "tarvell-cli: unknown command '%s' (try --help)\n", name.c_str());
+  std::fprintf(stderr, "tarvell-cli: unknown command %s (try --help)\n", Quoted(name).c_str());
   return 2;
 }

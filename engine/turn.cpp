@@ -1,10 +1,13 @@
 #include "engine/turn.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "engine/unit_pool.h"
 #include "model/messages.h"
 #include "model/random.h"
+#include "model/saturating.h"
 #include "model/world.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
@@ -15,6 +18,7 @@
 namespace {
 
 constexpr int kPhases = 50;
+constexpr int kMaxActions = std::numeric_limits<int>::max();
 
 // The player's total value on the board, without the treasury. hasRoom and
 // hasUnit tell whether some square is Empty and some holds a player unit.
@@ -157,7 +161,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
       if (mode == ModePlaying)
         if (CBoardDisplay* view = View()) view->DrawTerrainAt(unit->x, unit->y);
       unit->TakeTurn();
-      ++actions;
+      if (actions < kMaxActions) ++actions;
       if (mode == ModePlaying && CUnit::StillLinked(before, unit)) {
         if (CBoardDisplay* view = View()) view->DrawBarbarian(unit);
         if (startChaosMoney > 0) Pause(gameSpeed * gameSpeed);
@@ -171,8 +175,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
   // The survivors go home with their loot and are paid their price back.
   for (CUnit* unit = head.next; unit;) {
     CUnit* const following = unit->next;
-    chaosMoney += unit->loot;
-    chaosMoney += unit->price;
+    SaturatingAdd(chaosMoney, static_cast<std::int64_t>(unit->loot) + unit->price);
     unit->~CUnit();
     unit = following;
   }
@@ -188,7 +191,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
         PrintMessage(kBadHumanType);
       } else if (IsPlayerUnit(type)) {
         endValue += kUnitPrice[type];
-        if (EarnsIncome(type)) treasury += 50 * (kUnitIncomeBase[type] + cell.incomeBonus);
+        if (EarnsIncome(type)) SaturatingAdd(treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
       }
       cell.scoutNear = 0;
       cell.scoutFar = 0;
@@ -200,7 +203,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
     if (endValue > 20 * static_cast<std::int64_t>(chaosMoney)) {
       if (owner) owner->ShowVictory();
       mode = ModeIdle;
-      ++wins;
+      SaturatingAdd(wins, 1);
       SaveProfile();
       if (CBoardDisplay* view = View()) {
         view->DrawRecord();
@@ -210,7 +213,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
     } else if (endValue < 20) {
       if (owner) owner->ShowDefeat();
       mode = ModeIdle;
-      ++losses;
+      SaturatingAdd(losses, 1);
       SaveProfile();
       if (CBoardDisplay* view = View()) {
         view->DrawRecord();
@@ -219,11 +222,14 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
     }
   }
 
-  lastPlayerGain = static_cast<std::int32_t>(endValue - startPlayerValue);
-  lastChaosGain = chaosMoney - startChaosMoney;
+  lastPlayerGain = Saturated(endValue - startPlayerValue);
+  lastChaosGain = Saturated(std::int64_t{chaosMoney} - startChaosMoney);
 
-  ++turn;
-  chaosMoney += 9 * (turn + 3) * (turn + 3);
+  SaturatingAdd(turn, 1);
+  // Beyond 2^20 the income is far past the 32-bit limit anyway; the bound
+  // keeps the square itself within 64 bits.
+  const std::int64_t next = std::min<std::int64_t>(std::int64_t{turn} + 3, std::int64_t{1} << 20);
+  SaturatingAdd(chaosMoney, 9 * next * next);
 
   if (mode == ModePlaying) RefreshDisplay();
   return actions;

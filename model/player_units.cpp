@@ -3,6 +3,7 @@
 // the money. Every refusal changes nothing.
 
 #include "model/messages.h"
+#include "model/saturating.h"
 #include "model/world.h"
 
 bool CWorld::PlaceUnit(int type, int x, int y) {
@@ -72,6 +73,6 @@ bool CWorld::SellUnit(int x, int y) {
   }
   if (!IsPlayerUnit(type)) return false;
   if (!RemoveUnit(x, y)) return false;
-  treasury += kUnitResale[type];
+  SaturatingAdd(treasury, kUnitResale[type]);
   return true;
 }

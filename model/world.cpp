@@ -11,7 +11,8 @@ CWorld::CWorld()
       phase(-1),
       gameSpeed(1),
       lastPlayerGain(-1),
-      lastChaosGain(-1) {
+      lastChaosGain(-1),
+      strategyInPlay(-1) {
   // The board, terrain, shown units and behaviour tables are filled by every
   // path before use (a new game, or a replay's set-up); zero is a safe start.
   std::memset(cells, 0, sizeof cells);

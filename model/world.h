@@ -120,4 +120,7 @@ class CWorld {
   std::int32_t lastChaosGain;
   std::uint8_t behaviourTables[kKindCount][4][8];
   std::int32_t purchaseThresholds[kKindCount];
+  // The strategy ChooseStrategy last loaded (-1 before any): what Chaos plays
+  // in this game, for the player to see.
+  std::int32_t strategyInPlay;
 };

@@ -3,7 +3,9 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
+#include <utility>
 
 #include "opponent/strategy.h"
 
@@ -12,6 +14,11 @@ std::string profileName = "default.tvu";
 namespace {
 
 ProfileSaveStep failAt = ProfileSaveStep::None;
+
+// A failed save waiting to be told to the player, and whether this profile's
+// failure has been told since its last successful save.
+std::optional<ProfileSaveFailure> pendingFailure;
+bool failureReported = false;
 
 // Reads one decimal number as the "%d" conversion does: white space first,
 // an optional sign, then digits. Returns false, leaving value alone, when no
@@ -49,23 +56,36 @@ std::string ProfileText() {
 
 void FailProfileSaveAt(ProfileSaveStep step) { failAt = step; }
 
-void SaveProfile() {
-  if (profileName.empty()) return;
-  const std::string text = ProfileText();
-  const std::string temporary = profileName + ".saving";
+void SetProfileName(const std::string& name) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+  profileName = error ? name : absolute.lexically_normal().string();
+  pendingFailure.reset();
+  failureReported = false;
+}
 
-  std::FILE* file = failAt == ProfileSaveStep::Open ? nullptr : std::fopen(temporary.c_str(), "wb");
-  if (!file) return;
-  bool ok = failAt != ProfileSaveStep::Write && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  ok = ok && failAt != ProfileSaveStep::Flush && std::fflush(file) == 0;
-  ok = (std::fclose(file) == 0) && ok && failAt != ProfileSaveStep::Close;
-  ok = ok && failAt != ProfileSaveStep::Rename && std::rename(temporary.c_str(), profileName.c_str()) == 0;
-  if (!ok) std::remove(temporary.c_str());
+bool SaveProfile() {
+  if (profileName.empty()) return true;  // kept in memory only
+  std::string reason;
+  if (ReplaceFileContent(profileName, ProfileText(), reason, failAt)) {
+    pendingFailure.reset();
+    failureReported = false;
+    return true;
+  }
+  if (!failureReported) pendingFailure = ProfileSaveFailure{profileName, reason};
+  return false;
+}
+
+std::optional<ProfileSaveFailure> TakeUnreportedSaveFailure() {
+  std::optional<ProfileSaveFailure> failure = std::move(pendingFailure);
+  pendingFailure.reset();
+  if (failure) failureReported = true;
+  return failure;
 }
 
 void LoadProfile() {
   if (profileName.empty()) return;
-  std::FILE* file = std::fopen(profileName.c_str(), "rb");
+  std::FILE* file = OpenRegularFile(profileName);
   if (!file) return;
   bool ok = ReadNumber(file, wins) && ReadNumber(file, losses);
   for (int i = 0; ok && i < kStrategyCount; ++i) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "model/world.h"
 
@@ -55,7 +56,7 @@ void CWorld::LoadStrategy(int index) {
   }
 }
 
-int ChosenStrategyIndex() {
+StrategyChoice ChooseFromScores() {
   // Distances are taken in 64 bits: scores read from a profile may lie
   // anywhere in the 32-bit range, and their difference must not wrap.
   std::int64_t lowest = strategyScores[0].load(std::memory_order_relaxed);
@@ -68,8 +69,13 @@ int ChosenStrategyIndex() {
     const double rate = static_cast<double>(wins) / static_cast<double>(games);
     if (rate > 0.5) excess = rate - 0.5;
   }
-  const std::int64_t target =
-      lowest > 0 ? lowest : static_cast<std::int32_t>(2.0 * excess * static_cast<double>(lowest));
+  // A profile may hold a record no game produces (negative losses, say), which
+  // puts the rate above 1; the target is then held within the 32-bit range
+  // rather than converted out of range.
+  const double scaled = 2.0 * excess * static_cast<double>(lowest);
+  const double bounded = std::clamp(scaled, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
+                                    static_cast<double>(std::numeric_limits<std::int32_t>::max()));
+  const std::int64_t target = lowest > 0 ? lowest : static_cast<std::int32_t>(bounded);
 
   int best = 0;
   std::int64_t nearest = std::llabs(strategyScores[0].load(std::memory_order_relaxed) - target);
@@ -80,7 +86,12 @@ int ChosenStrategyIndex() {
       nearest = distance;
     }
   }
-  return best;
+  return {best, target};
 }
 
-void CWorld::ChooseStrategy() { LoadStrategy(ChosenStrategyIndex()); }
+int ChosenStrategyIndex() { return ChooseFromScores().index; }
+
+void CWorld::ChooseStrategy() {
+  strategyInPlay = ChosenStrategyIndex();
+  LoadStrategy(strategyInPlay);
+}

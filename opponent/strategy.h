@@ -36,5 +36,14 @@ extern std::atomic<std::int32_t> strategyScores[kStrategyCount];
 extern std::int32_t wins;
 extern std::int32_t losses;
 
-// The index ChooseStrategy loads, from the current scores and record.
+// The choice ChooseStrategy makes from the current scores and record: the
+// target the record sets, and the strategy whose score lies nearest it (the
+// first of several as near). Read only while no simulation runs.
+struct StrategyChoice {
+  int index;
+  std::int64_t target;
+};
+StrategyChoice ChooseFromScores();
+
+// The index ChooseStrategy loads.
 int ChosenStrategyIndex();

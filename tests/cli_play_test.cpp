@@ -203,9 +203,10 @@ TEST_F(PlayTest, AProfileGivenThroughALinkStaysALink) {
 }
 
 TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwo) {
-  for (const char* args : {"", "--policy nobody", "--policy random --games 0", "--policy random --games x",
-                           "--policy random --max-turns 0", "--policy random --max-turns 100001",
-                           "--policy random --seed -1", "--policy random --log", "--policy random --fast"}) {
+  for (const char* args :
+       {"", "--policy nobody", "--policy random --games 0", "--policy random --games x",
+        "--policy random --max-turns 0", "--policy random --max-turns 100001", "--policy random --seed -1",
+        "--policy random --log", "--policy random --fast", "--policy random --profile ."}) {
     const PlayRun run = RunPlay(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;

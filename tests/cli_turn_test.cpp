@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <sstream>
 
@@ -138,7 +139,11 @@ TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
       replace("strategy 0", "strategy 250"),      // no such strategy
       replace("seed 1", "seed -1"),               // seeds are unsigned
       replace("chaos 2000", "chaos 2147483648"),  // beyond 32 bits
-      replace("terrain\n2,", "terrain\n7,"),      // no such terrain code
+      replace("chaos 2000", "chaos 2000000001"),  // beyond what a turn is tried with
+      replace("treasury 0", "treasury -1"),
+      replace("turn 0", "turn 2147483647"),
+      replace("turn 0", "turn 100001"),
+      replace("terrain\n2,", "terrain\n7,"),  // no such terrain code
       replace("units  # as the game log writes them\n0,", "units\n9,"),
       replace("units  # as the game log writes them\n0,", "units\n"),  // one code short
       replace("turn 0", "turn 0 extra"),
@@ -160,6 +165,40 @@ TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
   EXPECT_EQ(Cli("simulate --scenario bad.txt").status, 2);
   EXPECT_EQ(Cli("turn --scenario missing.txt").status, 2);
   EXPECT_EQ(Cli("turn").status, 2);
+  // The limits themselves are accepted, and Chaos's income at the last turn
+  // is held at the 32-bit limit instead of wrapping.
+  WriteFile("edge.txt", replace("turn 0", "turn 100000").replace(good.find("treasury 0"), 10, "treasury 2000000000"));
+  const Output edge = Cli("turn --scenario edge.txt");
+  EXPECT_EQ(edge.status, 0) << edge.err;
+  EXPECT_NE(edge.out.find("chaos 2147483647\nturn 100001\n"), std::string::npos) << edge.out.substr(0, 120);
+}
+
+TEST_F(CliTurnTest, OnlyRegularFilesOfSensibleSizeAreRead) {
+  // Each of these used to hang, or to fill the memory, before a word was said.
+  ASSERT_EQ(mkfifo("fifo.tvu", 0600), 0);
+  std::string huge = Scenario(kHead, [](int, int) { return 0; });
+  huge += std::string(1100 * 1024, '#') + "\n";
+  WriteFile("huge.txt", huge);
+  for (const char* args : {"turn --scenario fifo.tvu", "simulate --scenario /dev/zero", "turn --scenario huge.txt",
+                           "choose --profile fifo.tvu", "choose --profile /dev/urandom", "turn --scenario ."}) {
+    const Output run = Cli(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+  }
+  // A missing profile is still a fresh one.
+  EXPECT_EQ(Cli("choose --profile missing.tvu").out, "wins 0\nlosses 0\nstrategy 0\n");
+}
+
+TEST_F(CliTurnTest, OutputThatCannotBeWrittenIsAFailure) {
+  WriteFile("s.txt", Scenario(kHead, [](int, int) { return 0; }));
+  for (const char* args : {"strategies", "turn --scenario s.txt", "--help"}) {
+    const int full = std::system((std::string(TARVELL_CLI) + " " + args + " >/dev/full 2>cli.err").c_str());
+    EXPECT_EQ(WEXITSTATUS(full), 2) << args;
+    const std::string err = ReadFile("cli.err");
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
+    const int closed = std::system((std::string(TARVELL_CLI) + " " + args + " >&- 2>/dev/null").c_str());
+    EXPECT_EQ(WEXITSTATUS(closed), 2) << args;
+  }
 }
 
 TEST_F(CliTurnTest, BenchSignatureGuardsTheGamesBehaviour) {

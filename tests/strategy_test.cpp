@@ -126,6 +126,7 @@ TEST_F(StrategyTest, WinningUsersMeetStrongerStrategies) {
   wins = 3;
   losses = 1;              // p = 0.75: target trunc(2 x 0.25 x -40) = -20
   EXPECT_EQ(Chosen(), 3);  // -18 and -22 tie; the lower index wins
+  EXPECT_EQ(ChooseFromScores().target, -20);
   wins = 1;
   losses = 0;  // p = 1: target is the lowest score
   EXPECT_EQ(Chosen(), 9);
@@ -154,4 +155,16 @@ TEST_F(StrategyTest, ExtremeScoresDoNotOverflowTheDistance) {
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 2147483647;
   SetScores({{0, 2147483647}, {1, -2147483647 - 1}, {2, 0}});
   EXPECT_EQ(Chosen(), 2);  // target 0: score 0 is nearest, not a wrapped distance
+}
+
+TEST_F(StrategyTest, ARecordNoGameProducesStillChoosesWithinRange) {
+  // Wins 4 and losses -1 put the win rate at 4/3: the target would lie far
+  // below the 32-bit range, and converting it there is undefined.
+  wins = 4;
+  losses = -1;
+  SetScores({{7, -2147483647 - 1}});
+  EXPECT_EQ(Chosen(), 7);
+  wins = 2147483647;
+  losses = -2147483646;  // one game, won 2^31 times over
+  EXPECT_EQ(Chosen(), 7);
 }

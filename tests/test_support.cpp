@@ -1,5 +1,11 @@
 #include "tests/test_support.h"
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -29,6 +35,25 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::current_path(previous_);
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+int InChild(const std::function<int()>& body, bool unprivileged) {
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    if (unprivileged && geteuid() == 0) {
+      const passwd* nobody = getpwnam("nobody");
+      if (nobody == nullptr || setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+        _exit(99);
+    }
+    const int status = body();
+    std::fflush(nullptr);
+    _exit(status);
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) != child) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string ReadFile(const std::filesystem::path& file) {

@@ -35,6 +35,12 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
+// Runs body in a child process and returns its exit status (-1 when it did
+// not exit normally). With unprivileged, a child running as root first
+// becomes the user "nobody", so that permission checks are real even when
+// the tests run as root.
+int InChild(const std::function<int()>& body, bool unprivileged = false);
+
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <limits>
 
 #include "engine/turn.h"
 #include "model/random.h"
@@ -329,6 +330,7 @@ TEST_F(PlayingTurnTest, ATurnIsLoggedSavedAndLearnedFrom) {
   EXPECT_EQ(world.mode, ModePlaying);
   EXPECT_EQ(ReadFile("default.tvu").size(), 504u);  // saved before the simulation began
   EXPECT_EQ(world.purchaseThresholds[7], 108);      // strategy 0 on a fresh profile
+  EXPECT_EQ(world.strategyInPlay, 0);
   EXPECT_EQ(recordedUnits[2][3], Drone);
   WaitForSimulation(5);
   bool scored = false;
@@ -382,4 +384,49 @@ TEST_F(PlayingTurnTest, LiveTurnsGoOnWhileTheSimulationRuns) {
   WaitForSimulation(5);
   EXPECT_EQ(simulationRunning.load(), 0);
   EXPECT_GE(world.turn, 1);
+}
+
+TEST_F(PlayingTurnTest, AStalledGameNeitherWrapsNorEndsInAFalseVictory) {
+  // A player who buys nothing keeps his money while Chaos's grows without
+  // end; once it passes the 32-bit limit it must stay there. No Empty square:
+  // Chaos can buy nothing, so the turn is quick.
+  FillBoard(Water);
+  world.treasury = 2000;
+  world.chaosMoney = std::numeric_limits<std::int32_t>::max() - 100;
+  world.turn = 39;
+  world.PlayTurn();
+  EXPECT_EQ(world.chaosMoney, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(world.mode, ModePlaying);
+  EXPECT_EQ(wins + losses, 0);
+  EXPECT_EQ(CountCalls("Victory") + CountCalls("Defeat"), 0);
+}
+
+TEST_F(TurnTest, NothingWrapsAtTheLimitsOfTheStoredValues) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  FillBoard(Water);
+  world.treasury = kMax;
+  world.chaosMoney = kMax;
+  world.turn = kMax;
+  world.PlayTurn();
+  EXPECT_EQ(world.chaosMoney, kMax);
+  EXPECT_EQ(world.turn, kMax);
+  EXPECT_EQ(world.lastChaosGain, 0);
+  EXPECT_EQ(world.lastPlayerGain, 0);
+
+  ClearBoard(world);  // a Farmer's income on top of an almost full treasury
+  world.cells[0][0].unitType = Farmer;
+  world.treasury = kMax - 10;
+  world.chaosMoney = 0;
+  world.PlayTurn();
+  EXPECT_EQ(world.treasury, kMax);
+  EXPECT_GE(world.lastPlayerGain, 0);
+}
+
+TEST_F(PlayingTurnTest, TheRecordStaysAtItsLimit) {
+  wins = std::numeric_limits<std::int32_t>::max();
+  world.chaosMoney = 0;
+  world.treasury = 10;
+  world.PlayTurn();
+  EXPECT_EQ(world.mode, ModeIdle);
+  EXPECT_EQ(wins, std::numeric_limits<std::int32_t>::max());
 }

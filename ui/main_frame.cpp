@@ -42,5 +42,6 @@ void CMainFrame::OnClose() {
   if (ConfirmAbandon(this) == AbandonAnswer::Cancel) return;
   CTarvellApp::WaitForSimulation();
   SaveProfile();
+  ReportProfileSaveFailure(this, true);
   CFrameWnd::OnClose();
 }

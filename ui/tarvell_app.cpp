@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "model/random.h"
+#include "model/saturating.h"
+#include "opponent/files.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
@@ -47,8 +50,17 @@ AbandonAnswer ConfirmAbandon(QWidget* parent) {
   if (world.mode != ModePlaying || world.turn <= 0) return AbandonAnswer::GoOn;
   if (!AskAreYouSure(parent)) return AbandonAnswer::Cancel;
   world.mode = ModeIdle;
-  ++losses;
+  SaturatingAdd(losses, 1);
   return AbandonAnswer::Abandoned;
+}
+
+void ReportProfileSaveFailure(QWidget*, bool finalSave) {
+  const std::optional<ProfileSaveFailure> failure = TakeUnreportedSaveFailure();
+  if (!failure) return;
+  const QString what = QString("Your record could not be saved to %1 (%2).")
+                           .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason));
+  AfxMessageBox(what + (finalSave ? " The games since its last save are not in it."
+                                  : " The game will try again at the next save."));
 }
 
 void CTarvellApp::WaitForSimulation() {
@@ -57,6 +69,7 @@ void CTarvellApp::WaitForSimulation() {
 }
 
 bool CTarvellApp::InitInstance() {
+  SetProfileName(profileName);  // held by its absolute path from now on
   LoadProfile();
   SetRegistryKey("Local AppWizard-Generated Applications");
   LoadStdProfileSettings(4);
@@ -97,7 +110,8 @@ CDocument* CTarvellApp::OpenDocumentFile(const char* path) {
   if (document == nullptr) return nullptr;
   WaitForSimulation();
   SaveProfile();
-  profileName = path;
+  ReportProfileSaveFailure(MainWindow(), true);
+  SetProfileName(path);
   LoadProfile();
   CTarvellDoc* game = Document();
   game->world.StartNewGame();
@@ -113,7 +127,7 @@ void CTarvellApp::OnNewUser() {
   std::string name = dialog.name;
   name += ".tvu";
 
-  if (std::FILE* existing = std::fopen(name.c_str(), "r")) {
+  if (std::FILE* existing = OpenRegularFile(name)) {
     std::fclose(existing);
     if (!AskOverwriteProfile(MainWindow())) {
       if (abandon == AbandonAnswer::Abandoned) {  // the game resumes as if nothing happened
@@ -125,9 +139,11 @@ void CTarvellApp::OnNewUser() {
   }
   WaitForSimulation();
   SaveProfile();
-  profileName = name;
+  ReportProfileSaveFailure(MainWindow(), true);
+  SetProfileName(name);
   ResetProfile();
   SaveProfile();
+  ReportProfileSaveFailure(MainWindow(), false);
   // The framework's own opening: no second question and no second save.
   if (CWinApp::OpenDocumentFile(profileName.c_str()) != nullptr) {
     Document()->world.StartNewGame();

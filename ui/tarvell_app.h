@@ -51,6 +51,12 @@ enum class AbandonAnswer {
 // you sure?" over parent; "Yes" ends the game and counts it as lost.
 AbandonAnswer ConfirmAbandon(QWidget* parent);
 
+// Tells the player, once, that the current profile could not be saved (the
+// first failure since its last successful save): where, and why. finalSave
+// is the last save before the user changes or the window closes, whose
+// record is then lost; otherwise the game tries again at the next save.
+void ReportProfileSaveFailure(QWidget* parent, bool finalSave);
+
 // Whether a file may be opened as a profile: its name ends in ".tvu", in any
 // letter case. Every profile is written back at the next save, so anything
 // else would be overwritten with numbers.

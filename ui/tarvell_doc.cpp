@@ -26,6 +26,7 @@ bool CTarvellDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
   CTarvellApp::WaitForSimulation();
   SaveProfile();
+  ReportProfileSaveFailure(view, false);
   world.StartNewGame();
   if (view != nullptr) view->DrawRecord();
   return true;

@@ -9,6 +9,7 @@
 #include "ui/platform/frame_window.h"
 #include "ui/platform/window_app.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "units/unit.h"
 
@@ -44,6 +45,29 @@ void ShowNow(QWidget* control, bool redrawing) {
   else
     control->repaint();
 }
+
+// While a turn plays, End Setup and the unit buttons look, and are,
+// disabled: the turn takes no input.
+class TurnControls {
+ public:
+  explicit TurnControls(CTarvellView& view) : view_(view) { Enable(false); }
+  ~TurnControls() { Enable(true); }
+  TurnControls(const TurnControls&) = delete;
+  TurnControls& operator=(const TurnControls&) = delete;
+
+ private:
+  void Enable(bool enabled) {
+    for (const UnitButton& button : kUnitButtons) EnableControl(button.id, enabled);
+    EnableControl(IDC_END_SETUP, enabled);
+  }
+  void EnableControl(int id, bool enabled) {
+    if (QWidget* control = view_.GetDlgItem(id)) {
+      control->setEnabled(enabled);
+      control->repaint();
+    }
+  }
+  CTarvellView& view_;
+};
 
 // Index of a terrain code's tile, or -1 for a code without one.
 int TerrainImageIndex(int code) {
@@ -234,6 +258,10 @@ bool CTarvellView::OnCmdMsg(int id) {
 void CTarvellView::OnEndSetup() {
   if (!Playing()) return;
   if (World()->treasury > 1000 && !AskAreYouSure(this)) return;
-  CBusyScope busy;  // no input, and no closing, until the turn is over
-  World()->PlayTurn();
+  {
+    CBusyScope busy;  // no input, and no closing, until the turn is over
+    const TurnControls disabled(*this);
+    World()->PlayTurn();
+  }
+  ReportProfileSaveFailure(this, false);  // the save at the turn's start or the game's end
 }

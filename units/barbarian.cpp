@@ -1,4 +1,5 @@
 #include "units/barbarian.h"
+#include "model/saturating.h"
 
 #include "model/messages.h"
 #include "model/world.h"
@@ -52,7 +53,7 @@ bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, 
       std::snprintf(report, sizeof report, victim.report, tx, ty);
       world->ShowMessage(report);
     }
-    if (victim.lootBase >= 0) loot += world->phase * (victim.lootBase + target.incomeBonus);
+    if (victim.lootBase >= 0) SaturatingAdd(loot, std::int64_t{world->phase} * (victim.lootBase + target.incomeBonus));
     return true;
   }
   if (Contest(victim.counterBlow, counterDefence)) Destroy();

@@ -1,4 +1,5 @@
 #include "units/scout.h"
+#include "model/saturating.h"
 
 #include "model/messages.h"
 #include "model/world.h"
@@ -117,7 +118,7 @@ std::uint8_t CScavenger::Look() {
 
 void CScavenger::Engage() {
   const int plunder = world->At(x, y).incomeBonus + 2;
-  if (plunder > 0) loot += plunder;
+  if (plunder > 0) SaturatingAdd(loot, plunder);
 }
 
 void CScavenger::Destroy() {

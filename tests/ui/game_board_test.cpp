@@ -2,6 +2,7 @@
 // End Setup, and what the view draws.
 
 #include <QTest>
+#include <QTimer>
 
 #include "tests/ui/game_test_support.h"
 #include "units/barbarian.h"
@@ -196,4 +197,33 @@ TEST_F(GameBoardTest, DestructionReportsReachTheStatusLine) {
   World().phase = 17;
   World().ShowMessage("Common Barbarian destroyed at (4,5).\t");
   EXPECT_EQ(Status(), "Turn 3, Phase 17: Common Barbarian destroyed at (4,5).\t");
+}
+
+TEST_F(GameBoardTest, InputGivenDuringATurnIsDroppedNotReplayed) {
+  mainFrame->show();
+  mainFrame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(mainFrame));
+  World().gameSpeed = 1;  // a pause after every barbarian's move
+  World().treasury = 500;
+  bool sent = false, lookedDisabled = false;
+  QTimer::singleShot(0, [&] {
+    sent = true;
+    lookedDisabled = !View().GetDlgItem(IDC_END_SETUP)->isEnabled() && !View().GetDlgItem(IDC_FARMER)->isEnabled();
+    Click(Qt::LeftButton, Square(5, 5));
+    QTest::keyClick(mainFrame, Qt::Key_F3);
+    QTest::keyClick(mainFrame, Qt::Key_N, Qt::ControlModifier);
+    QTest::mouseClick(View().GetDlgItem(IDC_END_SETUP), Qt::LeftButton);
+  });
+  Game().RouteCommand(IDC_END_SETUP);
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  ASSERT_TRUE(sent) << "the turn ended before the input came";
+  EXPECT_TRUE(lookedDisabled);
+  EXPECT_TRUE(View().GetDlgItem(IDC_END_SETUP)->isEnabled());
+  EXPECT_EQ(World().At(5, 5).unitType, Empty);
+  EXPECT_EQ(View().selectedType, 1);
+  EXPECT_EQ(World().turn, 1);  // neither a second turn nor a new game
+  EXPECT_EQ(World().mode, ModePlaying);
+  // After the turn, input acts again.
+  Click(Qt::LeftButton, Square(5, 5));
+  EXPECT_EQ(World().At(5, 5).unitType, Drone);
 }

@@ -44,7 +44,7 @@ TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSave
   Write("alice.tvu", "3\t1\t-5\t");
   ASSERT_TRUE(Start("alice.tvu"));
   EXPECT_EQ(Read("default.tvu").size(), 504u);  // saved, and so created
-  EXPECT_EQ(profileName, "alice.tvu");
+  EXPECT_EQ(profileName, Here("alice.tvu"));
   EXPECT_EQ(wins, 3);
   EXPECT_EQ(losses, 1);
   EXPECT_EQ(strategyScores[0].load(), -5);
@@ -80,7 +80,7 @@ TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
   const int treasury = World().treasury;
   Dialogs().Press(kMessageBoxTemplateId, IDOK);
   EXPECT_EQ(Game().OpenDocumentFile("picture.png"), nullptr);
-  EXPECT_EQ(profileName, "default.tvu");
+  EXPECT_EQ(profileName, Here("default.tvu"));
   EXPECT_EQ(World().treasury, treasury);
   EXPECT_EQ(Read("picture.png"), "not a profile");
 }

@@ -98,6 +98,10 @@ class GameTest : public ::testing::Test {
 
   QColor Pixel(int x, int y) { return View().Surface().pixelColor(x, y); }
 
+  // A profile name as the game holds it: the absolute path in the working
+  // folder.
+  static std::string Here(const std::string& file) { return std::filesystem::absolute(file).string(); }
+
   static std::string Read(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;

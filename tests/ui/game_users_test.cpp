@@ -2,10 +2,14 @@
 // games to victory and to defeat.
 
 #include <QFileInfo>
+#include <QLabel>
+
+#include <sys/stat.h>
 
 #include "tests/ui/game_test_support.h"
 #include "ui/platform/dialog.h"
 #include "ui/platform/frame_window.h"
+#include "ui/platform/message_box.h"
 #include "ui/platform/recent_file_list.h"
 
 class GameUsersTest : public GameTest {
@@ -57,7 +61,7 @@ TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
   wins = 2;
   NewUserNamed("my user!");
   Game().RouteCommand(ID_NEW_USER);
-  EXPECT_EQ(profileName, "my_user_.tvu");
+  EXPECT_EQ(profileName, Here("my_user_.tvu"));
   EXPECT_EQ(Read("my_user_.tvu").size(), 504u);
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "2\t0\t");  // the old user saved under the old name
   EXPECT_EQ(wins, 0);
@@ -70,7 +74,7 @@ TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
 TEST_F(GameUsersTest, NewUserCancelledChangesNothing) {
   Dialogs().Press(IDD_NEW_USER, IDCANCEL);
   Game().RouteCommand(ID_NEW_USER);
-  EXPECT_EQ(profileName, "default.tvu");
+  EXPECT_EQ(profileName, Here("default.tvu"));
 }
 
 TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
@@ -83,14 +87,14 @@ TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(World().turn, 1);
   EXPECT_EQ(losses, 0);
-  EXPECT_EQ(profileName, "default.tvu");
+  EXPECT_EQ(profileName, Here("default.tvu"));
   EXPECT_EQ(Read("bob.tvu"), "9\t9\t");
 
   Dialogs().Press(IDD_CONFIRM, IDOK);  // and "Yes" overwrites it
   NewUserNamed("bob");
   Dialogs().Press(IDD_OVERWRITE, IDOK);
   Game().RouteCommand(ID_NEW_USER);
-  EXPECT_EQ(profileName, "bob.tvu");
+  EXPECT_EQ(profileName, Here("bob.tvu"));
   EXPECT_EQ(Read("bob.tvu").substr(0, 4), "0\t0\t");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
 }
@@ -101,7 +105,7 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
   const std::string path = (std::filesystem::current_path() / "others/carol.tvu").string();
   Dialogs().ChooseFile(path);
   Game().RouteCommand(ID_FILE_OPEN);
-  EXPECT_EQ(profileName, "carol.tvu");
+  EXPECT_EQ(profileName, Here("carol.tvu"));
   EXPECT_EQ(std::filesystem::current_path().filename(), "others");
   EXPECT_EQ(wins, 5);
   EXPECT_EQ(strategyScores[0].load(), -9);
@@ -168,4 +172,55 @@ TEST_F(GameUsersTest, ALostGameIsBookedAndSaved) {
   EXPECT_EQ(losses, 1);
   EXPECT_EQ(Text(IDC_RECORD), "0-1 (0.000)");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
+}
+
+TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
+  PlayQuietTurn();
+  std::filesystem::create_directory("b");
+  Write("b/default.tvu", "7\t7\t");
+  Write("b/other.tvu", "2\t2\t");
+  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().ChooseFile((std::filesystem::current_path() / "b/other.tvu").string());
+  Game().RouteCommand(ID_FILE_OPEN);
+  EXPECT_EQ(std::filesystem::current_path().filename(), "b");
+  EXPECT_EQ(Read("default.tvu"), "7\t7\t");                  // b's own user is untouched
+  EXPECT_EQ(Read("../default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts where it was played
+  EXPECT_EQ(wins, 2);
+  PlayQuietTurn();  // and the new user's turn start saves the new user's file
+  EXPECT_EQ(Read("other.tvu").substr(0, 4), "2\t2\t");
+  EXPECT_EQ(Read("default.tvu"), "7\t7\t");
+  std::filesystem::current_path("..");
+}
+
+TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
+  QStringList told;
+  auto readAndClose = [&](CDialog& box) {
+    for (const QLabel* label : box.findChildren<QLabel*>()) told << label->text();
+    box.PressButton(IDOK);
+  };
+  FailProfileSaveAt(ProfileSaveStep::Write);
+  Dialogs().Do(kMessageBoxTemplateId, readAndClose);
+  PlayQuietTurn();
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].contains(QString::fromStdString(profileName))) << told[0].toStdString();
+  EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
+  PlayQuietTurn();  // failing again: nothing more is said
+
+  FailProfileSaveAt(ProfileSaveStep::None);
+  PlayQuietTurn();
+  FailProfileSaveAt(ProfileSaveStep::Write);
+  Dialogs().Press(IDD_CONFIRM, IDOK);  // leaving the game for another user
+  Dialogs().Do(kMessageBoxTemplateId, readAndClose);
+  Write("fred.tvu", "");
+  ASSERT_NE(Game().OpenDocumentFile("fred.tvu"), nullptr);
+  ASSERT_EQ(told.size(), 2);
+  EXPECT_TRUE(told[1].contains("not in it")) << told[1].toStdString();
+  FailProfileSaveAt(ProfileSaveStep::None);
+}
+
+TEST_F(GameUsersTest, AProfileThatIsAFifoIsRefusedInsteadOfWaitedOn) {
+  ASSERT_EQ(mkfifo("pipe.tvu", 0600), 0);
+  Dialogs().Press(kMessageBoxTemplateId, IDOK);  // "Cannot open ..."
+  EXPECT_EQ(Game().OpenDocumentFile("pipe.tvu"), nullptr);
+  EXPECT_EQ(profileName, Here("default.tvu"));
 }

@@ -1,9 +1,12 @@
 #include "ui/platform/busy_wait.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -14,24 +17,77 @@ namespace {
 int busyDepth = 0;
 std::function<void()> deferred;
 
+bool IsPlayerInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease: return true;
+    default: return false;
+  }
+}
+
+// While the game is busy, the player's input is dropped where it arrives,
+// not kept for later: a click or key given during a turn must not act on a
+// board the player sees only after it. A dialog the busy work itself shows
+// (the end of a game) is answered as usual.
+class InputDropper : public QObject {
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (!IsPlayerInput(event->type())) return false;
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget != modal && !modal->isAncestorOf(widget);
+      if (auto* window = qobject_cast<QWindow*>(receiver)) return window != modal->windowHandle();
+    }
+    return true;
+  }
+};
+
+InputDropper* dropper = nullptr;
+
 }  // namespace
 
 void SleepServingWindow(int milliseconds) {
   if (milliseconds <= 0) return;
+  CBusyScope busy;
   QElapsedTimer clock;
   clock.start();
   for (;;) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents();
     const qint64 left = milliseconds - clock.elapsed();
     if (left <= 0) return;
     Sleep(static_cast<int>(std::min<qint64>(left, 10)));
   }
 }
 
-CBusyScope::CBusyScope() { ++busyDepth; }
+CBusyScope::CBusyScope() {
+  if (busyDepth++ == 0 && QCoreApplication::instance() != nullptr) {
+    dropper = new InputDropper;
+    QCoreApplication::instance()->installEventFilter(dropper);
+  }
+}
 
 CBusyScope::~CBusyScope() {
-  if (--busyDepth > 0 || !deferred) return;
+  if (--busyDepth > 0) return;
+  delete dropper;  // also removes it from the application's filters
+  dropper = nullptr;
+  if (!deferred) return;
   // Run the deferred action from the event loop, after the busy work has
   // returned to it.
   QTimer::singleShot(0, [] {

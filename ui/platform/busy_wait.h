@@ -2,15 +2,17 @@
 // Waiting on the window thread without freezing the window.
 //
 // While a turn plays or the program waits for the background simulation,
-// the window thread does not handle the player's input: the game is busy.
-// It still serves the window (repaints, the status line), so the board goes
-// on showing what is drawn. A request to close the window that arrives while
+// the window thread does not handle the player's input: the game is busy,
+// and mouse, key and menu input given meanwhile is dropped, not queued. It
+// still serves the window (repaints, the status line), so the board goes on
+// showing what is drawn. A request to close the window that arrives while
 // the game is busy is kept and acted on once it is idle again.
 
 #include <functional>
 
-// Sleeps for the given milliseconds while serving every window event but the
-// player's input (mouse, keys). Nothing for 0 or less.
+// Sleeps for the given milliseconds, busy, while serving every window event
+// but the player's input (mouse, keys), which is dropped. Nothing for 0 or
+// less.
 void SleepServingWindow(int milliseconds);
 
 // Marks the game busy for its lifetime; scopes nest.

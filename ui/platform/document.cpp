@@ -1,9 +1,11 @@
 #include "ui/platform/document.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "opponent/files.h"
 #include "ui/platform/frame_window.h"
 #include "ui/platform/view.h"
 #include "ui/platform/window_app.h"
@@ -14,8 +16,11 @@ bool CDocument::OnNewDocument() {
 }
 
 bool CDocument::OnOpenDocument(const std::string& path) {
-  std::ifstream file(path);
-  return file.is_open() && !std::filesystem::is_directory(path);
+  // Only a readable regular file: opening a FIFO to read would wait for a
+  // writer for ever.
+  std::FILE* file = OpenRegularFile(path);
+  if (file != nullptr) std::fclose(file);
+  return file != nullptr;
 }
 
 void CDocument::SetTitle(const std::string& title) {
