@@ -27,13 +27,17 @@ constexpr int kMaxTurnLimit = 100'000;
 
 // The owner of a game without a window: there is no view to draw on, the
 // status line goes nowhere, the end-of-game dialogs are answered OK at once
-// and the pauses that pace a shown turn take no time.
+// (and remembered, for the game's line) and the pauses that pace a shown
+// turn take no time.
 class CHeadlessOwner : public CWorldOwner {
  public:
+  enum class End { None, Victory, Defeat };
+  End end = End::None;
+
   CBoardDisplay* FirstView() override { return nullptr; }
   void SetStatusText(const char*) override {}
-  void ShowVictory() override {}
-  void ShowDefeat() override {}
+  void ShowVictory() override { end = End::Victory; }
+  void ShowDefeat() override { end = End::Defeat; }
   void Pause(int) override {}
 };
 
@@ -124,16 +128,15 @@ int Play(const Arguments& args) {
     world->StartNewGame();
     policy->NewGame(desk);
 
-    const std::int32_t winsBefore = wins;
+    owner.end = CHeadlessOwner::End::None;
     std::string strategies;
     int strategy = ChosenStrategyIndex();
     while (world->mode == ModePlaying && world->turn < maxTurns) {
       policy->Setup(desk);
       // End Setup. The turn chooses the strategy anew when no simulation
       // runs; with one running it keeps the one in force.
-      std::int32_t score = 0;
       if (!simulationRunning.load(std::memory_order_acquire)) strategy = ChosenStrategyIndex();
-      score = strategyScores[strategy].load(std::memory_order_relaxed);
+      const std::int32_t score = strategyScores[strategy].load(std::memory_order_relaxed);
       world->PlayTurn();
       if (!HoldsStrategy(*world, strategy)) {
         // A simulation ended between the test above and the turn's own.
@@ -151,7 +154,7 @@ int Play(const Arguments& args) {
       Abandon(*world);
       outcome = "abandoned";
       ++abandoned;
-    } else if (wins != winsBefore) {
+    } else if (owner.end == CHeadlessOwner::End::Victory) {
       outcome = "win";
       ++won;
     } else {
