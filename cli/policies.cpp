@@ -50,17 +50,17 @@ int IncomeBonus(int terrain) {
 int DefenceBonus(int terrain) { return terrain == 3 || terrain == 9 ? 1 : terrain == 4 ? 2 : 0; }
 bool IsLand(int terrain) { return (terrain >= 1 && terrain <= 4) || terrain == 8 || terrain == 9; }
 
-std::vector<Square> Squares(const CPlayerDesk& desk, const std::function<bool(Square)>& keep) {
+// Every square that keep accepts, x-major.
+std::vector<Square> Squares(const std::function<bool(Square)>& keep) {
   std::vector<Square> squares;
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y)
       if (keep({x, y})) squares.push_back({x, y});
-  (void)desk;
   return squares;
 }
 
 std::vector<Square> EmptyLand(const CPlayerDesk& desk) {
-  return Squares(desk, [&](Square s) { return desk.Unit(s.x, s.y) == Empty; });
+  return Squares([&](Square s) { return desk.Unit(s.x, s.y) == Empty; });
 }
 
 void Shuffle(std::vector<Square>& squares, CPolicyRandom& random) {
@@ -116,7 +116,7 @@ class CIncomePolicy : public CPolicy {
       if (desk.Treasury() - kUnitPrice[type] < reserve) break;
       if (desk.Buy(type, s.x, s.y)) ++bought_;
     }
-    std::vector<Square> guards = Squares(desk, [&](Square s) {
+    std::vector<Square> guards = Squares([&](Square s) {
       if (desk.Unit(s.x, s.y) != Empty) return false;
       for (int f = 0; f < 4; ++f) {
         const Square n = Offset(s, kStepX[f], kStepY[f]);
@@ -148,7 +148,7 @@ class CFortressPolicy : public CPolicy {
   void Setup(CPlayerDesk& desk) override {
     // Rings without Farmers earn nothing and the game would stall: sell
     // guns until a whole 3 x 3 of Farmers can be bought again.
-    const std::vector<Square> earning = Squares(desk, [&](Square s) {
+    const std::vector<Square> earning = Squares([&](Square s) {
       const int unit = desk.Unit(s.x, s.y);
       return unit == Drone || unit == Farmer || unit == Settler;
     });
@@ -291,7 +291,7 @@ class CStrongPolicy : public CPolicy {
 
     // Spare money turns Drones into Farmers, richest squares first; a Drone
     // is sold only when the Farmer can be paid at once.
-    std::vector<Square> drones = Squares(desk, [&](Square s) { return desk.Unit(s.x, s.y) == Drone; });
+    std::vector<Square> drones = Squares([&](Square s) { return desk.Unit(s.x, s.y) == Drone; });
     SortByIncome(desk, drones, random_);
     for (Square s : drones) {
       if (desk.Treasury() + kUnitResale[Drone] < kUnitPrice[Farmer]) break;
@@ -324,7 +324,7 @@ class CStrongPolicy : public CPolicy {
 
   // Empty land outside the trap.
   std::vector<Square> FillSquares(const CPlayerDesk& desk) const {
-    return Squares(desk, [&](Square s) { return desk.Unit(s.x, s.y) == Empty && !InTrap(s); });
+    return Squares([&](Square s) { return desk.Unit(s.x, s.y) == Empty && !InTrap(s); });
   }
 
   // K: land whose 5 x 5 is all land, poor in defence (so the Artillery hits)
