@@ -30,6 +30,7 @@ namespace {
 
 constexpr const char kUsage[] =
     "usage: tarvell-cli <command> [options]\n"
+    "       tarvell-cli --help | --version\n"
     "\n"
     "commands:\n"
     "  terrain --seed S --map M    terraform built-in map M (1..10) from seed S and print the terrain\n"
@@ -302,6 +303,10 @@ int main(int argc, char** argv) {
   if (name == "--help" || name == "-h" || name == "help") {
     std::fputs(kUsage, stdout);
     return FinishOutput(0);
+  }
+  if (name == "--version") {
+    std::printf("tarvell-cli %s\n", TARVELL_VERSION);
+    return 0;
   }
   for (const Command& command : Commands()) {
     if (name != command.name) continue;

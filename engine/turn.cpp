@@ -148,18 +148,18 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
     if (mode == ModePlaying) {
       if (CBoardDisplay* view = View()) {
         if (p == 25 || p == 40) {
-          view->DrawTerrain();
+          view->DrawTerrain(terrain);
           view->DrawBarbarians(&head);
-          view->DrawUnits();
+          view->DrawUnits(shownUnits);
         }
-        view->DrawTurnPhase();
+        view->DrawTurnPhase(turn, p);
       }
     }
     for (CUnit* unit = head.next; unit;) {
       CUnit* const following = unit->next;
       const CUnit* const before = unit->prev;
       if (mode == ModePlaying)
-        if (CBoardDisplay* view = View()) view->DrawTerrainAt(unit->x, unit->y);
+        if (CBoardDisplay* view = View()) view->DrawTerrainAt(unit->x, unit->y, terrain[unit->x][unit->y]);
       unit->TakeTurn();
       if (actions < kMaxActions) ++actions;
       if (mode == ModePlaying && CUnit::StillLinked(before, unit)) {
@@ -207,8 +207,8 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
       SaveProfile();
       if (CBoardDisplay* view = View()) {
         view->DrawRecord();
-        view->DrawTerrain();
-        view->DrawUnits();
+        view->DrawTerrain(terrain);
+        view->DrawUnits(shownUnits);
       }
     } else if (endValue < 20) {
       if (owner) owner->ShowDefeat();
@@ -217,7 +217,7 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
       SaveProfile();
       if (CBoardDisplay* view = View()) {
         view->DrawRecord();
-        view->DrawTerrain();
+        view->DrawTerrain(terrain);
       }
     }
   }

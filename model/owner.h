@@ -8,22 +8,30 @@
 // pace a displayed turn. A world without owner (the simulation's) shows
 // nothing and never pauses.
 
+#include <cstdint>
+
+#include "model/board.h"
+
 class CUnit;
 
-// Drawing operations of the board view. Each draws at once.
+using TerrainGrid = std::int8_t[kBoardSize][kBoardSize];
+using UnitGrid = std::int32_t[kBoardSize][kBoardSize];
+
+// Drawing operations of the board view. Each draws at once what it is given;
+// the record is the user's, kept with the profile rather than the world.
 class CBoardDisplay {
  public:
   virtual ~CBoardDisplay() = default;
-  virtual void DrawCounters() = 0;                     // treasury and turn
-  virtual void DrawTurnPhase() = 0;                    // turn and phase, during a turn
-  virtual void DrawRecord() = 0;                       // the user's wins and losses
-  virtual void DrawTerrain() = 0;                      // all terrain tiles
-  virtual void DrawTerrainAt(int x, int y) = 0;        // one tile, erasing any icon on it
-  virtual void DrawUnits() = 0;                        // every shown player unit
-  virtual void DrawUnitAt(int x, int y) = 0;           // one shown player unit
-  virtual void DrawBarbarians(const CUnit* head) = 0;  // every unit of a unit list
-  virtual void DrawBarbarian(const CUnit* unit) = 0;   // one barbarian
-  virtual void DrawMarkerAt(int x, int y) = 0;         // the destruction marker
+  virtual void DrawCounters(int treasury, int turn) = 0;     // treasury and turn
+  virtual void DrawTurnPhase(int turn, int phase) = 0;       // turn and phase, during a turn
+  virtual void DrawRecord() = 0;                             // the user's wins and losses
+  virtual void DrawTerrain(const TerrainGrid& terrain) = 0;  // all terrain tiles
+  virtual void DrawTerrainAt(int x, int y, int code) = 0;    // one tile, erasing any icon on it
+  virtual void DrawUnits(const UnitGrid& units) = 0;         // every shown player unit
+  virtual void DrawUnitAt(int x, int y, int type) = 0;       // one shown player unit
+  virtual void DrawBarbarians(const CUnit* head) = 0;        // every unit of a unit list
+  virtual void DrawBarbarian(const CUnit* unit) = 0;         // one barbarian
+  virtual void DrawMarkerAt(int x, int y) = 0;               // the destruction marker
 };
 
 class CWorldOwner {
@@ -32,7 +40,7 @@ class CWorldOwner {
   // The first view of the owner, or null when it has none yet.
   virtual CBoardDisplay* FirstView() = 0;
   // Shows a report in the status line, prefixed with turn and phase.
-  virtual void SetStatusText(const char* message) = 0;
+  virtual void SetStatusText(int turn, int phase, const char* message) = 0;
   // The modal end-of-game messages; each returns when the player closed it.
   virtual void ShowVictory() = 0;
   virtual void ShowDefeat() = 0;

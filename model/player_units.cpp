@@ -23,7 +23,7 @@ bool CWorld::PlaceUnit(int type, int x, int y) {
   cells[x][y].unitType = type;
   if (mode == ModePlaying) {
     shownUnits[x][y] = type;
-    if (CBoardDisplay* view = View()) view->DrawUnitAt(x, y);
+    if (CBoardDisplay* view = View()) view->DrawUnitAt(x, y, shownUnits[x][y]);
   }
   return true;
 }

@@ -33,9 +33,9 @@ void CWorld::Pause(int milliseconds) const {
 void CWorld::RefreshDisplay() {
   CBoardDisplay* view = View();
   if (!view) return;
-  view->DrawCounters();
-  view->DrawTerrain();
-  view->DrawUnits();
+  view->DrawCounters(treasury, turn);
+  view->DrawTerrain(terrain);
+  view->DrawUnits(shownUnits);
   view->DrawRecord();
 }
 
@@ -43,9 +43,9 @@ void CWorld::ShowDestruction(int x, int y) {
   if (mode != ModePlaying) return;
   if (CBoardDisplay* view = View()) view->DrawMarkerAt(x, y);
   Pause(20 * gameSpeed * gameSpeed);
-  if (CBoardDisplay* view = View()) view->DrawTerrainAt(x, y);
+  if (CBoardDisplay* view = View()) view->DrawTerrainAt(x, y, terrain[x][y]);
 }
 
 void CWorld::ShowMessage(const char* text) {
-  if (owner) owner->SetStatusText(text);
+  if (owner) owner->SetStatusText(turn, phase, text);
 }

@@ -19,8 +19,6 @@
 
 class CTurnObserver;
 
-using TerrainGrid = std::int8_t[kBoardSize][kBoardSize];
-
 // One board square.
 struct Cell {
   std::int32_t unitType;         // player unit 1..8, Empty, Water or Impassable
@@ -109,7 +107,7 @@ class CWorld {
   CWorldOwner* owner;
   Cell cells[kBoardSize][kBoardSize];
   TerrainGrid terrain;
-  std::int32_t shownUnits[kBoardSize][kBoardSize];
+  UnitGrid shownUnits;
   std::int32_t mode;
   std::int32_t treasury;
   std::int32_t chaosMoney;

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Draws Tarvell's pictures and writes them as XPM files into ui/resources/images/.
+"""Draws Tarvell's pictures: XPM files into ui/resources/images/ and the
+desktop icons, PNG files, into ui/desktop/icons/.
 
 The pictures are pixel art on the standard 16-colour palette, kept here as
 character grids so that every change of a picture is a readable diff. The
-game compiles the XPM files in (they are C source); run this script again
-after changing a drawing and commit both.
+game compiles the XPM files in (they are C source); the icon theme gets the
+PNG files. Run this script again after changing a drawing and commit all;
+`draw_images.py --check` tells whether the committed files are up to date.
 
   terrain tiles   20 x 20  black top row and left column (the board's grid),
                            the rest the terrain's colour; the two rich sites
@@ -15,8 +17,17 @@ after changing a drawing and commit both.
   marker          13 x 13  a red and yellow burst
   legend          34 x 34  the unit icons, every pixel doubled
   icon            32 x 32  the Drone legend picture without its outermost ring
+
+The desktop icons (tarvell-N.png, N = 16, 24, 32, 48, 64, 128, 256) are the
+same Drone picture, every one made of whole pixels of the grid so that none
+is blurred: 16 leaves out the unit icon's last inner row and column, 24
+doubles seven chosen rows and columns of the unit icon and dots its stripes
+again, 48 is 24 doubled,
+and 64, 128 and 256 are the 32 x 32 icon doubled, quadrupled and octupled.
 """
+import struct
 import sys
+import zlib
 from pathlib import Path
 
 PALETTE = {
@@ -283,21 +294,113 @@ def xpm(variable, image):
     return "\n".join(lines) + "\n"
 
 
-def main():
-    root = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "ui" / "resources" / "images"
-    root.mkdir(parents=True, exist_ok=True)
+def scaled(image, factor):
+    return [[c for c in row for _ in range(factor)] for row in image for _ in range(factor)]
+
+
+def stretched(image, rows, columns):
+    """Repeats the given rows and columns of an image once."""
+    def widen(line, doubled):
+        return [c for i, c in enumerate(line) for _ in range(2 if i in doubled else 1)]
+    return [widen(row, columns) for i, row in enumerate(image) for _ in range(2 if i in rows else 1)]
+
+
+def desktop_icons(unit, icon32):
+    """The application icon at every size the icon theme asks for, from the 17 x 17 unit icon."""
+    small = [row[:15] + row[16:] for row in unit[:15] + unit[16:]]
+    # The white margins, the necks, bodies and legs, the gap between the figures; the stripes
+    # are then dotted again, evenly from both sides.
+    medium = stretched(unit, rows={1, 3, 6, 8, 10, 13, 15}, columns={1, 2, 5, 8, 11, 14, 15})
+    stripe = unit[2][2]
+    for row in medium:
+        if stripe in row:
+            row[1:23] = [stripe if x in (2, 4, 6, 8, 10, 13, 15, 17, 19, 21) else BACKGROUND for x in range(1, 23)]
+    icons = {16: small, 24: medium, 32: icon32, 48: scaled(medium, 2)}
+    for factor in (2, 4, 8):
+        icons[32 * factor] = scaled(icon32, factor)
+    for size, image in icons.items():
+        assert len(image) == size and all(len(row) == size for row in image), size
+    return icons
+
+
+def rgb_rows(image):
+    return [bytes(int(PALETTE[c][i:i + 2], 16) for c in row for i in (1, 3, 5)) for row in image]
+
+
+def png(image):
+    """An 8-bit RGB PNG file, unfiltered."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    header = struct.pack(">IIBBBBB", len(image[0]), len(image), 8, 2, 0, 0, 0)
+    raw = b"".join(b"\0" + row for row in rgb_rows(image))
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def png_rows(data):
+    """The pixel rows of a PNG file as png() writes it, or None for any other file."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        return None
+    at, idat, header = 8, b"", None
+    while at + 8 <= len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        at += 12 + length
+    if header is None or header[2:] != (8, 2, 0, 0, 0):
+        return None
+    width, height = header[:2]
+    raw = zlib.decompress(idat)
+    stride = 1 + 3 * width
+    if len(raw) != stride * height or any(raw[y * stride] != 0 for y in range(height)):
+        return None
+    return [raw[y * stride + 1:(y + 1) * stride] for y in range(height)]
+
+
+def drawings():
+    """Every file this script writes: relative path -> contents."""
     images = {}
     for name, number, colour, site in TERRAIN:
         images[f"{number}_{name}"] = terrain_tile(colour, site)
+    unit_drone = None
     for name, number, legend, frame, stripe, subject in UNITS:
         icon = unit_icon(frame, stripe, subject)
         images[f"{number}_{name}"] = icon
         images[f"{legend}_legend_{name}"] = doubled(icon)
         if name == "drone":
+            unit_drone = icon
             images["128_icon"] = [row[1:33] for row in doubled(icon)[1:33]]
     images["153_marker"] = from_rows(MARKER)
-    for stem, image in images.items():
-        (root / f"{stem}.xpm").write_text(xpm(f"image_{stem}", image))
+    files = {f"resources/images/{stem}.xpm": xpm(f"image_{stem}", image).encode() for stem, image in images.items()}
+    for size, image in desktop_icons(unit_drone, images["128_icon"]).items():
+        files[f"desktop/icons/tarvell-{size}.png"] = (png(image), image)
+    return files
+
+
+def main():
+    check = "--check" in sys.argv[1:]
+    folders = [a for a in sys.argv[1:] if a != "--check"]
+    root = Path(folders[0]) if folders else Path(__file__).resolve().parent.parent / "ui"
+    stale = []
+    for name, contents in drawings().items():
+        path = root / name
+        if isinstance(contents, tuple):
+            contents, image = contents
+            if check:
+                if not path.is_file() or png_rows(path.read_bytes()) != rgb_rows(image):
+                    stale.append(name)
+                continue
+        elif check:
+            if not path.is_file() or path.read_bytes() != contents:
+                stale.append(name)
+            continue
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(contents)
+    if stale:
+        print("not as drawn (run scripts/draw_images.py and commit): " + ", ".join(stale), file=sys.stderr)
+        sys.exit(1)
 
 
 if __name__ == "__main__":

@@ -52,18 +52,18 @@ class RecordingOwner : public CWorldOwner, public CBoardDisplay {
   bool hasView = true;
 
   CBoardDisplay* FirstView() override { return hasView ? this : nullptr; }
-  void SetStatusText(const char* message) override { calls.push_back(std::string("Status ") + message); }
+  void SetStatusText(int, int, const char* message) override { calls.push_back(std::string("Status ") + message); }
   void ShowVictory() override { calls.push_back("Victory"); }
   void ShowDefeat() override { calls.push_back("Defeat"); }
   void Pause(int milliseconds) override { calls.push_back("Pause " + std::to_string(milliseconds)); }
 
-  void DrawCounters() override { calls.push_back("DrawCounters"); }
-  void DrawTurnPhase() override { calls.push_back("DrawTurnPhase"); }
+  void DrawCounters(int, int) override { calls.push_back("DrawCounters"); }
+  void DrawTurnPhase(int, int) override { calls.push_back("DrawTurnPhase"); }
   void DrawRecord() override { calls.push_back("DrawRecord"); }
-  void DrawTerrain() override { calls.push_back("DrawTerrain"); }
-  void DrawTerrainAt(int x, int y) override { calls.push_back(At("DrawTerrainAt", x, y)); }
-  void DrawUnits() override { calls.push_back("DrawUnits"); }
-  void DrawUnitAt(int x, int y) override { calls.push_back(At("DrawUnitAt", x, y)); }
+  void DrawTerrain(const TerrainGrid&) override { calls.push_back("DrawTerrain"); }
+  void DrawTerrainAt(int x, int y, int) override { calls.push_back(At("DrawTerrainAt", x, y)); }
+  void DrawUnits(const UnitGrid&) override { calls.push_back("DrawUnits"); }
+  void DrawUnitAt(int x, int y, int) override { calls.push_back(At("DrawUnitAt", x, y)); }
   void DrawBarbarians(const CUnit*) override { calls.push_back("DrawBarbarians"); }
   void DrawBarbarian(const CUnit*) override { calls.push_back("DrawBarbarian"); }
   void DrawMarkerAt(int x, int y) override { calls.push_back(At("DrawMarkerAt", x, y)); }

@@ -5,6 +5,8 @@
 #include "ui/platform/dialog.h"
 
 class CAboutDialog : public CDialog {
+  Q_OBJECT
+
  public:
   explicit CAboutDialog(QWidget* parent = nullptr) : CDialog(IDD_ABOUT, parent) {}
 };

@@ -4,7 +4,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "ui/start_options.h"
 #include "ui/tarvell_app.h"
 
 namespace {
@@ -21,12 +24,18 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  StartOptions options = ReadStartOptions({argv, argv + argc});
+  if (options.end) return options.status;
   if (!HasDisplay()) {
     std::fputs("tarvell: no display to show the game on (DISPLAY is not set); start it from a desktop session.\n",
                stderr);
     return 1;
   }
-  QApplication application(argc, argv);
-  CTarvellApp app;
-  return app.Run();
+  std::vector<char*> arguments;
+  for (std::string& argument : options.arguments) arguments.push_back(argument.data());
+  int count = static_cast<int>(arguments.size());
+  arguments.push_back(nullptr);
+  QApplication application(count, arguments.data());
+  CTarvellApp game;
+  return game.Run();
 }

@@ -1,47 +1,236 @@
 #include "ui/main_frame.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
 #include "opponent/profile.h"
 #include "ui/platform/busy_wait.h"
-#include "ui/platform/status_bar.h"
+#include "ui/platform/keyboard_locks.h"
+#include "ui/resources/dialog_font.h"
+#include "ui/resources/images.h"
+#include "ui/resources/menu.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/resources/strings.h"
-#include "ui/tarvell_app.h"
+#include "ui/tarvell_doc.h"
 
-CMainFrame* mainFrame = nullptr;
+namespace {
 
-CMainFrame::~CMainFrame() {
-  if (mainFrame == this) mainFrame = nullptr;
+constexpr int kLockPollMilliseconds = 250;
+constexpr int kIndicatorPadding = 12;
+constexpr int kIndicators[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+QString Text(int id) { return QString::fromStdString(LoadResourceString(id)); }
+
+}  // namespace
+
+CMainFrame::CMainFrame() { connect(&lockTimer_, &QTimer::timeout, this, &CMainFrame::PollLocks); }
+
+bool CMainFrame::Create(QWidget* view) {
+  if (!PreCreateWindow()) return false;
+  setWindowIcon(QPixmap::fromImage(LoadImageResource(IDR_MAINFRAME)));
+  // The view sits inside a thin border of its own.
+  view_ = view;
+  viewBorder_ = new QFrame(this);
+  viewBorder_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  viewBorder_->setLineWidth(1);
+  auto* layout = new QVBoxLayout(viewBorder_);
+  layout->setContentsMargins(1, 1, 1, 1);
+  layout->setSpacing(0);
+  layout->addWidget(view);
+  setCentralWidget(viewBorder_);
+  SetDocumentTitle(QString());
+  return OnCreate() != -1;
 }
 
-bool CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
-  if (!CFrameWnd::PreCreateWindow(cs)) return false;
-  // Fixed size: no sizing border. The document's title follows the
-  // application's: "Tarvell - default.tvu".
-  cs.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | FWS_ADDTOTITLE;
+bool CMainFrame::PreCreateWindow() {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
   return true;
 }
 
 int CMainFrame::OnCreate() {
-  static const int indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
-  auto* bar = new CStatusBar(this);
-  bar->setObjectName("status bar " + QString::number(ID_VIEW_STATUS_BAR));
-  if (!bar->SetIndicators(indicators, 4)) return -1;
-  SetStatusBar(bar);
-  SetMessageText(QString::fromStdString(LoadResourceString(IDS_IDLE_MESSAGE)));
-  MoveWindow(0, 0, 800, 600);
-  mainFrame = this;
+  BuildMenu();
+  BuildStatusBar();
+  // Placed before the toolkit knows its decorations: 800 x 600 inside them.
+  const QSize decoration = frameGeometry().size() - geometry().size();
+  setFixedSize(QSize(800, 600) - decoration);
+  move(0, 0);
   return 0;
 }
 
-void CMainFrame::OnClose() {
+void CMainFrame::BuildMenu() {
+  for (const MenuResource& popup : LoadMenuResource(IDR_MAINFRAME)) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.title));
+    connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(Text(IDS_IDLE_MESSAGE)); });
+    for (const MenuItemResource& item : popup.items) {
+      if (item.kind == MenuItemResource::Separator) {
+        menu->addSeparator();
+        continue;
+      }
+      // The text after "\t" is shown as the item's key.
+      QAction* action = menu->addAction(QString::fromUtf8(item.text));
+      action->setStatusTip(QString::fromStdString(CommandPrompt(item.command)));
+      action->setEnabled(!item.grayed);
+      actions_[item.command] = action;
+    }
+  }
+  fileMenu_ = menuBar()->actions().front()->menu();
+  recentPlaceholder_ = actions_[ID_FILE_MRU_FILE1];
+  // The keys: on their menu item where there is one, on the window otherwise.
+  for (const AcceleratorResource& key : LoadAcceleratorResource(IDR_MAINFRAME)) {
+    QAction*& action = actions_[key.command];
+    if (action == nullptr) {
+      action = new QAction(this);
+      addAction(action);
+    }
+    action->setShortcut(QKeySequence(key.key | key.modifiers));
+  }
+  QAction* statusBarItem = actions_[ID_VIEW_STATUS_BAR];
+  statusBarItem->setCheckable(true);
+  statusBarItem->setChecked(true);
+  connect(statusBarItem, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  connect(actions_[ID_APP_EXIT], &QAction::triggered, this, &QWidget::close);
+}
+
+void CMainFrame::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("status bar " + QString::number(ID_VIEW_STATUS_BAR));
+  bar->setSizeGripEnabled(false);
+  bar->setFont(DialogFont());
+  auto* message = new QLabel(bar);
+  message->setFont(bar->font());
+  message->setTextFormat(Qt::PlainText);
+  bar->addWidget(message, 1);
+  panes_.push_back(message);
+  for (const int id : kIndicators) {
+    auto* pane = new QLabel(bar);
+    pane->setFont(bar->font());
+    pane->setTextFormat(Qt::PlainText);
+    // An indicator keeps the width of its text whether it shows or not.
+    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(Text(id)) + kIndicatorPadding);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addPermanentWidget(pane);
+    panes_.push_back(pane);
+  }
+  PollLocks();
+  lockTimer_.start(kLockPollMilliseconds);
+  SetMessageText(Text(IDS_IDLE_MESSAGE));
+}
+
+QAction* CMainFrame::Action(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
+  for (QAction* action : recentActions_) {
+    actions_.erase(action->data().toInt());
+    delete action;
+  }
+  recentActions_.clear();
+  actions_[ID_FILE_MRU_FILE1] = recentPlaceholder_;
+  recentPlaceholder_->setVisible(menuTexts.isEmpty());
+  for (int i = 0; i < menuTexts.size(); ++i) {
+    auto* action = new QAction(menuTexts[i], fileMenu_);
+    const int command = ID_FILE_MRU_FILE1 + i;
+    action->setData(command);
+    action->setStatusTip(QString::fromStdString(CommandPrompt(command)));
+    connect(action, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
+    fileMenu_->insertAction(recentPlaceholder_, action);
+    recentActions_.push_back(action);
+    actions_[command] = action;
+  }
+}
+
+void CMainFrame::SetDocumentTitle(const QString& title) {
+  const QString application = Text(IDS_APP_TITLE);
+  setWindowTitle(title.isEmpty() ? application : application + " - " + title);
+}
+
+void CMainFrame::SetMessageText(const QString& text) {
+  panes_[0]->setText(text);
+  panes_[0]->repaint();
+}
+
+void CMainFrame::ShowLockState(bool caps, bool num, bool scroll) {
+  const bool on[] = {caps, num, scroll};
+  for (int i = 0; i < 3; ++i) {
+    const QString text = on[i] ? Text(kIndicators[i]) : QString();
+    if (panes_[i + 1]->text() != text) panes_[i + 1]->setText(text);
+  }
+}
+
+void CMainFrame::PollLocks() {
+  const std::optional<KeyboardLocks> locks = ReadKeyboardLocks();
+  ShowLockState(locks && locks->caps, locks && locks->num, locks && locks->scroll);
+}
+
+void CMainFrame::ShrinkToFitView() {
+  if (QLayout* frameLayout = layout()) frameLayout->activate();
+  // The view's border: its line and the one-pixel margin inside it.
+  const int border = viewBorder_->frameWidth() + 1;
+  const QSize central = view_->sizeHint() + QSize(2 * border, 2 * border);
+  setFixedSize((size() - centralWidget()->size() + central).boundedTo(size()));
+  if (QLayout* frameLayout = layout()) frameLayout->activate();
+}
+
+bool CMainFrame::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    // A menu item's prompt while it is highlighted, the idle text after.
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    SetMessageText(tip.isEmpty() && QApplication::activePopupWidget() == nullptr ? Text(IDS_IDLE_MESSAGE) : tip);
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+bool CMainFrame::OnClose() {
+  if (document_ != nullptr) {
+    const AbandonAnswer answer = document_->ConfirmAbandon(this);
+    if (answer == AbandonAnswer::Cancel) return false;
+    if (answer == AbandonAnswer::Abandon) document_->Abandon();
+  }
+  CTarvellDoc::WaitForSimulation();
+  SaveProfile();
+  ReportProfileSaveFailure(this, true);
+  return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
   if (IsBusy()) {
     // Never in the middle of a turn: close once it is over.
     WhenIdle([this] { close(); });
+    event->ignore();
     return;
   }
-  if (ConfirmAbandon(this) == AbandonAnswer::Cancel) return;
-  CTarvellApp::WaitForSimulation();
-  SaveProfile();
-  ReportProfileSaveFailure(this, true);
-  CFrameWnd::OnClose();
+  if (!OnClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  // Only the first file dropped opens, as one profile is in use at a time.
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    event->acceptProposedAction();
+    emit fileDropped(url.toLocalFile());
+    return;
+  }
 }

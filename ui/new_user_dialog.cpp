@@ -1,5 +1,7 @@
 #include "ui/new_user_dialog.h"
 
+#include <QLineEdit>
+
 namespace {
 
 bool AllowedInName(char32_t c) {
@@ -9,11 +11,13 @@ bool AllowedInName(char32_t c) {
 }  // namespace
 
 void CNewUserDialog::OnOK() {
-  const QString typed = GetDlgItemText(IDC_USERNAME, kMaxNameLength);
+  // Whole characters count, so that one outside the basic plane is never cut
+  // in half.
+  const QList<uint> typed = Control<QLineEdit>(IDC_USERNAME)->text().toUcs4().mid(0, kMaxNameLength);
   int length = 0;
-  for (const char32_t c : typed.toUcs4()) {
+  for (const char32_t c : typed) {
     name[length++] = AllowedInName(c) ? static_cast<char>(c) : '_';
   }
   name[length] = '\0';
-  EndDialog(IDOK);
+  done(IDOK);
 }

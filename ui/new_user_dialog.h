@@ -10,6 +10,8 @@
 #include "ui/platform/dialog.h"
 
 class CNewUserDialog : public CDialog {
+  Q_OBJECT
+
  public:
   static constexpr int kMaxNameLength = 250;
 

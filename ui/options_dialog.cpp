@@ -1,11 +1,15 @@
 #include "ui/options_dialog.h"
 
+#include <QSlider>
+
 void COptionsDialog::OnInitDialog() {
-  SetSliderRange(IDC_SPEED, 0, kSlowestSpeed);
-  SetSliderPos(IDC_SPEED, kSlowestSpeed - speed);
+  auto* slider = Control<QSlider>(IDC_SPEED);
+  slider->setRange(0, kSlowestSpeed);
+  slider->setValue(kSlowestSpeed - speed);
+  slider->repaint();
 }
 
 void COptionsDialog::OnOK() {
-  speed = kSlowestSpeed - GetSliderPos(IDC_SPEED);
-  EndDialog(IDOK);
+  speed = kSlowestSpeed - Control<QSlider>(IDC_SPEED)->value();
+  done(IDOK);
 }

@@ -6,6 +6,8 @@
 #include "ui/platform/dialog.h"
 
 class COptionsDialog : public CDialog {
+  Q_OBJECT
+
  public:
   static constexpr int kSlowestSpeed = 5;
 

@@ -1,40 +1,52 @@
 #include "ui/tarvell_app.h"
 
-#include <QWidget>
+#include <QAction>
+#include <QApplication>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
-#include <optional>
-#include <string>
+#include <filesystem>
+
+#include <time.h>
 
 #include "model/random.h"
-#include "model/saturating.h"
 #include "opponent/files.h"
 #include "opponent/profile.h"
-#include "opponent/simulation.h"
-#include "opponent/strategy.h"
 #include "ui/about_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/busy_wait.h"
-#include "ui/platform/doc_template.h"
-#include "ui/platform/file_dialog.h"
-#include "ui/platform/message_box.h"
-#include "ui/platform/system_services.h"
+#include "ui/platform/dialog.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 
-CTarvellApp::CTarvellApp() { randomSeed = SeedFromTickCount(GetTickCount()); }
+namespace {
 
-CTarvellDoc* CTarvellApp::Document() {
-  CWinApp* app = AfxGetApp();
-  if (app == nullptr || app->DocTemplate() == nullptr) return nullptr;
-  return static_cast<CTarvellDoc*>(app->DocTemplate()->GetDocument());
+// Kept word for word: the settings of earlier versions live under this name.
+constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
+constexpr const char* kApplicationTitle = "Tarvell";
+constexpr int kRecentFileCount = 4;
+
+// Milliseconds since the system started, wrapping at 32 bits; the boot-time
+// clock includes time spent suspended.
+std::uint32_t TickCount() {
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                                    static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
 }
+
+bool ProfileExists(const std::string& name) {
+  std::FILE* file = OpenRegularFile(name);
+  if (file != nullptr) std::fclose(file);
+  return file != nullptr;
+}
+
+}  // namespace
 
 bool IsProfileName(const std::string& path) {
   if (path.size() < 4) return false;
@@ -43,131 +55,164 @@ bool IsProfileName(const std::string& path) {
   return ending == ".tvu";
 }
 
-AbandonAnswer ConfirmAbandon(QWidget* parent) {
-  CTarvellDoc* document = CTarvellApp::Document();
-  if (document == nullptr) return AbandonAnswer::GoOn;
-  CWorld& world = document->world;
-  if (world.mode != ModePlaying || world.turn <= 0) return AbandonAnswer::GoOn;
-  if (!AskAreYouSure(parent)) return AbandonAnswer::Cancel;
-  world.mode = ModeIdle;
-  SaturatingAdd(losses, 1);
-  return AbandonAnswer::Abandoned;
+CTarvellApp::CTarvellApp() : recentFiles_(kSettingsOrganization, kApplicationTitle, kRecentFileCount) {
+  randomSeed = SeedFromTickCount(TickCount());
 }
 
-void ReportProfileSaveFailure(QWidget*, bool finalSave) {
-  const std::optional<ProfileSaveFailure> failure = TakeUnreportedSaveFailure();
-  if (!failure) return;
-  const QString what = QString("Your record could not be saved to %1 (%2).")
-                           .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason));
-  AfxMessageBox(what + (finalSave ? " The games since its last save are not in it."
-                                  : " The game will try again at the next save."));
+CTarvellApp::~CTarvellApp() {
+  frame_.reset();
+  document_.reset();
 }
 
-void CTarvellApp::WaitForSimulation() {
-  CBusyScope busy;
-  while (simulationRunning.load(std::memory_order_acquire)) SleepServingWindow(1000);
+int CTarvellApp::Run() {
+  if (!InitInstance(QCoreApplication::arguments())) return 1;
+  return QApplication::exec();
 }
 
-bool CTarvellApp::InitInstance() {
+bool CTarvellApp::InitInstance(const QStringList& arguments) {
   SetProfileName(profileName);  // held by its absolute path from now on
   LoadProfile();
-  SetRegistryKey("Local AppWizard-Generated Applications");
-  LoadStdProfileSettings(4);
-  AddDocTemplate(std::make_unique<CSingleDocTemplate>(
-      IDR_MAINFRAME, [] { return std::make_unique<CTarvellDoc>(); }, [] { return std::make_unique<CMainFrame>(); },
-      [] { return std::make_unique<CTarvellView>(); }));
-  if (!ProcessShellCommand(CommandLine())) return false;
-  MainFrame()->show();
-  MainFrame()->repaint();
-  MainFrame()->DragAcceptFiles();
+  QString file;
+  for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
+    if (!arguments[i].startsWith('-')) file = arguments[i];
+  }
+  const bool started =
+      CreateDocumentFrameAndView() && (file.isEmpty() ? OnFileNew() : OpenDocumentFile(file.toStdString()) != nullptr);
+  if (!started) {
+    frame_.reset();
+    document_.reset();
+    view_ = nullptr;
+    return false;
+  }
+  frame_->show();
+  frame_->repaint();
+  frame_->setAcceptDrops(true);
   return true;
 }
 
-CCommandLineInfo CTarvellApp::CommandLine() const {
-  CCommandLineInfo commandLine;
-  ParseCommandLine(commandLine);
-  return commandLine;
+bool CTarvellApp::CreateDocumentFrameAndView() {
+  document_ = std::make_unique<CTarvellDoc>();
+  frame_ = std::make_unique<CMainFrame>();
+  view_ = new CTarvellView(document_.get());
+  document_->view = view_;
+  frame_->SetDocument(document_.get());
+  if (!frame_->Create(view_)) return false;
+  document_->mainFrame = frame_.get();
+  ShowRecentFiles();
+
+  connect(frame_->Action(ID_FILE_NEW), &QAction::triggered, this, &CTarvellApp::OnFileNew);
+  connect(frame_->Action(ID_NEW_USER), &QAction::triggered, this, &CTarvellApp::OnNewUser);
+  connect(frame_->Action(ID_FILE_OPEN), &QAction::triggered, this, &CTarvellApp::OnSelectUser);
+  connect(frame_->Action(ID_OPTIONS), &QAction::triggered, this, &CTarvellApp::OnOptions);
+  connect(frame_->Action(ID_APP_ABOUT), &QAction::triggered, this, &CTarvellApp::OnAbout);
+  for (const int id :
+       {IDC_DRONE, IDC_MINE, IDC_FARMER, IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
+    connect(frame_->Action(id), &QAction::triggered, view_, [this, id] { view_->OnUnitButton(id); });
+  connect(frame_.get(), &CMainFrame::recentFileChosen, this, &CTarvellApp::OnRecentFile);
+  connect(frame_.get(), &CMainFrame::fileDropped, this,
+          [this](const QString& path) { OpenDocumentFile(path.toStdString()); });
+  return true;
 }
 
-bool CTarvellApp::OnCmdMsg(int id) {
-  switch (id) {
-    case ID_NEW_USER: OnNewUser(); return true;
-    case ID_FILE_OPEN: OnSelectUser(); return true;
-    case ID_OPTIONS: OnOptions(); return true;
-    case ID_APP_ABOUT: OnAbout(); return true;
-    default: return CWinApp::OnCmdMsg(id);
+bool CTarvellApp::OnFileNew() {
+  if (!document_->OnNewDocument()) return false;
+  view_->OnInitialUpdate();
+  return true;
+}
+
+bool CTarvellApp::OpenProfile(const std::string& path) {
+  // Only a readable regular file: opening a FIFO to read would wait for a
+  // writer for ever.
+  std::FILE* file = OpenRegularFile(path);
+  if (file != nullptr) std::fclose(file);
+  if (file == nullptr) {
+    ShowMessageBox(frame_.get(), QString("Cannot open %1.").arg(QString::fromLocal8Bit(path.c_str())));
+    return false;
+  }
+  document_->SetTitle(std::filesystem::path(path).filename().string());
+  recentFiles_.Add(QString::fromStdString(path));
+  ShowRecentFiles();
+  view_->OnInitialUpdate();
+  return true;
+}
+
+void CTarvellApp::SwitchUser(const std::string& name, bool fresh) {
+  CTarvellDoc::WaitForSimulation();
+  SaveProfile();
+  ReportProfileSaveFailure(frame_.get(), true);
+  SetProfileName(name);
+  if (fresh) {
+    ResetProfile();
+    SaveProfile();
+    ReportProfileSaveFailure(frame_.get(), false);
+  } else {
+    LoadProfile();
   }
 }
 
-CDocument* CTarvellApp::OpenDocumentFile(const char* path) {
+void CTarvellApp::StartGame() {
+  document_->world.StartNewGame();
+  document_->world.RefreshDisplay();
+}
+
+CTarvellDoc* CTarvellApp::OpenDocumentFile(const std::string& path) {
   if (!IsProfileName(path)) {
-    AfxMessageBox(
-        QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(QString::fromLocal8Bit(path)));
+    ShowMessageBox(frame_.get(), QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.")
+                                     .arg(QString::fromLocal8Bit(path.c_str())));
     return nullptr;
   }
-  if (ConfirmAbandon(MainWindow()) == AbandonAnswer::Cancel) return Document();
-  CDocument* document = CWinApp::OpenDocumentFile(path);
-  if (document == nullptr) return nullptr;
-  WaitForSimulation();
-  SaveProfile();
-  ReportProfileSaveFailure(MainWindow(), true);
-  SetProfileName(path);
-  LoadProfile();
-  CTarvellDoc* game = Document();
-  game->world.StartNewGame();
-  game->world.RefreshDisplay();
-  return document;
+  const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
+  if (answer == AbandonAnswer::Cancel) return document_.get();
+  if (answer == AbandonAnswer::Abandon) document_->Abandon();
+  if (!OpenProfile(path)) return nullptr;
+  SwitchUser(path, false);
+  StartGame();
+  return document_.get();
 }
 
 void CTarvellApp::OnNewUser() {
-  const AbandonAnswer abandon = ConfirmAbandon(MainWindow());
-  if (abandon == AbandonAnswer::Cancel) return;
-  CNewUserDialog dialog(MainWindow());
-  if (dialog.DoModal() != IDOK) return;
-  std::string name = dialog.name;
-  name += ".tvu";
-
-  if (std::FILE* existing = OpenRegularFile(name)) {
-    std::fclose(existing);
-    if (!AskOverwriteProfile(MainWindow())) {
-      if (abandon == AbandonAnswer::Abandoned) {  // the game resumes as if nothing happened
-        Document()->world.mode = ModePlaying;
-        --losses;
-      }
-      return;
-    }
-  }
-  WaitForSimulation();
-  SaveProfile();
-  ReportProfileSaveFailure(MainWindow(), true);
-  SetProfileName(name);
-  ResetProfile();
-  SaveProfile();
-  ReportProfileSaveFailure(MainWindow(), false);
-  // The framework's own opening: no second question and no second save.
-  if (CWinApp::OpenDocumentFile(profileName.c_str()) != nullptr) {
-    Document()->world.StartNewGame();
-    Document()->world.RefreshDisplay();
-  }
+  const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
+  if (answer == AbandonAnswer::Cancel) return;
+  CNewUserDialog dialog(frame_.get());
+  const bool named = dialog.DoModal() == IDOK;
+  const std::string name = std::string(dialog.name) + ".tvu";
+  // "NO" at the overwrite question is the one answer that leaves the game as
+  // it was; every other way on abandons it.
+  if (named && ProfileExists(name) && !AskOverwriteProfile(frame_.get())) return;
+  if (answer == AbandonAnswer::Abandon) document_->Abandon();
+  if (!named) return;
+  SwitchUser(name, true);
+  // Opened as the document without a second question or a second save.
+  if (OpenProfile(profileName)) StartGame();
 }
 
 void CTarvellApp::OnSelectUser() {
-  if (ConfirmAbandon(MainWindow()) == AbandonAnswer::Cancel) return;
-  CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, "Tarvell User (*.tvu)|*.tvu||",
-                     MainWindow());
-  if (dialog.DoModal() != IDOK) return;
-  OpenDocumentFile(dialog.GetFileName().c_str());
+  const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
+  if (answer == AbandonAnswer::Cancel) return;
+  if (answer == AbandonAnswer::Abandon) document_->Abandon();
+  if (const std::optional<std::string> name = ChooseFileToOpen(frame_.get(), "Tarvell User (*.tvu)"))
+    OpenDocumentFile(*name);
 }
 
 void CTarvellApp::OnOptions() {
-  CTarvellDoc* document = Document();
-  if (document == nullptr) return;
-  COptionsDialog dialog(MainWindow());
-  dialog.speed = document->world.gameSpeed;
-  if (dialog.DoModal() == IDOK) document->world.gameSpeed = dialog.speed;
+  COptionsDialog dialog(frame_.get());
+  dialog.speed = document_->world.gameSpeed;
+  if (dialog.DoModal() == IDOK) document_->world.gameSpeed = dialog.speed;
 }
 
-void CTarvellApp::OnAbout() {
-  CAboutDialog dialog(MainWindow());
-  dialog.DoModal();
+void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).DoModal(); }
+
+void CTarvellApp::OnRecentFile(int index) {
+  const std::string path = recentFiles_.Entries().value(index).toStdString();
+  // An entry that no longer opens leaves the list.
+  if (OpenDocumentFile(path) == nullptr) {
+    recentFiles_.Remove(index);
+    ShowRecentFiles();
+  }
+}
+
+void CTarvellApp::ShowRecentFiles() {
+  QStringList texts;
+  for (int i = 0; i < recentFiles_.Entries().size(); ++i) texts << recentFiles_.MenuText(i);
+  frame_->SetRecentFiles(texts);
 }

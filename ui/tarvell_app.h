@@ -1,61 +1,77 @@
 #pragma once
 // CTarvellApp: the program. It seeds the generator, loads the default
-// profile, builds the one document, frame and view, and handles the
-// commands that change the user or the game's settings: New User, Select
-// User, opening a profile, Options and About. New Game and Exit take the
-// framework's way (the document's OnNewDocument, the frame's OnClose).
+// profile, builds the one document, frame and view, connects the menu's
+// items and keys to their handlers and handles the commands that change the
+// user or the game: New Game, New User, Select User, opening a profile,
+// Options and About. Exit closes the frame (CMainFrame::OnClose).
 
-#include "ui/platform/window_app.h"
+#include <QObject>
+#include <QStringList>
 
+#include <memory>
+#include <string>
+
+#include "ui/platform/recent_file_list.h"
+
+class CMainFrame;
 class CTarvellDoc;
-class QWidget;
+class CTarvellView;
 
-class CTarvellApp : public CWinApp {
+class CTarvellApp : public QObject {
+  Q_OBJECT
+
  public:
   // Seeds the generator from the clock.
   CTarvellApp();
+  ~CTarvellApp() override;
 
-  bool InitInstance() override;
-  bool OnCmdMsg(int id) override;
+  // The one set-up call: loads the default profile, builds the window and
+  // starts a new game, or opens the profile the command line names (the
+  // first argument after the program that is not an option). False when
+  // that failed; no window then stays behind.
+  bool InitInstance(const QStringList& arguments);
+  // InitInstance, then the event loop; the program's exit status (1 when the
+  // initialization failed).
+  int Run();
 
-  // Opens path as the current user's profile: asks before abandoning a game
-  // in progress, saves the outgoing profile, loads this one and starts a new
+  // Opens path as the user's profile: asks before abandoning a game in
+  // progress, saves the outgoing profile, loads this one and starts a new
   // game. Null when the file cannot be opened (the current user and game
-  // stay); the current document, unchanged, when the player says "NO".
-  CDocument* OpenDocumentFile(const char* path) override;
+  // stay); the document, unchanged, when the player says "NO".
+  CTarvellDoc* OpenDocumentFile(const std::string& path);
 
+  // New Game: the document's OnNewDocument, then the view's initial update.
+  bool OnFileNew();
   void OnNewUser();
   void OnSelectUser();
   void OnOptions();
   void OnAbout();
 
-  // Blocks until the background simulation has ended, testing every
-  // second; the window goes on showing what is drawn meanwhile.
-  static void WaitForSimulation();
+  CTarvellDoc* Document() const { return document_.get(); }
+  CMainFrame* MainFrame() const { return frame_.get(); }
+  CTarvellView* View() const { return view_; }
+  const CRecentFileList& RecentFiles() const { return recentFiles_; }
 
-  // The document, or null before the first one exists.
-  static CTarvellDoc* Document();
+ private:
+  // Builds document, frame and view and connects the commands.
+  bool CreateDocumentFrameAndView();
+  // Opens the file as the document, without question or save: checks that
+  // it can be read, titles the window, puts the file on the recent list and
+  // re-initializes the view; a message box when the file cannot be read.
+  bool OpenProfile(const std::string& path);
+  // Saves the outgoing user's profile and makes name the user: a fresh,
+  // saved profile, or the one in its file.
+  void SwitchUser(const std::string& name, bool fresh);
+  // A new game on the board, shown at once.
+  void StartGame();
+  void OnRecentFile(int index);
+  void ShowRecentFiles();
 
- protected:
-  // What the command line asks for (tests give their own).
-  virtual CCommandLineInfo CommandLine() const;
+  CRecentFileList recentFiles_;
+  std::unique_ptr<CTarvellDoc> document_;
+  std::unique_ptr<CMainFrame> frame_;
+  CTarvellView* view_ = nullptr;  // owned by the frame
 };
-
-enum class AbandonAnswer {
-  Cancel,     // the player said "NO": the whole command stops
-  GoOn,       // nothing to abandon (no game, or still in the first setup)
-  Abandoned,  // the game was abandoned and counted as a loss
-};
-
-// Before a game in progress (at least one turn played) is left, asks "Are
-// you sure?" over parent; "Yes" ends the game and counts it as lost.
-AbandonAnswer ConfirmAbandon(QWidget* parent);
-
-// Tells the player, once, that the current profile could not be saved (the
-// first failure since its last successful save): where, and why. finalSave
-// is the last save before the user changes or the window closes, whose
-// record is then lost; otherwise the game tries again at the next save.
-void ReportProfileSaveFailure(QWidget* parent, bool finalSave);
 
 // Whether a file may be opened as a profile: its name ends in ".tvu", in any
 // letter case. Every profile is written back at the next save, so anything

@@ -1,18 +1,36 @@
 #include "ui/tarvell_doc.h"
 
+#include <QString>
+
 #include <cstdio>
 
+#include "model/saturating.h"
 #include "opponent/profile.h"
+#include "opponent/simulation.h"
+#include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/platform/busy_wait.h"
-#include "ui/platform/status_bar.h"
-#include "ui/tarvell_app.h"
+#include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 
 std::string ProfileTitle(const std::string& profile) {
   const std::size_t separator = profile.find_last_of("/\\");
   return separator == std::string::npos ? profile : profile.substr(separator + 1);
+}
+
+void ReportProfileSaveFailure(QWidget* parent, bool finalSave) {
+  const std::optional<ProfileSaveFailure> failure = TakeUnreportedSaveFailure();
+  if (!failure) return;
+  const QString what = QString("Your record could not be saved to %1 (%2).")
+                           .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason));
+  ShowMessageBox(parent, what + (finalSave ? " The games since its last save are not in it."
+                                           : " The game will try again at the next save."));
+}
+
+void CTarvellDoc::WaitForSimulation() {
+  CBusyScope busy;
+  while (simulationRunning.load(std::memory_order_acquire)) SleepServingWindow(1000);
 }
 
 CTarvellDoc::CTarvellDoc() { world.owner = this; }
@@ -21,10 +39,10 @@ CTarvellDoc::~CTarvellDoc() { world.owner = nullptr; }
 
 bool CTarvellDoc::OnNewDocument() {
   SetTitle(ProfileTitle(profileName));
-  CTarvellView* view = BoardView();
-  if (ConfirmAbandon(view != nullptr ? static_cast<QWidget*>(view) : nullptr) == AbandonAnswer::Cancel) return false;
-  if (!CDocument::OnNewDocument()) return false;
-  CTarvellApp::WaitForSimulation();
+  const AbandonAnswer answer = ConfirmAbandon(view);
+  if (answer == AbandonAnswer::Cancel) return false;
+  if (answer == AbandonAnswer::Abandon) Abandon();
+  WaitForSimulation();
   SaveProfile();
   ReportProfileSaveFailure(view, false);
   world.StartNewGame();
@@ -32,15 +50,27 @@ bool CTarvellDoc::OnNewDocument() {
   return true;
 }
 
-CTarvellView* CTarvellDoc::BoardView() const { return dynamic_cast<CTarvellView*>(GetFirstView()); }
+AbandonAnswer CTarvellDoc::ConfirmAbandon(QWidget* parent) const {
+  if (world.mode != ModePlaying || world.turn <= 0) return AbandonAnswer::GoOn;
+  return AskAreYouSure(parent) ? AbandonAnswer::Abandon : AbandonAnswer::Cancel;
+}
 
-CBoardDisplay* CTarvellDoc::FirstView() { return BoardView(); }
+void CTarvellDoc::Abandon() {
+  world.mode = ModeIdle;
+  SaturatingAdd(losses, 1);
+}
 
-void CTarvellDoc::SetStatusText(const char* message) {
+void CTarvellDoc::SetTitle(const std::string& title) {
+  title_ = title;
+  if (mainFrame != nullptr) mainFrame->SetDocumentTitle(QString::fromStdString(title));
+}
+
+CBoardDisplay* CTarvellDoc::FirstView() { return view; }
+
+void CTarvellDoc::SetStatusText(int turn, int phase, const char* message) {
   char text[256];
-  std::snprintf(text, sizeof text, "Turn %d, Phase %d: %s", world.turn, world.phase, message);
-  if (mainFrame != nullptr && mainFrame->StatusBar() != nullptr)
-    mainFrame->StatusBar()->SetPaneText(0, QString::fromUtf8(text), true);
+  std::snprintf(text, sizeof text, "Turn %d, Phase %d: %s", turn, phase, message);
+  if (mainFrame != nullptr) mainFrame->SetMessageText(QString::fromUtf8(text));
 }
 
 void CTarvellDoc::ShowVictory() { ShowVictoryMessage(mainFrame); }

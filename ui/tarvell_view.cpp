@@ -1,15 +1,21 @@
 #include "ui/tarvell_view.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cstdint>
 #include <cstdio>
 
-#include "model/world.h"
 #include "opponent/strategy.h"
+#include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/platform/busy_wait.h"
-#include "ui/platform/frame_window.h"
-#include "ui/platform/window_app.h"
+#include "ui/platform/dialog_units.h"
+#include "ui/resources/dialog_font.h"
+#include "ui/resources/images.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "units/unit.h"
 
@@ -36,39 +42,6 @@ struct UnitButton {
 constexpr UnitButton kUnitButtons[8] = {{IDC_DRONE, 1},   {IDC_MINE, 2},  {IDC_FARMER, 3}, {IDC_INFANTRY, 4},
                                         {IDC_SETTLER, 5}, {IDC_ARMOR, 6}, {IDC_JAMMER, 7}, {IDC_ARTILLERY, 8}};
 
-// Shows a control's new text at once; inside a full redraw the window gets
-// it with the rest of the redraw.
-void ShowNow(QWidget* control, bool redrawing) {
-  if (control == nullptr) return;
-  if (redrawing)
-    control->update();
-  else
-    control->repaint();
-}
-
-// While a turn plays, End Setup and the unit buttons look, and are,
-// disabled: the turn takes no input.
-class TurnControls {
- public:
-  explicit TurnControls(CTarvellView& view) : view_(view) { Enable(false); }
-  ~TurnControls() { Enable(true); }
-  TurnControls(const TurnControls&) = delete;
-  TurnControls& operator=(const TurnControls&) = delete;
-
- private:
-  void Enable(bool enabled) {
-    for (const UnitButton& button : kUnitButtons) EnableControl(button.id, enabled);
-    EnableControl(IDC_END_SETUP, enabled);
-  }
-  void EnableControl(int id, bool enabled) {
-    if (QWidget* control = view_.GetDlgItem(id)) {
-      control->setEnabled(enabled);
-      control->repaint();
-    }
-  }
-  CTarvellView& view_;
-};
-
 // Index of a terrain code's tile, or -1 for a code without one.
 int TerrainImageIndex(int code) {
   if (code >= 0 && code <= 5) return code;
@@ -79,114 +52,108 @@ int TerrainImageIndex(int code) {
 
 }  // namespace
 
-CTarvellView::CTarvellView() : CFormView(IDD_BOARD_FORM) {
-  for (int i = 0; i < 8; ++i) {
-    terrainImages_[i].LoadBitmap(kTerrainImageIds[i]);
-    unitImages_[i].LoadBitmap(kUnitImageIds[i]);
-    barbarianImages_[i].LoadBitmap(kBarbarianImageIds[i]);
+CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFont(DialogFont());
+  const DialogTemplate* form = FindDialogTemplate(IDD_BOARD_FORM);
+  formSize_ = DialogSizeToPixels(*form);
+  controls_ = CreateDialogControls(this, *form, DialogFont());
+  for (const UnitButton& button : kUnitButtons) {
+    connect(Control<QAbstractButton>(button.id), &QAbstractButton::clicked, this,
+            [this, id = button.id] { OnUnitButton(id); });
   }
-  markerImage_.LoadBitmap(IDB_MARKER);
-}
-
-CTarvellView::~CTarvellView() {
+  connect(Control<QAbstractButton>(IDC_END_SETUP), &QAbstractButton::clicked, this, &CTarvellView::OnEndSetup);
+  resize(formSize_);
   for (int i = 0; i < 8; ++i) {
-    terrainImages_[i].DeleteObject();
-    unitImages_[i].DeleteObject();
-    barbarianImages_[i].DeleteObject();
+    terrainImages_[i] = LoadImageResource(kTerrainImageIds[i]);
+    unitImages_[i] = LoadImageResource(kUnitImageIds[i]);
+    barbarianImages_[i] = LoadImageResource(kBarbarianImageIds[i]);
   }
-  markerImage_.DeleteObject();
+  markerImage_ = LoadImageResource(IDB_MARKER);
 }
 
-CTarvellDoc* CTarvellView::GetDocument() const { return static_cast<CTarvellDoc*>(CFormView::GetDocument()); }
-
-CWorld* CTarvellView::World() const {
-  CTarvellDoc* document = GetDocument();
-  return document != nullptr ? &document->world : nullptr;
-}
-
-bool CTarvellView::Playing() const { return World() != nullptr && World()->mode == ModePlaying; }
+bool CTarvellView::Playing() const { return document_ != nullptr && document_->world.mode == ModePlaying; }
 
 void CTarvellView::OnInitialUpdate() {
-  CFormView::OnInitialUpdate();
-  if (CWinApp* app = AfxGetApp(); app != nullptr && app->MainFrame() != nullptr) {
-    app->MainFrame()->RecalcLayout();
-    app->MainFrame()->ShrinkToFitView();
-  }
-  SelectUnitType(1);
+  fullRedrawPending_ = true;
+  update();
+  if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShrinkToFitView();
+  OnUnitButton(IDC_DRONE);
   leftPress[0] = leftPress[1] = -1;
   rightPress[0] = rightPress[1] = -1;
 }
 
 void CTarvellView::OnDraw() {
-  DrawCounters();
-  DrawTerrain();
-  DrawUnits();
+  if (document_ == nullptr) return;
+  const CWorld& world = document_->world;
+  DrawCounters(world.treasury, world.turn);
+  DrawTerrain(world.terrain);
+  DrawUnits(world.shownUnits);
 }
 
-void CTarvellView::DrawCounters() {
-  const CWorld* world = World();
-  if (world == nullptr) return;
-  SetDlgItemText(IDC_TREASURY, QString::asprintf("$%d", world->treasury));
-  SetDlgItemText(IDC_TURN, QString::asprintf("%d", world->turn));
-  ShowNow(GetDlgItem(IDC_TREASURY), IsRedrawing());
-  ShowNow(GetDlgItem(IDC_TURN), IsRedrawing());
+void CTarvellView::SetText(int id, const QString& text) {
+  auto* label = Control<QLabel>(id);
+  label->setText(text);
+  // Inside a full repaint the window gets it with the rest of the repaint.
+  if (painting_) {
+    label->update();
+  } else {
+    label->repaint();
+  }
 }
 
-void CTarvellView::DrawTurnPhase() {
-  const CWorld* world = World();
-  if (world == nullptr) return;
-  SetDlgItemText(IDC_TURN, QString::asprintf("%d (%d)", world->turn, world->phase));
-  ShowNow(GetDlgItem(IDC_TURN), IsRedrawing());
+void CTarvellView::DrawCounters(int treasury, int turn) {
+  SetText(IDC_TREASURY, QString::asprintf("$%d", treasury));
+  SetText(IDC_TURN, QString::asprintf("%d", turn));
 }
+
+void CTarvellView::DrawTurnPhase(int turn, int phase) { SetText(IDC_TURN, QString::asprintf("%d (%d)", turn, phase)); }
 
 void CTarvellView::DrawRecord() {
-  const int total = wins + losses;
-  const double fraction = total != 0 ? static_cast<double>(wins) / total : 0.0;
-  SetDlgItemText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
-  ShowNow(GetDlgItem(IDC_RECORD), IsRedrawing());
+  // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
+  const std::int64_t total = std::int64_t{wins} + losses;
+  const double fraction = total != 0 ? static_cast<double>(wins) / static_cast<double>(total) : 0.0;
+  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
 }
 
-void CTarvellView::DrawTerrainAt(int x, int y) {
-  const CWorld* world = World();
-  if (world == nullptr) return;
-  const int index = TerrainImageIndex(world->terrain[x][y]);
+void CTarvellView::DrawTerrainAt(int x, int y, int code) {
+  const int index = TerrainImageIndex(code);
   if (index < 0) {
     std::fputs("Error: Bad Terrain Type\n.", stdout);
     return;
   }
-  CopyBitmapAt(terrainImages_[index], kBoardLeft + kPitch * x, kBoardTop + kPitch * y);
+  DrawImageAt(terrainImages_[index], kBoardLeft + kPitch * x, kBoardTop + kPitch * y);
 }
 
-void CTarvellView::DrawTerrain() {
+void CTarvellView::DrawTerrain(const TerrainGrid& terrain) {
   for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) DrawTerrainAt(x, y);
+    for (int y = 0; y < kBoardSize; ++y) DrawTerrainAt(x, y, terrain[x][y]);
 }
 
-void CTarvellView::DrawUnitAt(int x, int y) {
-  const CWorld* world = World();
-  if (world == nullptr) return;
-  const int type = world->shownUnits[x][y];
+void CTarvellView::DrawUnitAt(int x, int y, int type) {
   if (type == 0) return;
   if (type < 1 || type > 8) {
     std::fputs("Error: Bad Unit BM (Bit Map) Type\n.", stdout);
     return;
   }
-  CopyBitmapAt(unitImages_[type - 1], kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
+  DrawImageAt(unitImages_[type - 1], kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
 }
 
-void CTarvellView::DrawUnits() {
+void CTarvellView::DrawUnits(const UnitGrid& units) {
   for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) DrawUnitAt(x, y);
+    for (int y = 0; y < kBoardSize; ++y) DrawUnitAt(x, y, units[x][y]);
 }
 
-void CTarvellView::DrawBarbarian(const CUnit* unit) {
-  if (unit == nullptr) return;
-  if (unit->kindCode < 9 || unit->kindCode > 16) {
+void CTarvellView::DrawBarbarianAt(int x, int y, int kindCode) {
+  if (kindCode < 9 || kindCode > 16) {
     std::fputs("Error: Bad Unit BM (Bit Map) Type\n.", stdout);
     return;
   }
-  CopyBitmapAt(barbarianImages_[unit->kindCode - 9], kBoardLeft + 2 + kPitch * unit->x,
-               kBoardTop + 2 + kPitch * unit->y);
+  DrawImageAt(barbarianImages_[kindCode - 9], kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
+}
+
+void CTarvellView::DrawBarbarian(const CUnit* unit) {
+  if (unit != nullptr) DrawBarbarianAt(unit->x, unit->y, unit->kindCode);
 }
 
 void CTarvellView::DrawBarbarians(const CUnit* head) {
@@ -194,7 +161,37 @@ void CTarvellView::DrawBarbarians(const CUnit* head) {
 }
 
 void CTarvellView::DrawMarkerAt(int x, int y) {
-  CopyBitmapAt(markerImage_, kBoardLeft + 4 + kPitch * x, kBoardTop + 4 + kPitch * y);
+  DrawImageAt(markerImage_, kBoardLeft + 4 + kPitch * x, kBoardTop + 4 + kPitch * y);
+}
+
+void CTarvellView::DrawImageAt(const QImage& image, int x, int y) {
+  if (image.isNull() || surface_.isNull()) return;
+  {
+    QPainter painter(&surface_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(x, y, image);
+  }
+  // Inside a repaint the whole surface goes to the window at its end.
+  if (!painting_) repaint(QRect(x, y, image.width(), image.height()));
+}
+
+void CTarvellView::paintEvent(QPaintEvent* event) {
+  if (fullRedrawPending_ && !surface_.isNull()) {
+    fullRedrawPending_ = false;
+    surface_.fill(palette().color(QPalette::Window));
+    painting_ = true;
+    OnDraw();
+    painting_ = false;
+  }
+  QPainter painter(this);
+  painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void CTarvellView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  surface_ = QImage(size(), QImage::Format_RGB32);
+  surface_.fill(palette().color(QPalette::Window));
+  fullRedrawPending_ = true;
 }
 
 bool CTarvellView::SquareAt(int px, int py, int& column, int& row) {
@@ -206,62 +203,65 @@ bool CTarvellView::SquareAt(int px, int py, int& column, int& row) {
   return column < kBoardSize && row < kBoardSize;
 }
 
-void CTarvellView::OnLButtonDown(int x, int y) {
+void CTarvellView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
   int column, row;
-  if (!Playing() || !SquareAt(x, y, column, row)) return;
-  leftPress[0] = column;
-  leftPress[1] = row;
-}
-
-void CTarvellView::OnLButtonUp(int x, int y) {
-  int column, row;
-  if (!Playing() || !SquareAt(x, y, column, row)) return;  // the press stays pending
-  if (column == leftPress[0] && row == leftPress[1] && World()->BuyUnit(selectedType, column, row)) DrawCounters();
-  leftPress[0] = leftPress[1] = -1;
-}
-
-void CTarvellView::OnRButtonDown(int x, int y) {
-  int column, row;
-  if (!Playing() || !SquareAt(x, y, column, row)) return;
-  rightPress[0] = column;
-  rightPress[1] = row;
-}
-
-void CTarvellView::OnRButtonUp(int x, int y) {
-  int column, row;
-  if (!Playing() || !SquareAt(x, y, column, row)) return;
-  if (column == rightPress[0] && row == rightPress[1] && World()->SellUnit(column, row)) DrawCounters();
-  rightPress[0] = rightPress[1] = -1;
-}
-
-void CTarvellView::SelectUnitType(int type) {
-  for (const UnitButton& button : kUnitButtons) {
-    if (button.type != type) continue;
-    selectedType = type;
-    CheckRadioButton(IDC_DRONE, IDC_ARTILLERY, button.id);
-  }
-}
-
-bool CTarvellView::OnCmdMsg(int id) {
-  for (const UnitButton& button : kUnitButtons)
-    if (button.id == id) {
-      SelectUnitType(button.type);
-      return true;
+  if (Playing() && SquareAt(at.x(), at.y(), column, row)) {
+    int* press = event->button() == Qt::LeftButton    ? leftPress
+                 : event->button() == Qt::RightButton ? rightPress
+                                                      : nullptr;
+    if (press != nullptr) {
+      press[0] = column;
+      press[1] = row;
     }
-  if (id == IDC_END_SETUP) {
-    OnEndSetup();
-    return true;
   }
-  return false;
+  QWidget::mousePressEvent(event);
+}
+
+void CTarvellView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  int column, row;
+  // A release off the board leaves the press pending.
+  if (Playing() && SquareAt(at.x(), at.y(), column, row)) {
+    CWorld& world = document_->world;
+    if (event->button() == Qt::LeftButton) {
+      if (column == leftPress[0] && row == leftPress[1] && world.BuyUnit(selectedType, column, row))
+        DrawCounters(world.treasury, world.turn);
+      leftPress[0] = leftPress[1] = -1;
+    } else if (event->button() == Qt::RightButton) {
+      if (column == rightPress[0] && row == rightPress[1] && world.SellUnit(column, row))
+        DrawCounters(world.treasury, world.turn);
+      rightPress[0] = rightPress[1] = -1;
+    }
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void CTarvellView::OnUnitButton(int id) {
+  for (const UnitButton& button : kUnitButtons) {
+    if (button.id != id) continue;
+    selectedType = button.type;
+    // Checking one of the exclusive buttons clears the one checked before.
+    Control<QAbstractButton>(id)->setChecked(true);
+  }
+}
+
+void CTarvellView::EnableTurnControls(bool enabled) {
+  for (const UnitButton& button : kUnitButtons) Control(button.id)->setEnabled(enabled);
+  Control(IDC_END_SETUP)->setEnabled(enabled);
+  for (const UnitButton& button : kUnitButtons) Control(button.id)->repaint();
+  Control(IDC_END_SETUP)->repaint();
 }
 
 void CTarvellView::OnEndSetup() {
   if (!Playing()) return;
-  if (World()->treasury > 1000 && !AskAreYouSure(this)) return;
+  if (document_->world.treasury > 1000 && !AskAreYouSure(this)) return;
   {
     CBusyScope busy;  // no input, and no closing, until the turn is over
-    const TurnControls disabled(*this);
-    World()->PlayTurn();
+    // End Setup and the unit buttons look, and are, disabled meanwhile.
+    EnableTurnControls(false);
+    document_->world.PlayTurn();
+    EnableTurnControls(true);
   }
   ReportProfileSaveFailure(this, false);  // the save at the turn's start or the game's end
 }

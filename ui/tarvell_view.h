@@ -5,53 +5,60 @@
 // 24 x 24 board in pixels: tile (x, y) at (190 + 21x, 15 + 21y), icons 2
 // pixels inside the tile, the destruction marker 4 pixels inside.
 //
-// Every drawing operation draws at once; nothing is drawn again until it is
-// drawn over, so a removed unit vanishes only when its tile is drawn anew.
+// Every drawing operation draws at once onto the view's surface and shows
+// that spot in the window before it returns. Nothing is drawn again until it
+// is drawn over, so a removed unit vanishes only when its tile is drawn anew;
+// only a full repaint (after a new game, or when the platform asks) draws
+// counters, terrain and units from the game.
 //
 // Between turns a left click (press and release on the same square) buys
 // the selected unit type there, a right click sells, and End Setup plays a
 // turn. While a turn plays the window takes no input.
 
+#include <QImage>
+#include <QWidget>
+
 #include "model/owner.h"
-#include "ui/platform/bitmap.h"
-#include "ui/platform/view.h"
+#include "ui/platform/dialog_controls.h"
 
 class CTarvellDoc;
-class CWorld;
 
-class CTarvellView : public CFormView, public CBoardDisplay {
+class CTarvellView : public QWidget, public CBoardDisplay {
+  Q_OBJECT
+
  public:
-  CTarvellView();
-  ~CTarvellView() override;
+  explicit CTarvellView(CTarvellDoc* document);
 
-  CTarvellDoc* GetDocument() const;
+  template <class T = QWidget>
+  T* Control(int id) const {
+    return controls_.Find<T>(id);
+  }
+  // The form's size in pixels, from its template.
+  QSize sizeHint() const override { return formSize_; }
 
   // After every new or opened document: a full repaint, the frame shrunk to
   // the form, Drone selected, no press pending.
-  void OnInitialUpdate() override;
+  void OnInitialUpdate();
   // Repaint: counters, terrain, the player's units.
-  void OnDraw() override;
+  void OnDraw();
 
   // CBoardDisplay.
-  void DrawCounters() override;
-  void DrawTurnPhase() override;
+  void DrawCounters(int treasury, int turn) override;
+  void DrawTurnPhase(int turn, int phase) override;
   void DrawRecord() override;
-  void DrawTerrain() override;
-  void DrawTerrainAt(int x, int y) override;
-  void DrawUnits() override;
-  void DrawUnitAt(int x, int y) override;
+  void DrawTerrain(const TerrainGrid& terrain) override;
+  void DrawTerrainAt(int x, int y, int code) override;
+  void DrawUnits(const UnitGrid& units) override;
+  void DrawUnitAt(int x, int y, int type) override;
   void DrawBarbarians(const CUnit* head) override;
   void DrawBarbarian(const CUnit* unit) override;
   void DrawMarkerAt(int x, int y) override;
+  // The icon of barbarian kind code 9..16 on square (x, y).
+  void DrawBarbarianAt(int x, int y, int kindCode);
 
-  void OnLButtonDown(int x, int y) override;
-  void OnLButtonUp(int x, int y) override;
-  void OnRButtonDown(int x, int y) override;
-  void OnRButtonUp(int x, int y) override;
-  bool OnCmdMsg(int id) override;
-
-  // Selects the unit type (1..8) that a left click buys.
-  void SelectUnitType(int type);
+  // The unit buttons and their keys (IDC_DRONE..IDC_ARTILLERY): selects the
+  // unit type (1..8) that a left click buys.
+  void OnUnitButton(int id);
   // End Setup: plays one turn when a game is in progress, after "Are you
   // sure?" when more than $1000 would be left unspent.
   void OnEndSetup();
@@ -64,12 +71,29 @@ class CTarvellView : public CFormView, public CBoardDisplay {
   int leftPress[2] = {-1, -1};
   int rightPress[2] = {-1, -1};
 
- private:
-  CWorld* World() const;
-  bool Playing() const;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
-  CBitmap terrainImages_[8];
-  CBitmap unitImages_[8];
-  CBitmap barbarianImages_[8];
-  CBitmap markerImage_;
+ private:
+  bool Playing() const;
+  void EnableTurnControls(bool enabled);
+  // Copies image, opaque and at its own size, to client point (x, y), and
+  // shows it at once.
+  void DrawImageAt(const QImage& image, int x, int y);
+  // Shows a control's new text at once.
+  void SetText(int id, const QString& text);
+
+  CTarvellDoc* document_;
+  DialogControls controls_;
+  QSize formSize_;
+  QImage terrainImages_[8];
+  QImage unitImages_[8];
+  QImage barbarianImages_[8];
+  QImage markerImage_;
+  QImage surface_;
+  bool fullRedrawPending_ = true;
+  bool painting_ = false;
 };

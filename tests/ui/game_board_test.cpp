@@ -67,7 +67,7 @@ TEST_F(GameBoardTest, RefusedPurchasesChangeNothing) {
 }
 
 TEST_F(GameBoardTest, SellingRefundsAndShowsTheTreasury) {
-  Game().RouteCommand(IDC_ARTILLERY);
+  Command(IDC_ARTILLERY);
   Click(Qt::LeftButton, Square(6, 7));
   EXPECT_EQ(Text(IDC_TREASURY), "$1600");
   EXPECT_EQ(World().At(7, 7).artilleryCore, 1);
@@ -83,44 +83,44 @@ TEST_F(GameBoardTest, SellingRefundsAndShowsTheTreasury) {
 TEST_F(GameBoardTest, UnitKeysFollowTheButtonsOrder) {
   const std::pair<int, int> keys[] = {{Qt::Key_F1, 1}, {Qt::Key_F2, 2}, {Qt::Key_F3, 3}, {Qt::Key_F4, 4},
                                       {Qt::Key_F5, 5}, {Qt::Key_F6, 7}, {Qt::Key_F7, 6}, {Qt::Key_F8, 8}};
-  mainFrame->show();
-  mainFrame->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(mainFrame));
+  Frame()->show();
+  Frame()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
   for (auto [key, type] : keys) {
-    QTest::keyClick(mainFrame, static_cast<Qt::Key>(key));
+    QTest::keyClick(Frame(), static_cast<Qt::Key>(key));
     EXPECT_EQ(View().selectedType, type) << "key F" << key - Qt::Key_F1 + 1;
   }
-  EXPECT_EQ(View().GetCheckedRadioButton(IDC_DRONE, IDC_ARTILLERY), IDC_ARTILLERY);
-  Game().RouteCommand(IDC_JAMMER);
+  EXPECT_EQ(CheckedUnitButton(), IDC_ARTILLERY);
+  Command(IDC_JAMMER);
   EXPECT_EQ(View().selectedType, 7);
-  EXPECT_EQ(View().GetCheckedRadioButton(IDC_DRONE, IDC_ARTILLERY), IDC_JAMMER);
+  EXPECT_EQ(CheckedUnitButton(), IDC_JAMMER);
 }
 
 TEST_F(GameBoardTest, EndSetupAsksOnlyAboveAThousandDollars) {
   World().treasury = 1000;
-  World().chaosMoney = 100;            // too strong to lose to, too poor to win against
-  Game().RouteCommand(IDC_END_SETUP);  // no question: any dialog would fail the test
+  World().chaosMoney = 100;  // too strong to lose to, too poor to win against
+  Command(IDC_END_SETUP);    // no question: any dialog would fail the test
   EXPECT_EQ(World().turn, 1);
 
   World().treasury = 1001;
   Dialogs().Press(IDD_CONFIRM, IDCANCEL);
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   EXPECT_EQ(World().turn, 1);
   Dialogs().Type(IDD_CONFIRM, Qt::Key_Return);  // Enter answers "NO"
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   EXPECT_EQ(World().turn, 1);
   Dialogs().Press(IDD_CONFIRM, IDOK);
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   EXPECT_EQ(World().turn, 2);
 }
 
 TEST_F(GameBoardTest, AfterTheGameEndsTheBoardIgnoresClicksButKeysStillSelect) {
   World().mode = ModeIdle;
   Click(Qt::LeftButton, Square(2, 2));
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   EXPECT_EQ(World().At(2, 2).unitType, Empty);
   EXPECT_EQ(World().turn, 0);
-  Game().RouteCommand(IDC_ARTILLERY);
+  Command(IDC_ARTILLERY);
   EXPECT_EQ(View().selectedType, 8);
 }
 
@@ -128,7 +128,7 @@ TEST_F(GameBoardTest, TilesIconsAndMarkerLandOnTheirPixels) {
   World().terrain[0][0] = 0;  // water
   World().terrain[1][0] = 5;  // impassable
   World().terrain[2][0] = 8;  // a site
-  for (int x = 0; x < 3; ++x) View().DrawTerrainAt(x, 0);
+  for (int x = 0; x < 3; ++x) View().DrawTerrainAt(x, 0, World().terrain[x][0]);
   EXPECT_EQ(Pixel(190 + 10, 15 + 10), QColor(0, 255, 255));
   EXPECT_EQ(Pixel(211 + 10, 15 + 18), QColor(255, 255, 255));
   EXPECT_EQ(Pixel(232 + 10, 15 + 10), QColor(255, 255, 0));  // the site's diamond
@@ -136,7 +136,7 @@ TEST_F(GameBoardTest, TilesIconsAndMarkerLandOnTheirPixels) {
   EXPECT_EQ(Pixel(211, 30), QColor(0, 0, 0));
   EXPECT_EQ(Pixel(300, 100), QColor(0, 128, 0));  // land of code 2
 
-  Game().RouteCommand(IDC_ARMOR);
+  Command(IDC_ARMOR);
   Click(Qt::LeftButton, Square(5, 6));
   const int left = 190 + 21 * 5, top = 15 + 21 * 6;
   EXPECT_EQ(Pixel(left + 2, top + 2), QColor(0, 0, 255));  // the player's blue frame
@@ -156,10 +156,10 @@ TEST_F(GameBoardTest, UnitIconsStayUntilTheirTileIsDrawnAgain) {
   Click(Qt::LeftButton, Square(8, 8));
   World().At(8, 8).unitType = Empty;  // gone from the board, not yet from the screen
   World().shownUnits[8][8] = 0;
-  View().DrawUnits();
+  View().DrawUnits(World().shownUnits);
   const int left = 190 + 21 * 8, top = 15 + 21 * 8;
   EXPECT_EQ(Pixel(left + 2, top + 2), QColor(0, 0, 255));
-  View().DrawTerrainAt(8, 8);
+  View().DrawTerrainAt(8, 8, World().terrain[8][8]);
   EXPECT_EQ(Pixel(left + 2, top + 2), QColor(0, 128, 0));
 }
 
@@ -176,9 +176,9 @@ TEST_F(GameBoardTest, BarbariansAreDrawnInRedFrames) {
 TEST_F(GameBoardTest, TurnTextShowsThePhaseUntilTheCountersAreDrawn) {
   World().turn = 3;
   World().phase = 17;
-  View().DrawTurnPhase();
+  View().DrawTurnPhase(World().turn, World().phase);
   EXPECT_EQ(Text(IDC_TURN), "3 (17)");
-  View().DrawCounters();
+  View().DrawCounters(World().treasury, World().turn);
   EXPECT_EQ(Text(IDC_TURN), "3");
 }
 
@@ -186,9 +186,9 @@ TEST_F(GameBoardTest, BadCodesAreReportedAndSkipped) {
   World().terrain[4][4] = 7;
   World().shownUnits[4][5] = -1;
   testing::internal::CaptureStdout();
-  View().DrawTerrainAt(4, 4);
-  View().DrawUnitAt(4, 5);
-  View().DrawUnitAt(4, 6);  // 0: no unit, no message
+  View().DrawTerrainAt(4, 4, World().terrain[4][4]);
+  View().DrawUnitAt(4, 5, World().shownUnits[4][5]);
+  View().DrawUnitAt(4, 6, World().shownUnits[4][6]);  // 0: no unit, no message
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Bad Terrain Type\n.Error: Bad Unit BM (Bit Map) Type\n.");
 }
 
@@ -200,25 +200,25 @@ TEST_F(GameBoardTest, DestructionReportsReachTheStatusLine) {
 }
 
 TEST_F(GameBoardTest, InputGivenDuringATurnIsDroppedNotReplayed) {
-  mainFrame->show();
-  mainFrame->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(mainFrame));
+  Frame()->show();
+  Frame()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
   World().gameSpeed = 1;  // a pause after every barbarian's move
   World().treasury = 500;
   bool sent = false, lookedDisabled = false;
   QTimer::singleShot(0, [&] {
     sent = true;
-    lookedDisabled = !View().GetDlgItem(IDC_END_SETUP)->isEnabled() && !View().GetDlgItem(IDC_FARMER)->isEnabled();
+    lookedDisabled = !View().Control(IDC_END_SETUP)->isEnabled() && !View().Control(IDC_FARMER)->isEnabled();
     Click(Qt::LeftButton, Square(5, 5));
-    QTest::keyClick(mainFrame, Qt::Key_F3);
-    QTest::keyClick(mainFrame, Qt::Key_N, Qt::ControlModifier);
-    QTest::mouseClick(View().GetDlgItem(IDC_END_SETUP), Qt::LeftButton);
+    QTest::keyClick(Frame(), Qt::Key_F3);
+    QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
+    QTest::mouseClick(View().Control(IDC_END_SETUP), Qt::LeftButton);
   });
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   ASSERT_TRUE(sent) << "the turn ended before the input came";
   EXPECT_TRUE(lookedDisabled);
-  EXPECT_TRUE(View().GetDlgItem(IDC_END_SETUP)->isEnabled());
+  EXPECT_TRUE(View().Control(IDC_END_SETUP)->isEnabled());
   EXPECT_EQ(World().At(5, 5).unitType, Empty);
   EXPECT_EQ(View().selectedType, 1);
   EXPECT_EQ(World().turn, 1);  // neither a second turn nor a new game

@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QSlider>
 #include <QTest>
 #include <QUrl>
 
@@ -11,14 +12,13 @@
 #include "ui/options_dialog.h"
 #include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog.h"
-#include "ui/platform/message_box.h"
 
 using GameStartTest = GameTest;
 
 TEST_F(GameStartTest, AStartInAnEmptyFolderMakesTheDefaultProfile) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Read("default.tvu").size(), 504u);
-  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - default.tvu");
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - default.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "0-0 (0.000)");
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(World().treasury, 2000);
@@ -27,17 +27,17 @@ TEST_F(GameStartTest, AStartInAnEmptyFolderMakesTheDefaultProfile) {
   EXPECT_EQ(Text(IDC_TURN), "0");
   EXPECT_EQ(Read("tv_log.txt").rfind("New Terrain:\n\n", 0), 0u);
   EXPECT_EQ(View().selectedType, 1);
-  EXPECT_EQ(View().GetCheckedRadioButton(IDC_DRONE, IDC_ARTILLERY), IDC_DRONE);
+  EXPECT_EQ(CheckedUnitButton(), IDC_DRONE);
   EXPECT_EQ(Status(), "Ready");
-  EXPECT_EQ(mainFrame->StatusBar()->PaneCount(), 4);
+  EXPECT_EQ(Frame()->statusBar()->findChildren<QLabel*>().size(), 4);
 }
 
 TEST_F(GameStartTest, TheWindowHasAFixedSizeThatFitsTheForm) {
   ASSERT_TRUE(Start());
-  EXPECT_EQ(mainFrame->minimumSize(), mainFrame->maximumSize());
-  EXPECT_EQ(View().size(), View().FormSize());
-  EXPECT_EQ(mainFrame->pos(), QPoint(0, 0));
-  EXPECT_LE(mainFrame->width(), 800);
+  EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize());
+  EXPECT_EQ(View().size(), View().sizeHint());
+  EXPECT_EQ(Frame()->pos(), QPoint(0, 0));
+  EXPECT_LE(Frame()->width(), 800);
 }
 
 TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSaved) {
@@ -48,23 +48,21 @@ TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSave
   EXPECT_EQ(wins, 3);
   EXPECT_EQ(losses, 1);
   EXPECT_EQ(strategyScores[0].load(), -5);
-  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - alice.tvu");
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - alice.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "3-1 (0.750)");
   EXPECT_EQ(World().mode, ModePlaying);
 }
 
 TEST_F(GameStartTest, AProfileThatCannotBeOpenedEndsTheStart) {
-  Dialogs().Press(kMessageBoxTemplateId, IDOK);
+  Dialogs().Acknowledge();
   EXPECT_FALSE(Start("nobody.tvu"));
+  EXPECT_EQ(Game().MainFrame(), nullptr) << "no window stays behind";
 }
 
 TEST_F(GameStartTest, OnlyTvuFilesAreOpenedAsProfiles) {
   Write("notes.txt", "my notes");
   QString message;
-  Dialogs().Do(kMessageBoxTemplateId, [&](CDialog& box) {
-    message = qobject_cast<QLabel*>(box.Controls().front())->text();
-    box.PressButton(IDOK);
-  });
+  Dialogs().Acknowledge(&message);
   EXPECT_FALSE(Start("notes.txt"));
   EXPECT_TRUE(message.contains("notes.txt")) << message.toStdString();
   EXPECT_EQ(Read("notes.txt"), "my notes");
@@ -78,7 +76,7 @@ TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
   ASSERT_TRUE(Start());
   Write("picture.png", "not a profile");
   const int treasury = World().treasury;
-  Dialogs().Press(kMessageBoxTemplateId, IDOK);
+  Dialogs().Acknowledge();
   EXPECT_EQ(Game().OpenDocumentFile("picture.png"), nullptr);
   EXPECT_EQ(profileName, Here("default.tvu"));
   EXPECT_EQ(World().treasury, treasury);
@@ -89,50 +87,50 @@ TEST_F(GameStartTest, OptionsShowTheSpeedAndSetIt) {
   ASSERT_TRUE(Start());
   int shown = -1;
   Dialogs().Do(IDD_OPTIONS, [&](CDialog& dialog) {
-    shown = dialog.GetSliderPos(IDC_SPEED);
-    dialog.SetSliderPos(IDC_SPEED, 5);
+    shown = dialog.Control<QSlider>(IDC_SPEED)->value();
+    dialog.Control<QSlider>(IDC_SPEED)->setValue(5);
     dialog.PressButton(IDOK);
   });
-  Game().RouteCommand(ID_OPTIONS);
+  Command(ID_OPTIONS);
   EXPECT_EQ(shown, 4);  // start-up speed 1: one step left of "Fastest"
   EXPECT_EQ(World().gameSpeed, 0);
   Dialogs().Do(IDD_OPTIONS, [](CDialog& dialog) {
-    dialog.SetSliderPos(IDC_SPEED, 0);
+    dialog.Control<QSlider>(IDC_SPEED)->setValue(0);
     dialog.PressButton(IDCANCEL);
   });
-  Game().RouteCommand(ID_OPTIONS);
+  Command(ID_OPTIONS);
   EXPECT_EQ(World().gameSpeed, 0);
   // The speed lasts through a new game.
-  Game().RouteCommand(ID_FILE_NEW);
+  Command(ID_FILE_NEW);
   EXPECT_EQ(World().gameSpeed, 0);
 }
 
 TEST_F(GameStartTest, AboutShowsItsBox) {
   ASSERT_TRUE(Start());
   Dialogs().Press(IDD_ABOUT, IDOK);
-  Game().RouteCommand(ID_APP_ABOUT);
+  Command(ID_APP_ABOUT);
   EXPECT_EQ(Dialogs().Shown(), std::vector<int>{IDD_ABOUT});
 }
 
 TEST_F(GameStartTest, ClosingSavesTheProfile) {
   ASSERT_TRUE(Start());
   wins = 4;
-  mainFrame->close();
-  EXPECT_FALSE(mainFrame->isVisible());
+  Command(ID_APP_EXIT);
+  EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "4\t0\t");
 }
 
 TEST_F(GameStartTest, ClosingAfterATurnAsksAndNoKeepsTheWindow) {
   ASSERT_TRUE(Start());
-  mainFrame->show();
+  Frame()->show();
   World().turn = 1;
   Dialogs().Press(IDD_CONFIRM, IDCANCEL);
-  mainFrame->close();
-  EXPECT_TRUE(mainFrame->isVisible());
+  Frame()->close();
+  EXPECT_TRUE(Frame()->isVisible());
   EXPECT_EQ(losses, 0);
   Dialogs().Press(IDD_CONFIRM, IDOK);
-  mainFrame->close();
-  EXPECT_FALSE(mainFrame->isVisible());
+  Frame()->close();
+  EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts as lost
 }
 
@@ -141,11 +139,11 @@ TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
   FlatLand();
   for (int x = 0; x < 24; x += 2) World().PlaceUnit(Farmer, x, x);
   World().treasury = 900;
-  World().chaosMoney = 500;            // neither side can end the game in one turn
-  Game().RouteCommand(IDC_END_SETUP);  // starts the simulation
+  World().chaosMoney = 500;  // neither side can end the game in one turn
+  Command(IDC_END_SETUP);    // starts the simulation
   ASSERT_EQ(World().mode, ModePlaying);
   Dialogs().Press(IDD_CONFIRM, IDOK);
-  mainFrame->close();
+  Frame()->close();
   EXPECT_EQ(simulationRunning.load(), 0);
   const std::string saved = Read("default.tvu");
   EXPECT_EQ(saved, ProfileText());
@@ -156,14 +154,14 @@ TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
 
 TEST_F(GameStartTest, ACloseRequestDuringATurnWaitsForItsEnd) {
   ASSERT_TRUE(Start());
-  mainFrame->show();
+  Frame()->show();
   {
     CBusyScope turn;
-    mainFrame->close();
-    EXPECT_TRUE(mainFrame->isVisible());
+    Frame()->close();
+    EXPECT_TRUE(Frame()->isVisible());
   }
   QCoreApplication::processEvents();
-  EXPECT_FALSE(mainFrame->isVisible());
+  EXPECT_FALSE(Frame()->isVisible());
 }
 
 TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {
@@ -172,10 +170,10 @@ TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(QString::fromStdString((std::filesystem::current_path() / "frank.tvu").string()))});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(mainFrame, &enter);
+  QApplication::sendEvent(Frame(), &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(mainFrame, &drop);
+  QApplication::sendEvent(Frame(), &drop);
   EXPECT_EQ(ProfileTitle(profileName), "frank.tvu");
   EXPECT_EQ(losses, 7);
-  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - frank.tvu");
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - frank.tvu");
 }

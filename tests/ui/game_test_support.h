@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -21,28 +25,11 @@
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
-#include "ui/platform/dialog_responder.h"
-#include "ui/platform/status_bar.h"
+#include "ui/platform/scripted_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
-
-// The game with a command line of the test's choosing.
-class TestGame : public CTarvellApp {
- public:
-  std::optional<std::string> file;  // the profile named on the command line
-
- protected:
-  CCommandLineInfo CommandLine() const override {
-    CCommandLineInfo info;
-    if (file) {
-      info.m_nShellCommand = CCommandLineInfo::FileOpen;
-      info.m_strFileName = *file;
-    }
-    return info;
-  }
-};
 
 class GameTest : public ::testing::Test {
  protected:
@@ -57,7 +44,7 @@ class GameTest : public ::testing::Test {
     dialogs_->OnFailure([](const std::string& message) { ADD_FAILURE() << message; });
   }
   void TearDown() override {
-    WaitForSimulation(5);
+    ::WaitForSimulation(5);
     EXPECT_TRUE(dialogs_->AllAnswered()) << "a scripted dialog never came";
     game_.reset();
     dialogs_.reset();
@@ -67,19 +54,42 @@ class GameTest : public ::testing::Test {
   // Starts the game as the program does; false when its start failed.
   bool Start(std::optional<std::string> file = std::nullopt) {
     game_.emplace();
-    game_->file = std::move(file);
-    const bool started = game_->InitInstance();
+    QStringList arguments{"tarvell"};
+    if (file) arguments << QString::fromStdString(*file);
+    const bool started = game_->InitInstance(arguments);
     QCoreApplication::processEvents();
     return started;
   }
 
   CScriptedDialogs& Dialogs() { return *dialogs_; }
-  TestGame& Game() { return *game_; }
-  CTarvellDoc& Document() { return *CTarvellApp::Document(); }
+  CTarvellApp& Game() { return *game_; }
+  CMainFrame* Frame() { return game_->MainFrame(); }
+  CTarvellDoc& Document() { return *game_->Document(); }
   CWorld& World() { return Document().world; }
-  CTarvellView& View() { return *Document().BoardView(); }
-  QString Text(int control) { return View().GetDlgItemText(control, 255); }
-  QString Status() { return mainFrame->StatusBar()->GetPaneText(0); }
+  CTarvellView& View() { return *game_->View(); }
+  QString Text(int control) { return View().Control<QLabel>(control)->text(); }
+  // The text of status pane index: 0 the message pane, 1..3 the lock
+  // indicators.
+  QString Pane(int index) { return Frame()->statusBar()->findChildren<QLabel*>().value(index)->text(); }
+  QString Status() { return Pane(0); }
+
+  // A command as the player gives it: its menu item or key, or the button
+  // on the board form.
+  void Command(int id) {
+    if (QAction* action = Frame()->Action(id)) {
+      action->trigger();
+    } else {
+      View().Control<QAbstractButton>(id)->click();
+    }
+  }
+  // The unit button that is checked, or 0.
+  int CheckedUnitButton() {
+    for (int id = IDC_DRONE; id <= IDC_ARTILLERY; ++id) {
+      auto* button = View().Control<QAbstractButton>(id);
+      if (button != nullptr && button->isChecked()) return id;
+    }
+    return 0;
+  }
 
   // Gives the board plain land of code 2 everywhere, without units, and
   // shows it.
@@ -87,7 +97,7 @@ class GameTest : public ::testing::Test {
     std::memset(World().terrain, 2, sizeof World().terrain);
     World().ApplyTerrain(World().terrain);
     std::memset(World().shownUnits, 0, sizeof World().shownUnits);
-    View().DrawTerrain();
+    View().DrawTerrain(World().terrain);
   }
 
   // A click as the player makes it: press at one point, release at another.
@@ -96,7 +106,8 @@ class GameTest : public ::testing::Test {
   // The centre of a square in client pixels.
   static QPoint Square(int x, int y) { return {190 + 21 * x + 10, 15 + 21 * y + 10}; }
 
-  QColor Pixel(int x, int y) { return View().Surface().pixelColor(x, y); }
+  // What the view shows at one pixel.
+  QColor Pixel(int x, int y) { return View().grab(QRect(x, y, 1, 1)).toImage().pixelColor(0, 0); }
 
   // A profile name as the game holds it: the absolute path in the working
   // folder.
@@ -115,5 +126,5 @@ class GameTest : public ::testing::Test {
   QTemporaryDir workFolder_;
   std::filesystem::path previous_;
   std::optional<CScriptedDialogs> dialogs_;
-  std::optional<TestGame> game_;
+  std::optional<CTarvellApp> game_;
 };

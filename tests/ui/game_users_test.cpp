@@ -3,14 +3,12 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <sys/stat.h>
 
 #include "tests/ui/game_test_support.h"
 #include "ui/platform/dialog.h"
-#include "ui/platform/frame_window.h"
-#include "ui/platform/message_box.h"
-#include "ui/platform/recent_file_list.h"
 
 class GameUsersTest : public GameTest {
  protected:
@@ -22,14 +20,14 @@ class GameUsersTest : public GameTest {
   void PlayQuietTurn() {
     World().chaosMoney = 5;
     World().treasury = std::min(World().treasury, 50);
-    Game().RouteCommand(IDC_END_SETUP);
+    Command(IDC_END_SETUP);
     ASSERT_EQ(World().mode, ModePlaying);
-    WaitForSimulation(5);
+    ::WaitForSimulation(5);
   }
   // Types name into the New User dialog and presses OK.
   void NewUserNamed(const std::string& name) {
     Dialogs().Do(IDD_NEW_USER, [name](CDialog& dialog) {
-      dialog.SetDlgItemText(IDC_USERNAME, QString::fromStdString(name));
+      dialog.Control<QLineEdit>(IDC_USERNAME)->setText(QString::fromStdString(name));
       dialog.PressButton(IDOK);
     });
   }
@@ -37,7 +35,7 @@ class GameUsersTest : public GameTest {
 
 TEST_F(GameUsersTest, NewGameDuringTheFirstSetupAsksNothing) {
   const std::string log = Read("tv_log.txt");
-  Game().RouteCommand(ID_FILE_NEW);
+  Command(ID_FILE_NEW);
   EXPECT_EQ(losses, 0);
   EXPECT_EQ(Read("tv_log.txt").size(), 2 * log.size());  // a second terrain
 }
@@ -45,11 +43,11 @@ TEST_F(GameUsersTest, NewGameDuringTheFirstSetupAsksNothing) {
 TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
   PlayQuietTurn();
   Dialogs().Press(IDD_CONFIRM, IDCANCEL);
-  Game().RouteCommand(ID_FILE_NEW);
+  Command(ID_FILE_NEW);
   EXPECT_EQ(World().turn, 1);  // "NO" keeps the game
   EXPECT_EQ(losses, 0);
   Dialogs().Press(IDD_CONFIRM, IDOK);
-  Game().RouteCommand(ID_FILE_NEW);
+  Command(ID_FILE_NEW);
   EXPECT_EQ(World().turn, 0);
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(losses, 1);
@@ -60,20 +58,20 @@ TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
 TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
   wins = 2;
   NewUserNamed("my user!");
-  Game().RouteCommand(ID_NEW_USER);
+  Command(ID_NEW_USER);
   EXPECT_EQ(profileName, Here("my_user_.tvu"));
   EXPECT_EQ(Read("my_user_.tvu").size(), 504u);
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "2\t0\t");  // the old user saved under the old name
   EXPECT_EQ(wins, 0);
-  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - my_user_.tvu");
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - my_user_.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "0-0 (0.000)");
   EXPECT_EQ(World().mode, ModePlaying);
-  EXPECT_EQ(QFileInfo(Game().RecentFiles()->Entries().front()).fileName(), "my_user_.tvu");
+  EXPECT_EQ(QFileInfo(Game().RecentFiles().Entries().front()).fileName(), "my_user_.tvu");
 }
 
 TEST_F(GameUsersTest, NewUserCancelledChangesNothing) {
   Dialogs().Press(IDD_NEW_USER, IDCANCEL);
-  Game().RouteCommand(ID_NEW_USER);
+  Command(ID_NEW_USER);
   EXPECT_EQ(profileName, Here("default.tvu"));
 }
 
@@ -83,7 +81,7 @@ TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
   Dialogs().Press(IDD_CONFIRM, IDOK);
   NewUserNamed("bob");
   Dialogs().Press(IDD_OVERWRITE, IDCANCEL);
-  Game().RouteCommand(ID_NEW_USER);
+  Command(ID_NEW_USER);
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(World().turn, 1);
   EXPECT_EQ(losses, 0);
@@ -93,7 +91,7 @@ TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
   Dialogs().Press(IDD_CONFIRM, IDOK);  // and "Yes" overwrites it
   NewUserNamed("bob");
   Dialogs().Press(IDD_OVERWRITE, IDOK);
-  Game().RouteCommand(ID_NEW_USER);
+  Command(ID_NEW_USER);
   EXPECT_EQ(profileName, Here("bob.tvu"));
   EXPECT_EQ(Read("bob.tvu").substr(0, 4), "0\t0\t");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
@@ -104,12 +102,12 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
   Write("others/carol.tvu", "5\t5\t-9\t");
   const std::string path = (std::filesystem::current_path() / "others/carol.tvu").string();
   Dialogs().ChooseFile(path);
-  Game().RouteCommand(ID_FILE_OPEN);
+  Command(ID_FILE_OPEN);
   EXPECT_EQ(profileName, Here("carol.tvu"));
   EXPECT_EQ(std::filesystem::current_path().filename(), "others");
   EXPECT_EQ(wins, 5);
   EXPECT_EQ(strategyScores[0].load(), -9);
-  EXPECT_EQ(mainFrame->windowTitle(), "Tarvell - carol.tvu");
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - carol.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "5-5 (0.500)");
   EXPECT_TRUE(std::filesystem::exists("tv_log.txt"));  // the log follows the profile's folder
   std::filesystem::current_path("..");
@@ -119,7 +117,7 @@ TEST_F(GameUsersTest, SelectUserAbandonedThenCancelledStaysAbandoned) {
   PlayQuietTurn();
   Dialogs().Press(IDD_CONFIRM, IDOK);
   Dialogs().ChooseFile(std::nullopt);
-  Game().RouteCommand(ID_FILE_OPEN);
+  Command(ID_FILE_OPEN);
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(losses, 1);
 }
@@ -129,12 +127,12 @@ TEST_F(GameUsersTest, RecentProfilesReopenFromTheFileMenu) {
   Write("erin.tvu", "0\t1\t");
   ASSERT_NE(Game().OpenDocumentFile("dave.tvu"), nullptr);
   ASSERT_NE(Game().OpenDocumentFile("erin.tvu"), nullptr);
-  const QStringList recent = Game().RecentFiles()->Entries();
+  const QStringList recent = Game().RecentFiles().Entries();
   ASSERT_GE(recent.size(), 2);
   EXPECT_EQ(QFileInfo(recent[0]).fileName(), "erin.tvu");
   EXPECT_EQ(QFileInfo(recent[1]).fileName(), "dave.tvu");
-  EXPECT_NE(mainFrame->CommandAction(ID_FILE_MRU_FILE1 + 1), nullptr);
-  Game().RouteCommand(ID_FILE_MRU_FILE1 + 1);
+  EXPECT_NE(Frame()->Action(ID_FILE_MRU_FILE1 + 1), nullptr);
+  Command(ID_FILE_MRU_FILE1 + 1);
   EXPECT_EQ(QFileInfo(QString::fromStdString(profileName)).fileName(), "dave.tvu");
   EXPECT_EQ(wins, 1);
   EXPECT_EQ(Read("erin.tvu").substr(0, 4), "0\t1\t");
@@ -142,22 +140,22 @@ TEST_F(GameUsersTest, RecentProfilesReopenFromTheFileMenu) {
 
 TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   FlatLand();
-  Game().RouteCommand(IDC_FARMER);
+  Command(IDC_FARMER);
   for (int i = 0; i < 10; ++i) Click(Qt::LeftButton, Square(2 * i, 3));
   EXPECT_EQ(Text(IDC_TREASURY), "$1000");
   World().chaosMoney = 40;  // Chaos is almost broke: the turn's income wins it
   Dialogs().Press(IDD_VICTORY, IDOK);
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(wins, 1);
   EXPECT_EQ(Text(IDC_RECORD), "1-0 (1.000)");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "1\t0\t");
   const int turn = World().turn;
-  Game().RouteCommand(IDC_END_SETUP);  // the game is over
+  Command(IDC_END_SETUP);  // the game is over
   Click(Qt::LeftButton, Square(1, 1));
   EXPECT_EQ(World().turn, turn);
   EXPECT_EQ(World().At(1, 1).unitType, Empty);
-  Game().RouteCommand(ID_FILE_NEW);  // a new game asks nothing
+  Command(ID_FILE_NEW);  // a new game asks nothing
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(wins, 1);
 }
@@ -167,7 +165,7 @@ TEST_F(GameUsersTest, ALostGameIsBookedAndSaved) {
   World().treasury = 10;  // spent on nothing that stands
   World().chaosMoney = 5;
   Dialogs().Press(IDD_DEFEAT, IDOK);
-  Game().RouteCommand(IDC_END_SETUP);
+  Command(IDC_END_SETUP);
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(losses, 1);
   EXPECT_EQ(Text(IDC_RECORD), "0-1 (0.000)");
@@ -181,7 +179,7 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
   Write("b/other.tvu", "2\t2\t");
   Dialogs().Press(IDD_CONFIRM, IDOK);
   Dialogs().ChooseFile((std::filesystem::current_path() / "b/other.tvu").string());
-  Game().RouteCommand(ID_FILE_OPEN);
+  Command(ID_FILE_OPEN);
   EXPECT_EQ(std::filesystem::current_path().filename(), "b");
   EXPECT_EQ(Read("default.tvu"), "7\t7\t");                  // b's own user is untouched
   EXPECT_EQ(Read("../default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts where it was played
@@ -193,15 +191,11 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
 }
 
 TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
-  QStringList told;
-  auto readAndClose = [&](CDialog& box) {
-    for (const QLabel* label : box.findChildren<QLabel*>()) told << label->text();
-    box.PressButton(IDOK);
-  };
+  QString told[2];
   FailProfileSaveAt(ProfileSaveStep::Write);
-  Dialogs().Do(kMessageBoxTemplateId, readAndClose);
+  Dialogs().Acknowledge(&told[0]);
   PlayQuietTurn();
-  ASSERT_EQ(told.size(), 1);
+  ASSERT_FALSE(told[0].isEmpty());
   EXPECT_TRUE(told[0].contains(QString::fromStdString(profileName))) << told[0].toStdString();
   EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
   PlayQuietTurn();  // failing again: nothing more is said
@@ -210,17 +204,17 @@ TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   PlayQuietTurn();
   FailProfileSaveAt(ProfileSaveStep::Write);
   Dialogs().Press(IDD_CONFIRM, IDOK);  // leaving the game for another user
-  Dialogs().Do(kMessageBoxTemplateId, readAndClose);
+  Dialogs().Acknowledge(&told[1]);
   Write("fred.tvu", "");
   ASSERT_NE(Game().OpenDocumentFile("fred.tvu"), nullptr);
-  ASSERT_EQ(told.size(), 2);
+  ASSERT_FALSE(told[1].isEmpty());
   EXPECT_TRUE(told[1].contains("not in it")) << told[1].toStdString();
   FailProfileSaveAt(ProfileSaveStep::None);
 }
 
 TEST_F(GameUsersTest, AProfileThatIsAFifoIsRefusedInsteadOfWaitedOn) {
   ASSERT_EQ(mkfifo("pipe.tvu", 0600), 0);
-  Dialogs().Press(kMessageBoxTemplateId, IDOK);  // "Cannot open ..."
+  Dialogs().Acknowledge();  // "Cannot open ..."
   EXPECT_EQ(Game().OpenDocumentFile("pipe.tvu"), nullptr);
   EXPECT_EQ(profileName, Here("default.tvu"));
 }

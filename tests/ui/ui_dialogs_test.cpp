@@ -15,7 +15,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/dialog_responder.h"
+#include "ui/platform/scripted_dialogs.h"
 #include "ui/resources/dialog_font.h"
 
 namespace {
@@ -44,11 +44,20 @@ QString TextOf(QWidget* widget) {
   return QString();
 }
 
+// The widget that holds a dialog's controls, inside its frame.
+QWidget* ClientArea(CDialog& dialog) { return dialog.findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly); }
+
+// The dialog's controls in the order they were made, which is the template's.
+std::vector<QWidget*> Controls(CDialog& dialog) {
+  const QList<QWidget*> children = ClientArea(dialog)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  return {children.begin(), children.end()};
+}
+
 void ExpectControls(CDialog& dialog, QSize clientPixels, const std::vector<ExpectedControl>& expected) {
-  EXPECT_EQ(dialog.ClientArea()->size(), clientPixels) << "dialog " << dialog.TemplateId();
-  ASSERT_EQ(dialog.Controls().size(), expected.size()) << "dialog " << dialog.TemplateId();
+  EXPECT_EQ(ClientArea(dialog)->size(), clientPixels) << "dialog " << dialog.TemplateId();
+  ASSERT_EQ(Controls(dialog).size(), expected.size()) << "dialog " << dialog.TemplateId();
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    QWidget* control = dialog.Controls()[i];
+    QWidget* control = Controls(dialog)[i];
     EXPECT_EQ(KindOf(control), expected[i].kind) << "control " << i;
     if (expected[i].text != nullptr) {
       EXPECT_EQ(TextOf(control).toStdString(), expected[i].text) << "control " << i;
@@ -56,9 +65,9 @@ void ExpectControls(CDialog& dialog, QSize clientPixels, const std::vector<Expec
       EXPECT_FALSE(TextOf(control).isEmpty()) << "control " << i;
     }
     EXPECT_EQ(control->geometry(), expected[i].pixels) << "control " << i << " " << expected[i].text;
-    EXPECT_EQ(control->parentWidget(), dialog.ClientArea());
+    EXPECT_EQ(control->parentWidget(), ClientArea(dialog));
     if (expected[i].id != IDC_STATIC) {
-      EXPECT_EQ(dialog.GetDlgItem(expected[i].id), control) << expected[i].id;
+      EXPECT_EQ(dialog.Control(expected[i].id), control) << expected[i].id;
     }
   }
 }
@@ -66,7 +75,7 @@ void ExpectControls(CDialog& dialog, QSize clientPixels, const std::vector<Expec
 // Every static text is fully visible: it fits its width on one line, or
 // wraps within its height.
 void ExpectTextsFit(CDialog& dialog) {
-  for (QWidget* control : dialog.Controls()) {
+  for (QWidget* control : Controls(dialog)) {
     auto* label = qobject_cast<QLabel*>(control);
     if (label == nullptr || label->text().isEmpty()) continue;
     const QFontMetrics metrics(label->font());
@@ -77,7 +86,7 @@ void ExpectTextsFit(CDialog& dialog) {
       EXPECT_LE(needed.height(), label->height()) << label->text().toStdString() << " is clipped";
     }
   }
-  for (QWidget* control : dialog.Controls()) {
+  for (QWidget* control : Controls(dialog)) {
     if (auto* button = qobject_cast<QPushButton*>(control)) {
       EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()) + 8, button->width());
     }
@@ -85,7 +94,7 @@ void ExpectTextsFit(CDialog& dialog) {
 }
 
 bool IsDefault(CDialog& dialog, int id) {
-  auto* button = qobject_cast<QPushButton*>(dialog.GetDlgItem(id));
+  auto* button = dialog.Control<QPushButton>(id);
   return button != nullptr && button->isDefault();
 }
 
@@ -147,7 +156,7 @@ TEST(DialogLayoutTest, QuestionsOfferYesAndADefaultNo) {
   EXPECT_TRUE(IsDefault(overwrite, IDCANCEL));
   EXPECT_FALSE(IsDefault(overwrite, IDOK));
   ExpectTextsFit(overwrite);
-  auto* question = qobject_cast<QLabel*>(overwrite.Controls()[0]);
+  auto* question = qobject_cast<QLabel*>(Controls(overwrite)[0]);
   EXPECT_TRUE(question->alignment() & Qt::AlignHCenter);
   EXPECT_TRUE(question->wordWrap());
 }
@@ -184,7 +193,7 @@ TEST(DialogLayoutTest, NewUserAsksForANameBesideARightAlignedLabel) {
                      {"button", IDCANCEL, "Cancel", QRect(187, 79, 75, 22)},
                  });
   EXPECT_TRUE(IsDefault(newUser, IDOK));
-  EXPECT_TRUE(qobject_cast<QLabel*>(newUser.Controls()[0])->alignment() & Qt::AlignRight);
+  EXPECT_TRUE(qobject_cast<QLabel*>(Controls(newUser)[0])->alignment() & Qt::AlignRight);
   for (char c : newUser.name) ASSERT_EQ(c, '\0') << "the name buffer starts all zero";
   ExpectTextsFit(newUser);
 }
@@ -201,7 +210,7 @@ TEST(DialogLayoutTest, OptionsShowASixPositionSpeedSlider) {
                      {"button", IDOK, "OK", QRect(162, 89, 75, 22)},
                      {"button", IDCANCEL, "Cancel", QRect(247, 89, 75, 22)},
                  });
-  auto* slider = qobject_cast<QSlider*>(options.GetDlgItem(IDC_SPEED));
+  auto* slider = options.Control<QSlider>(IDC_SPEED);
   EXPECT_EQ(slider->orientation(), Qt::Horizontal);
   EXPECT_EQ(slider->minimum(), 0);
   EXPECT_EQ(slider->maximum(), 5);
@@ -236,8 +245,8 @@ TEST_F(DialogTest, EnterAndEscapeAnswerNoToBothQuestions) {
     CScriptedDialogs script;
     Script(script);
     script.Do(id, [](CDialog& dialog) {
-      dialog.GetDlgItem(IDOK)->setFocus();
-      QTest::keyClick(dialog.GetDlgItem(IDOK), Qt::Key_Return);
+      dialog.Control(IDOK)->setFocus();
+      QTest::keyClick(dialog.Control(IDOK), Qt::Key_Return);
     });
     EXPECT_EQ(CDialog(id).DoModal(), IDCANCEL) << id;
   }
@@ -283,11 +292,11 @@ std::string NewUserName(const QString& text, Qt::Key finish = Qt::Key_unknown) {
   CNewUserDialog dialog;
   CScriptedDialogs script;
   script.Do(IDD_NEW_USER, [&](CDialog& shown) {
-    shown.SetDlgItemText(IDC_USERNAME, text);
+    shown.Control<QLineEdit>(IDC_USERNAME)->setText(text);
     if (finish == Qt::Key_unknown) {
       shown.PressButton(IDOK);
     } else {
-      QTest::keyClick(shown.GetDlgItem(IDC_USERNAME), finish);
+      QTest::keyClick(shown.Control(IDC_USERNAME), finish);
     }
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
@@ -321,7 +330,7 @@ TEST(NewUserDialogTest, CancelLeavesTheNameUntouched) {
   CNewUserDialog dialog;
   CScriptedDialogs script;
   script.Do(IDD_NEW_USER, [](CDialog& shown) {
-    shown.SetDlgItemText(IDC_USERNAME, "Bob");
+    shown.Control<QLineEdit>(IDC_USERNAME)->setText("Bob");
     QTest::keyClick(&shown, Qt::Key_Escape);
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -332,7 +341,7 @@ TEST(NewUserDialogTest, TheNameBoxTakesNoMoreThanItShows) {
   CNewUserDialog dialog;
   dialog.PrepareToShow();
   dialog.show();
-  auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(IDC_USERNAME));
+  auto* edit = dialog.Control<QLineEdit>(IDC_USERNAME);
   edit->setFocus();
   QTest::keyClicks(edit, QString(80, 'W'));
   EXPECT_GT(edit->text().size(), 5);
@@ -349,7 +358,7 @@ int OptionsRoundTrip(int speed, const std::function<void(QSlider&)>& act, int bu
   dialog.speed = speed;
   CScriptedDialogs script;
   script.Do(IDD_OPTIONS, [&](CDialog& shown) {
-    auto* slider = qobject_cast<QSlider*>(shown.GetDlgItem(IDC_SPEED));
+    auto* slider = shown.Control<QSlider>(IDC_SPEED);
     if (shownPosition != nullptr) *shownPosition = slider->value();
     act(*slider);
     shown.PressButton(button);
@@ -404,12 +413,12 @@ TEST(ModalLoopTest, TheRealLoopEndsWithTheAnswerOfTheKeyPressed) {
   // The dialog's own event loop: Escape typed once it runs. A second timer
   // ends a loop that would otherwise never end, with an answer no dialog gives.
   QTimer::singleShot(0, &confirm, [&confirm] { QTest::keyClick(&confirm, Qt::Key_Escape); });
-  QTimer::singleShot(5000, &confirm, [&confirm] { confirm.EndDialog(-1); });
-  EXPECT_EQ(confirm.RunModalLoop(), IDCANCEL);
+  QTimer::singleShot(5000, &confirm, [&confirm] { confirm.done(-1); });
+  EXPECT_EQ(confirm.exec(), IDCANCEL);
 
   CDialog victory(IDD_VICTORY);
   victory.PrepareToShow();
   QTimer::singleShot(0, &victory, [&victory] { QTest::keyClick(&victory, Qt::Key_Return); });
-  QTimer::singleShot(5000, &victory, [&victory] { victory.EndDialog(-1); });
-  EXPECT_EQ(victory.RunModalLoop(), IDOK);
+  QTimer::singleShot(5000, &victory, [&victory] { victory.done(-1); });
+  EXPECT_EQ(victory.exec(), IDOK);
 }

@@ -5,21 +5,24 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
 
-#include "tests/ui/ui_test_app.h"
+#include "opponent/strategy.h"
 #include "ui/about_dialog.h"
+#include "ui/main_frame.h"
 #include "ui/new_user_dialog.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/bitmap.h"
-#include "ui/platform/control_host.h"
 #include "ui/platform/dialog.h"
 #include "ui/platform/dialog_units.h"
 #include "ui/resources/dialog_font.h"
 #include "ui/resources/dialog_templates.h"
 #include "ui/resources/images.h"
+#include "ui/tarvell_app.h"
+#include "ui/tarvell_view.h"
 
 namespace {
 
@@ -66,52 +69,47 @@ void DrawDialog(const QDir& folder, const DialogTemplate& dialog) {
     QWidget form;
     form.setFont(DialogFont());
     form.setFixedSize(DialogSizeToPixels(dialog));
-    CControlHost controls;
-    controls.CreateControls(&form, dialog, DialogFont(), nullptr);
+    CreateDialogControls(&form, dialog, DialogFont());
     form.show();
     picture = form.grab().toImage();
   }
   picture.save(folder.filePath(QString("dialog_%1.png").arg(dialog.id)));
 }
 
-// The main window as the game will show it: frame, menu, status bar and the
+// The main window as the game shows it: frame, menu, status bar and the
 // board form, with every terrain tile and icon drawn on the board at the
-// game's pixel positions.
+// game's pixel positions. The game runs in a folder and with settings of its
+// own, which vanish afterwards.
 void DrawMainWindow(const QDir& folder) {
-  TestApp app;
-  if (!app.InitInstance()) return;
-  TestFrame* frame = app.Frame();
-  frame->ShrinkToFitView();
-  frame->show();
-  QApplication::processEvents();
-  TestView* view = app.View();
-  const std::vector<int> terrain = {IDB_WATER,  IDB_LAND_1,     IDB_LAND_2,      IDB_LAND_3,
-                                    IDB_LAND_4, IDB_IMPASSABLE, IDB_SITE_LAND_2, IDB_SITE_LAND_3};
-  const std::vector<int> icons = {IDB_DRONE,  IDB_MINE,      IDB_FARMER,    IDB_INFANTRY,  IDB_SETTLER, IDB_ARMOR,
-                                  IDB_JAMMER, IDB_ARTILLERY, IDB_SCOUT,     IDB_SCAVENGER, IDB_COMMON,  IDB_AMPHIBIOUS,
-                                  IDB_MOBILE, IDB_JUMP,      IDB_KAMIKAZEE, IDB_ARMORED};
-  CBitmap tiles[8];
-  for (int i = 0; i < 8; ++i) tiles[i].LoadBitmap(terrain[i]);
-  for (int x = 0; x < 24; ++x) {
-    for (int y = 0; y < 24; ++y) view->CopyBitmapAt(tiles[(x / 3 + y / 3) % 8], 190 + 21 * x, 15 + 21 * y);
+  QTemporaryDir work;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(work.path());
+  {
+    CTarvellApp game;
+    if (!game.InitInstance({"tarvell"})) return;
+    CMainFrame* frame = game.MainFrame();
+    QApplication::processEvents();
+    CTarvellView* view = game.View();
+    const int terrain[8] = {0, 1, 2, 3, 4, 5, 8, 9};
+    for (int x = 0; x < 24; ++x) {
+      for (int y = 0; y < 24; ++y) view->DrawTerrainAt(x, y, terrain[(x / 3 + y / 3) % 8]);
+    }
+    for (int i = 0; i < 8; ++i) view->DrawUnitAt(i, 2, i + 1);
+    for (int i = 0; i < 8; ++i) view->DrawBarbarianAt(8 + i, 2, 9 + i);
+    view->DrawMarkerAt(3, 5);
+    view->DrawCounters(2000, 0);
+    wins = 2;
+    losses = 1;
+    view->DrawRecord();
+    view->OnUnitButton(IDC_DRONE);
+    frame->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).");
+    frame->ShowLockState(false, true, false);
+    QApplication::processEvents();
+    frame->grab().save(folder.filePath("main_window.png"));
+    std::printf("main window %dx%d, view %dx%d\n", frame->width(), frame->height(), view->width(), view->height());
   }
-  for (std::size_t i = 0; i < icons.size(); ++i) {
-    CBitmap icon;
-    icon.LoadBitmap(icons[i]);
-    view->CopyBitmapAt(icon, 192 + 21 * static_cast<int>(i), 17 + 21 * 2);
-  }
-  CBitmap marker;
-  marker.LoadBitmap(IDB_MARKER);
-  view->CopyBitmapAt(marker, 194 + 21 * 3, 19 + 21 * 5);
-  view->SetDlgItemText(IDC_TREASURY, "$2000");
-  view->SetDlgItemText(IDC_TURN, "0");
-  view->SetDlgItemText(IDC_RECORD, "2-1 (0.667)");
-  view->CheckRadioButton(IDC_DRONE, IDC_ARTILLERY, IDC_DRONE);
-  frame->StatusBar()->SetPaneText(0, "Turn 3, Phase 17: Drone destroyed at (4,5).");
-  frame->StatusBar()->ShowLockState(false, true, false);
-  QApplication::processEvents();
-  frame->grab().save(folder.filePath("main_window.png"));
-  std::printf("main window %dx%d, view %dx%d\n", frame->width(), frame->height(), view->width(), view->height());
+  QDir::setCurrent(previous);
 }
 
 }  // namespace

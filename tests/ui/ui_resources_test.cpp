@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <string>
 #include <vector>
 
@@ -8,17 +10,8 @@
 #include "ui/resources/menu.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/resources/strings.h"
-
-TEST(StringTableTest, DocumentTemplateStringHasItsSevenFieldsInOrder) {
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::WindowTitle), "Tarvell");
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::DocumentName), "");
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::NewFileName), "User Profile");
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::FilterName), "Tarvell User Profiles (*.tvu)");
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::FilterExtension), ".tvu");
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::FileTypeId), "Tarvell.Document");
-  EXPECT_EQ(DocumentTemplateField(IDR_MAINFRAME, DocStringField::FileTypeName), "Tarvell Profile");
-  EXPECT_EQ(DocumentTemplateField(999, DocStringField::WindowTitle), "");
-}
+#include "units/combat.h"
+#include "units/unit.h"
 
 TEST(StringTableTest, TitleIdleTextAndPaneTexts) {
   EXPECT_EQ(LoadResourceString(IDS_APP_TITLE), "Tarvell");
@@ -40,8 +33,6 @@ TEST(StringTableTest, MenuPromptsAreThePartBeforeTheNewline) {
   EXPECT_EQ(CommandPrompt(ID_NEW_USER), "") << "New User has no prompt";
   for (int command = 57616; command <= 57631; ++command) EXPECT_EQ(CommandPrompt(command), "Open this document");
   EXPECT_EQ(CommandPrompt(57632), "");
-  EXPECT_EQ(CommandPrompt(ID_SC_MINIMIZE), "Reduce the window to an icon");
-  EXPECT_EQ(CommandPrompt(ID_SC_TASKLIST), "Activate Task List");
 }
 
 namespace {
@@ -94,21 +85,31 @@ TEST(MenuTest, MainMenuHasFileViewAndHelpWithTheirCommands) {
   EXPECT_TRUE(LoadMenuResource(1).empty());
 }
 
+namespace {
+
+// The command a key runs, or 0.
+int CommandOfKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  for (const AcceleratorResource& accelerator : LoadAcceleratorResource(IDR_MAINFRAME)) {
+    if (accelerator.key == key && accelerator.modifiers == modifiers) return accelerator.command;
+  }
+  return 0;
+}
+
+}  // namespace
+
 TEST(AcceleratorTest, FunctionKeysFollowTheButtonsOnTheForm) {
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_F6, Qt::NoModifier), 1008) << "F6 selects Jammer";
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_F7, Qt::NoModifier), 1007) << "F7 selects Armor";
+  EXPECT_EQ(CommandOfKey(Qt::Key_F6, Qt::NoModifier), 1008) << "F6 selects Jammer";
+  EXPECT_EQ(CommandOfKey(Qt::Key_F7, Qt::NoModifier), 1007) << "F7 selects Armor";
   const std::vector<std::pair<Qt::Key, int>> units = {{Qt::Key_F1, 1002}, {Qt::Key_F2, 1003}, {Qt::Key_F3, 1004},
                                                       {Qt::Key_F4, 1005}, {Qt::Key_F5, 1006}, {Qt::Key_F8, 1010}};
-  for (const auto& [key, command] : units) EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, key, Qt::NoModifier), command);
+  for (const auto& [key, command] : units) EXPECT_EQ(CommandOfKey(key, Qt::NoModifier), command);
 }
 
 TEST(AcceleratorTest, ControlKeysRunTheFileCommands) {
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_N, Qt::ControlModifier), 57600);
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_O, Qt::ControlModifier), 57601);
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_U, Qt::ControlModifier), 32773);
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_N, Qt::NoModifier), 0);
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_F6, Qt::ControlModifier), 0);
-  EXPECT_EQ(AcceleratorCommand(IDR_MAINFRAME, Qt::Key_F9, Qt::NoModifier), 0);
+  EXPECT_EQ(CommandOfKey(Qt::Key_N, Qt::ControlModifier), 57600);
+  EXPECT_EQ(CommandOfKey(Qt::Key_O, Qt::ControlModifier), 57601);
+  EXPECT_EQ(CommandOfKey(Qt::Key_U, Qt::ControlModifier), 32773);
+  EXPECT_EQ(CommandOfKey(Qt::Key_N, Qt::NoModifier), 0);
   EXPECT_EQ(LoadAcceleratorResource(IDR_MAINFRAME).size(), 11u);
 }
 
@@ -221,4 +222,50 @@ TEST(BoardFormTest, CountersEndSetupAndRecordHaveTheirIdentifiers) {
   }
   EXPECT_EQ(groups, (std::vector<std::string>{"Treasury", "Turn", "Your Record"}));
   EXPECT_EQ(form->kind, DialogKind::Form);
+}
+
+namespace {
+
+const DialogControl* FindControl(int id) {
+  for (const DialogControl& control : FindDialogTemplate(IDD_BOARD_FORM)->controls) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// The numbers on the form are the game's own: a change of a price or a
+// strength must reach the captions too.
+TEST(BoardFormTest, CaptionsAndLegendAgreeWithThePriceAndStrengthTables) {
+  const std::pair<int, int> buttons[] = {{IDC_DRONE, Drone},       {IDC_MINE, Mine},          {IDC_FARMER, Farmer},
+                                         {IDC_INFANTRY, Infantry}, {IDC_SETTLER, Settler},    {IDC_ARMOR, Armor},
+                                         {IDC_JAMMER, Jammer},     {IDC_ARTILLERY, Artillery}};
+  // "(strike back-defence-income) $price ($resale)", after any extra figures.
+  const QRegularExpression caption(R"((\d+)-(\d+)-(\d+)\) +\$(\d+) \(\$(\d+)\)$)");
+  for (const auto& [id, type] : buttons) {
+    ASSERT_NE(FindControl(id), nullptr) << id;
+    const QString text = QString::fromUtf8(FindControl(id)->text);
+    const QRegularExpressionMatch match = caption.match(text);
+    ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+    EXPECT_EQ(match.captured(1).toInt(), kDefenders[type].counterBlow) << text.toStdString();
+    EXPECT_EQ(match.captured(2).toInt(), kDefenders[type].defence) << text.toStdString();
+    EXPECT_EQ(match.captured(3).toInt(), kUnitIncomeBase[type]) << text.toStdString();
+    EXPECT_EQ(match.captured(4).toInt(), kUnitPrice[type]) << text.toStdString();
+    EXPECT_EQ(match.captured(5).toInt(), kUnitResale[type]) << text.toStdString();
+  }
+  // The legend: "(attack-defence-...)" under each barbarian's name, in kind
+  // order from the top.
+  const QRegularExpression legend(R"((\d+)-(\d+)-\d+\)$)");
+  std::vector<QString> texts;
+  for (const DialogControl& control : FindDialogTemplate(IDD_BOARD_FORM)->controls) {
+    const QString text = QString::fromUtf8(control.text);
+    if (control.rect.x > 400 && legend.match(text).hasMatch()) texts.push_back(text);
+  }
+  ASSERT_EQ(texts.size(), static_cast<std::size_t>(kKindCount));
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    const QRegularExpressionMatch match = legend.match(texts[kind]);
+    EXPECT_EQ(match.captured(1).toInt(), kKindStats[kind].attack) << texts[kind].toStdString();
+    EXPECT_EQ(match.captured(2).toInt(), kKindStats[kind].defence) << texts[kind].toStdString();
+  }
 }

@@ -4,13 +4,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
-
-#include "ui/platform/system_services.h"
 
 namespace {
 
@@ -72,7 +71,7 @@ void SleepServingWindow(int milliseconds) {
     QCoreApplication::processEvents();
     const qint64 left = milliseconds - clock.elapsed();
     if (left <= 0) return;
-    Sleep(static_cast<int>(std::min<qint64>(left, 10)));
+    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));
   }
 }
 

@@ -2,79 +2,80 @@
 
 #include <qdrawutil.h>
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 
-#include "ui/platform/dialog_responder.h"
+#include <filesystem>
+#include <system_error>
+
 #include "ui/platform/dialog_units.h"
+#include "ui/platform/scripted_dialogs.h"
 #include "ui/resources/dialog_font.h"
+
+namespace {
+
+bool NobodySeesTheDisplay() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+
+}  // namespace
 
 CDialog::CDialog(int templateId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), templateId_(templateId), client_(new QWidget(this)) {
-  Build(FindDialogTemplate(templateId));
-}
-
-CDialog::CDialog(const DialogTemplate& layout, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), templateId_(layout.id), client_(new QWidget(this)) {
-  Build(&layout);
-}
-
-void CDialog::Build(const DialogTemplate* dialog) {
   setModal(true);
   setFont(DialogFont());
-  const QSize clientSize = dialog ? DialogSizeToPixels(*dialog) : QSize(0, 0);
+  const DialogTemplate* layout = FindDialogTemplate(templateId);
+  const QSize clientSize = layout ? DialogSizeToPixels(*layout) : QSize(0, 0);
   client_->setGeometry(QRect(QPoint(kFrameWidth, kFrameWidth), clientSize));
   setFixedSize(clientSize + QSize(2 * kFrameWidth, 2 * kFrameWidth));
-  if (dialog != nullptr) controls_.CreateControls(client_, *dialog, DialogFont(), [this](int id) { OnButton(id); });
+  if (layout == nullptr) return;
+  controls_ = CreateDialogControls(client_, *layout, DialogFont());
+  for (auto [id, control] : controls_.byId.asKeyValueRange()) {
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    if (button == nullptr) continue;
+    connect(button, &QAbstractButton::clicked, this, [this, id = id] {
+      if (id == IDOK) OnOK();
+      if (id == IDCANCEL) OnCancel();
+    });
+  }
 }
 
 void CDialog::PrepareToShow() {
   ended_ = false;
-  result_ = IDCANCEL;
+  setResult(IDCANCEL);
   OnInitDialog();
-  CenterOverParent();
+  QRect over;
+  if (QWidget* owner = parentWidget()) {
+    over = owner->window()->frameGeometry();
+  } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    over = screen->availableGeometry();
+  }
+  move(over.center() - QPoint(width() / 2, height() / 2));
 }
 
 int CDialog::DoModal() {
   PrepareToShow();
-  if (CDialogResponder* responder = InstalledDialogResponder()) {
+  if (CScriptedDialogs* script = CScriptedDialogs::Installed()) {
     show();
-    responder->AnswerDialog(*this);
-    if (!ended_) EndDialog(IDCANCEL);
+    script->AnswerDialog(*this);
+    if (!ended_) done(IDCANCEL);
     hide();
-    return result_;
+    return result();
   }
-  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-    FailUnansweredDialog("modal dialog " + std::to_string(templateId_));
-  }
-  return RunModalLoop();
+  if (NobodySeesTheDisplay()) FailUnansweredDialog("modal dialog " + std::to_string(templateId_));
+  return exec();
 }
 
-int CDialog::RunModalLoop() {
-  exec();
-  return result_;
-}
-
-void CDialog::EndDialog(int result) {
+void CDialog::done(int result) {
   ended_ = true;
-  result_ = result;
-  done(result);
+  QDialog::done(result);
 }
 
 void CDialog::PressButton(int id) {
-  if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id))) button->click();
-}
-
-void CDialog::OnButton(int id) {
-  if (id == IDOK) {
-    OnOK();
-  } else if (id == IDCANCEL) {
-    OnCancel();
-  } else {
-    OnCommand(id);
-  }
+  if (auto* button = Control<QAbstractButton>(id)) button->click();
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event) {
@@ -82,8 +83,8 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape: OnCancel(); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (DefaultButtonId() != 0) {
-        PressButton(DefaultButtonId());
+      if (controls_.defaultButton != 0) {
+        PressButton(controls_.defaultButton);
       } else {
         OnOK();
       }
@@ -93,21 +94,36 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// Closing the window by other means counts as Cancel.
-void CDialog::reject() { OnCancel(); }
-
 void CDialog::paintEvent(QPaintEvent*) {
   // The modal frame: a raised edge around the client area.
   QPainter painter(this);
   qDrawWinPanel(&painter, rect(), palette(), false);
 }
 
-void CDialog::CenterOverParent() {
-  QRect over;
-  if (QWidget* owner = parentWidget()) {
-    over = owner->window()->frameGeometry();
-  } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    over = screen->availableGeometry();
+void ShowMessageBox(QWidget* parent, const QString& text) {
+  if (CScriptedDialogs* script = CScriptedDialogs::Installed()) {
+    script->AnswerMessage(text);
+    return;
   }
-  move(over.center() - QPoint(width() / 2, height() / 2));
+  if (NobodySeesTheDisplay()) FailUnansweredDialog("message box \"" + text.toStdString() + "\"");
+  QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
+}
+
+std::optional<std::string> ChooseFileToOpen(QWidget* parent, const QString& nameFilter) {
+  std::optional<std::string> chosen;
+  if (CScriptedDialogs* script = CScriptedDialogs::Installed()) {
+    chosen = script->AnswerFileDialog();
+  } else {
+    if (NobodySeesTheDisplay()) FailUnansweredDialog("open-file dialog");
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), nameFilter, nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty()) chosen = path.toStdString();
+  }
+  if (!chosen) return std::nullopt;
+  // The working directory is not restored: the chosen file's folder becomes
+  // the place where the game reads and writes.
+  const std::filesystem::path file = std::filesystem::absolute(*chosen);
+  std::error_code error;
+  std::filesystem::current_path(file.parent_path(), error);
+  return file.filename().string();
 }

@@ -1,84 +1,73 @@
 #pragma once
-// CDialog: a modal dialog built from a template.
+// CDialog: a modal dialog built from a template, and the two dialogs the
+// toolkit provides: a message box and the open-file dialog.
 //
-// The dialog is a pop-up with a modal frame and no title bar, centred over
-// its parent. DoModal answers IDOK (1) or IDCANCEL (2): the button with
+// A template dialog is a pop-up with a modal frame and no title bar, centred
+// over its parent. DoModal answers IDOK (1) or IDCANCEL (2): the button with
 // identifier 1 runs OnOK, the button with identifier 2 and the Escape key run
-// OnCancel, and Enter presses the template's default button. A subclass reads
-// and fills its controls in OnInitDialog and OnOK.
+// OnCancel, and Enter presses the template's default button.
 //
-// While a dialog responder is installed (dialog_responder.h), DoModal runs no
-// event loop: the responder answers the dialog. Without one, on a display
-// that nobody can see (the offscreen platform), DoModal stops the program
-// with a message instead of waiting for ever.
+// While scripted answers are installed (scripted_dialogs.h), no dialog waits
+// for a player: the script answers it. Without a script, on a display that
+// nobody can see (the offscreen platform), a dialog stops the program with a
+// message instead of waiting for ever.
 
 #include <QDialog>
-#include <QString>
 
-#include "ui/platform/control_host.h"
+#include <optional>
+#include <string>
+
+#include "ui/platform/dialog_controls.h"
 #include "ui/resources/resource_ids.h"
 
 class CDialog : public QDialog {
+  Q_OBJECT
+
  public:
-  CDialog(int templateId, QWidget* parent = nullptr);
-  // A dialog from a template made at run time (the platform's message box).
-  CDialog(const DialogTemplate& layout, QWidget* parent = nullptr);
+  explicit CDialog(int templateId, QWidget* parent = nullptr);
 
   // Initializes the dialog, shows it centred over its parent and waits for
   // the player's answer: IDOK or IDCANCEL.
   int DoModal();
-  // The modal loop itself, without the test seam.
-  int RunModalLoop();
-
-  int TemplateId() const { return templateId_; }
-  // Ends the dialog with result, which DoModal then returns.
-  void EndDialog(int result);
-  // Whether EndDialog has been called since the dialog was last shown.
-  bool HasEnded() const { return ended_; }
-  // Clicks a button as the player would; does nothing for other controls.
-  void PressButton(int id);
-
-  QWidget* GetDlgItem(int id) const { return controls_.GetDlgItem(id); }
-  const std::vector<QWidget*>& Controls() const { return controls_.Controls(); }
-  int DefaultButtonId() const { return controls_.DefaultButtonId(); }
-  void SetDlgItemText(int id, const QString& text) { controls_.SetDlgItemText(id, text); }
-  QString GetDlgItemText(int id, int maxCount) const { return controls_.GetDlgItemText(id, maxCount); }
-  void SetSliderRange(int id, int minimum, int maximum) { controls_.SetSliderRange(id, minimum, maximum); }
-  void SetSliderPos(int id, int position) { controls_.SetSliderPos(id, position); }
-  int GetSliderPos(int id) const { return controls_.GetSliderPos(id); }
-
-  // The widget that holds the controls; its size is the template's size in
-  // pixels and control rectangles are relative to it.
-  QWidget* ClientArea() const { return client_; }
-
-  // Sets up the dialog as DoModal does before it waits: OnInitDialog, then
-  // placement over the parent. Tools that only draw the dialog use it.
+  // OnInitDialog, then placement over the parent: what DoModal does before
+  // it waits. Tools that only draw the dialog use it.
   void PrepareToShow();
 
+  int TemplateId() const { return templateId_; }
+  template <class T = QWidget>
+  T* Control(int id) const {
+    return controls_.Find<T>(id);
+  }
+
+  // Clicks a button as the player would; nothing for other controls.
+  void PressButton(int id);
+  // Whether the dialog has ended since it was last prepared.
+  bool HasEnded() const { return ended_; }
+  void done(int result) override;
+
  protected:
-  // Called by DoModal once the controls exist, before the dialog shows.
   virtual void OnInitDialog() {}
-  // The button with identifier 1 (or Enter on it): ends the dialog with IDOK.
-  virtual void OnOK() { EndDialog(IDOK); }
-  // The button with identifier 2, Escape, or closing the window: IDCANCEL.
-  virtual void OnCancel() { EndDialog(IDCANCEL); }
-  // Any other button.
-  virtual void OnCommand(int) {}
+  virtual void OnOK() { done(IDOK); }
+  virtual void OnCancel() { done(IDCANCEL); }
 
   void keyPressEvent(QKeyEvent* event) override;
-  void reject() override;
+  void reject() override { OnCancel(); }  // closing the window by other means
   void paintEvent(QPaintEvent* event) override;
 
  private:
   static constexpr int kFrameWidth = 3;
 
-  void Build(const DialogTemplate* layout);
-  void OnButton(int id);
-  void CenterOverParent();
-
   int templateId_;
   QWidget* client_;
-  CControlHost controls_;
+  DialogControls controls_;
   bool ended_ = false;
-  int result_ = IDCANCEL;
 };
+
+// Shows text with an OK button over parent and waits for OK.
+void ShowMessageBox(QWidget* parent, const QString& text);
+
+// The open-file dialog for an existing file matching nameFilter, as in
+// "Tarvell User (*.tvu)". After OK the chosen file's folder is the working
+// directory; the answer is the file's name without its folder, or nothing
+// for Cancel.
+std::optional<std::string> ChooseFileToOpen(QWidget* parent, const QString& nameFilter);

@@ -5,25 +5,20 @@
 
 namespace {
 
-constexpr const char* kSection = "Recent File List";
-
-QString Key(int index) { return QString("%1/File%2").arg(kSection).arg(index + 1); }
+QString Key(int index) { return QString("Recent File List/File%1").arg(index + 1); }
 
 }  // namespace
 
 CRecentFileList::CRecentFileList(const QString& organization, const QString& application, int size)
-    : organization_(organization), application_(application), size_(size) {}
-
-void CRecentFileList::ReadList() {
+    : organization_(organization), application_(application), size_(size) {
   const QSettings settings(organization_, application_);
-  entries_.clear();
   for (int i = 0; i < size_; ++i) {
     const QString path = settings.value(Key(i)).toString();
     if (!path.isEmpty() && !entries_.contains(path)) entries_ << path;
   }
 }
 
-void CRecentFileList::WriteList() const {
+void CRecentFileList::Write() const {
   QSettings settings(organization_, application_);
   for (int i = 0; i < size_; ++i) {
     if (i < entries_.size()) {
@@ -39,18 +34,17 @@ void CRecentFileList::Add(const QString& path) {
   entries_.removeAll(absolute);
   entries_.prepend(absolute);
   while (entries_.size() > size_) entries_.removeLast();
-  WriteList();
+  Write();
 }
 
 void CRecentFileList::Remove(int index) {
   if (index < 0 || index >= entries_.size()) return;
   entries_.removeAt(index);
-  WriteList();
+  Write();
 }
 
 QString CRecentFileList::MenuText(int index) const {
-  if (index < 0 || index >= entries_.size()) return QString();
-  QString name = QFileInfo(entries_[index]).fileName();
+  QString name = QFileInfo(entries_.value(index)).fileName();
   name.replace("&", "&&");
   return QString("&%1 %2").arg(index + 1).arg(name);
 }

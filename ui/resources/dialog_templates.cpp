@@ -8,7 +8,8 @@ using K = ControlKind;
 
 // The button captions carry runs of spaces so that, wrapped inside the
 // button, name and statistics stand on one line and price and resale price
-// on the next, both centred.
+// on the next, both centred. A test checks their figures, and the legend's,
+// against the game's price and strength tables.
 const std::vector<DialogTemplate> kTemplates = {
     {IDD_ABOUT,
      DialogKind::Modal,
@@ -16,7 +17,7 @@ const std::vector<DialogTemplate> kTemplates = {
      60,
      {
          {K::Icon, IDC_STATIC, "", IDR_MAINFRAME, {157, 7, 21, 20}, kStylePlain},
-         {K::Static, IDC_STATIC, "Tarvell Version 1.0", 0, {16, 7, 119, 8}, kNoPrefix},
+         {K::Static, IDC_STATIC, "Tarvell Version 1.0", 0, {16, 7, 119, 8}, kStylePlain},
          {K::PushButton, IDOK, "OK", 0, {143, 36, 50, 14}, kDefaultButton | kTabStop},
          {K::Static, IDC_STATIC, "Defend your land.", 0, {16, 18, 119, 8}, kStylePlain},
          {K::Static, IDC_STATIC, "Chaos learns as you play.", 0, {16, 34, 119, 8}, kStylePlain},
@@ -110,6 +111,7 @@ const std::vector<DialogTemplate> kTemplates = {
          {K::Static, IDC_STATIC, "(6-2-0)", 0, {481, 231, 21, 8}, kStylePlain},
          {K::Picture, IDC_STATIC, "", IDB_LEGEND_KAMIKAZEE, {479, 241, 23, 21}, kStylePlain},
          {K::Static, IDC_STATIC, "Kamikazee", 0, {473, 262, 36, 8}, kStylePlain},
+         // Kept word for word, with its one opening and two closing parentheses.
          {K::Static, IDC_STATIC, "(K) 0-10-0)", 0, {473, 270, 34, 8}, kStylePlain},
          {K::Picture, IDC_STATIC, "", IDB_LEGEND_ARMORED, {479, 280, 23, 21}, kStylePlain},
          {K::Static, IDC_STATIC, "Armored", 0, {477, 301, 27, 8}, kStylePlain},
@@ -135,6 +137,7 @@ const std::vector<DialogTemplate> kTemplates = {
      {
          {K::Static,
           IDC_STATIC,
+          // "surrended" is kept word for word.
           "Chaos has surrended. Congratulations, your forces are victorious!",
           0,
           {27, 16, 130, 18},

@@ -31,7 +31,6 @@ enum ControlStyle : unsigned {
   kDefaultButton = 1u << 0,       // Enter presses it
   kTextCentred = 1u << 1,         // static text centred in its rectangle
   kTextRight = 1u << 2,           // static text right-aligned
-  kNoPrefix = 1u << 3,            // "&" is shown, not taken as a mnemonic
   kBorder = 1u << 4,              // a sunken border (edit boxes)
   kTabStop = 1u << 5,             // reached with the Tab key
   kNoHorizontalScroll = 1u << 6,  // the edit box takes only what fits its width

@@ -50,10 +50,3 @@ const std::vector<MenuResource>& LoadMenuResource(int id) { return id == IDR_MAI
 const std::vector<AcceleratorResource>& LoadAcceleratorResource(int id) {
   return id == IDR_MAINFRAME ? kMainAccelerators : kNoAccelerators;
 }
-
-int AcceleratorCommand(int table, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  for (const AcceleratorResource& accelerator : LoadAcceleratorResource(table)) {
-    if (accelerator.key == key && accelerator.modifiers == modifiers) return accelerator.command;
-  }
-  return 0;
-}

@@ -29,6 +29,3 @@ struct AcceleratorResource {
 
 // The accelerator table with this number; empty when there is none.
 const std::vector<AcceleratorResource>& LoadAcceleratorResource(int id);
-
-// The command an accelerator table gives a key, or 0 when it gives none.
-int AcceleratorCommand(int table, Qt::Key key, Qt::KeyboardModifiers modifiers);

@@ -45,7 +45,6 @@ constexpr int ID_OPTIONS = 32775;
 constexpr int ID_FILE_NEW = 57600;   // New Game
 constexpr int ID_FILE_OPEN = 57601;  // Select User
 constexpr int ID_FILE_MRU_FILE1 = 57616;
-constexpr int ID_FILE_MRU_FILE4 = 57619;
 constexpr int ID_FILE_MRU_LAST = 57631;  // end of the range that shares one prompt
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
@@ -56,14 +55,6 @@ constexpr int ID_SEPARATOR = 0;  // the stretching message pane
 constexpr int ID_INDICATOR_CAPS = 59137;
 constexpr int ID_INDICATOR_NUM = 59138;
 constexpr int ID_INDICATOR_SCRL = 59139;
-
-// --- Window-menu commands; only their prompts are used.
-constexpr int ID_SC_SIZE = 61440;
-constexpr int ID_SC_MOVE = 61456;
-constexpr int ID_SC_MINIMIZE = 61472;
-constexpr int ID_SC_MAXIMIZE = 61488;
-constexpr int ID_SC_RESTORE = 61728;
-constexpr int ID_SC_TASKLIST = 61744;
 
 // --- Strings.
 constexpr int IDS_APP_TITLE = 57344;

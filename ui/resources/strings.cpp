@@ -13,7 +13,6 @@ struct StringResource {
 };
 
 constexpr StringResource kStrings[] = {
-    {IDR_MAINFRAME, "Tarvell\n\nUser Profile\nTarvell User Profiles (*.tvu)\n.tvu\nTarvell.Document\nTarvell Profile"},
     {IDS_APP_TITLE, "Tarvell"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Create a new game\nNew Game"},
@@ -25,12 +24,6 @@ constexpr StringResource kStrings[] = {
     {ID_INDICATOR_CAPS, "CAP"},
     {ID_INDICATOR_NUM, "NUM"},
     {ID_INDICATOR_SCRL, "SCRL"},
-    {ID_SC_SIZE, "Change the window size"},
-    {ID_SC_MOVE, "Change the window position"},
-    {ID_SC_MINIMIZE, "Reduce the window to an icon"},
-    {ID_SC_MAXIMIZE, "Enlarge the window to full size"},
-    {ID_SC_RESTORE, "Restore the window to normal size"},
-    {ID_SC_TASKLIST, "Activate Task List"},
 };
 
 // Every recent-file command shares one prompt.
@@ -43,17 +36,6 @@ std::string LoadResourceString(int id) {
   const auto found =
       std::find_if(std::begin(kStrings), std::end(kStrings), [id](const StringResource& s) { return s.id == id; });
   return found == std::end(kStrings) ? std::string() : std::string(found->text);
-}
-
-std::string DocumentTemplateField(int id, DocStringField field) {
-  const std::string text = LoadResourceString(id);
-  std::size_t start = 0;
-  for (int index = 0; index < static_cast<int>(field); ++index) {
-    start = text.find('\n', start);
-    if (start == std::string::npos) return std::string();
-    ++start;
-  }
-  return text.substr(start, text.find('\n', start) - start);
 }
 
 std::string CommandPrompt(int command) {

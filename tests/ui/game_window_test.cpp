@@ -1,0 +1,187 @@
+// The main window: its menu, keys, status bar and recent-profile list, and
+// the board form's texts.
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+
+#include "tests/ui/game_test_support.h"
+#include "ui/platform/recent_file_list.h"
+
+namespace {
+
+constexpr const char* kOrganization = "Local AppWizard-Generated Applications";
+
+// The game started and its window shown and active, as the player sees it.
+class GameWindowTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    ASSERT_TRUE(Start());
+    Frame()->show();
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+  }
+  QMenu* Menu(int index) { return Frame()->menuBar()->actions()[index]->menu(); }
+};
+
+using RecentFileListTest = GameTest;
+
+}  // namespace
+
+TEST_F(RecentFileListTest, KeepsFourEntriesNewestFirst) {
+  CRecentFileList recent(kOrganization, "Tarvell", 4);
+  for (const char* name : {"a.tvu", "b.tvu", "c.tvu", "d.tvu", "e.tvu"}) {
+    Write(name, "0\t0\t");
+    recent.Add(name);
+  }
+  auto names = [](const CRecentFileList& list) {
+    QStringList result;
+    for (const QString& path : list.Entries()) result << QFileInfo(path).fileName();
+    return result;
+  };
+  EXPECT_EQ(names(recent), (QStringList{"e.tvu", "d.tvu", "c.tvu", "b.tvu"}));
+  recent.Add("c.tvu");  // opened again: moves to the top
+  EXPECT_EQ(names(recent), (QStringList{"c.tvu", "e.tvu", "d.tvu", "b.tvu"}));
+  EXPECT_TRUE(QFileInfo(recent.Entries()[0]).isAbsolute());
+  EXPECT_EQ(recent.MenuText(0), "&1 c.tvu");
+  EXPECT_EQ(recent.MenuText(3), "&4 b.tvu");
+
+  // Kept per user under the organization and the application's title.
+  const CRecentFileList reread(kOrganization, "Tarvell", 4);
+  EXPECT_EQ(reread.Entries(), recent.Entries());
+  QSettings settings(kOrganization, "Tarvell");
+  EXPECT_EQ(settings.value("Recent File List/File1").toString(), recent.Entries()[0]);
+  EXPECT_FALSE(settings.contains("Recent File List/File5"));
+}
+
+TEST_F(GameWindowTest, RecentProfilesReplaceTheGreyedPlaceholderInTheFileMenu) {
+  QAction* placeholder = Frame()->Action(ID_FILE_MRU_FILE1);
+  ASSERT_NE(placeholder, nullptr);
+  EXPECT_EQ(placeholder->text(), "Recent File");
+  EXPECT_FALSE(placeholder->isEnabled());
+  EXPECT_TRUE(placeholder->isVisible());
+
+  Write("a.tvu", "0\t0\t");
+  Write("b.tvu", "0\t0\t");
+  Game().OpenDocumentFile("a.tvu");
+  Game().OpenDocumentFile("b.tvu");
+  EXPECT_FALSE(placeholder->isVisible());
+  QAction* first = Frame()->Action(ID_FILE_MRU_FILE1);
+  QAction* second = Frame()->Action(ID_FILE_MRU_FILE1 + 1);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(first->text(), "&1 b.tvu");
+  EXPECT_EQ(second->text(), "&2 a.tvu");
+  EXPECT_EQ(first->statusTip(), "Open this document");
+  const QList<QAction*> items = Menu(0)->actions();
+  EXPECT_EQ(items.indexOf(first) + 1, items.indexOf(second));
+  EXPECT_EQ(items.indexOf(second) + 1, items.indexOf(placeholder));
+
+  // An entry whose file is gone leaves the list when chosen.
+  std::filesystem::remove("a.tvu");
+  Dialogs().Acknowledge();
+  second->trigger();
+  EXPECT_EQ(Game().RecentFiles().Entries().size(), 1);
+  EXPECT_EQ(Frame()->Action(ID_FILE_MRU_FILE1 + 1), nullptr);
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - b.tvu");
+}
+
+TEST_F(GameWindowTest, AProfileThatCannotBeOpenedIsReportedAndChangesNothing) {
+  QString shown;
+  Dialogs().Acknowledge(&shown);
+  EXPECT_EQ(Game().OpenDocumentFile("missing.tvu"), nullptr);
+  EXPECT_TRUE(shown.contains("missing.tvu")) << shown.toStdString();
+  EXPECT_EQ(Frame()->windowTitle(), "Tarvell - default.tvu");
+  EXPECT_TRUE(Game().RecentFiles().Entries().isEmpty());
+  EXPECT_EQ(profileName, Here("default.tvu"));
+}
+
+TEST_F(GameWindowTest, ControlNStartsANewGame) {
+  World().treasury = 5;
+  QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(World().treasury, 2000);
+}
+
+TEST_F(GameWindowTest, StatusBarHasItsFourPanesAndItsMenuItemTogglesIt) {
+  QStatusBar* bar = Frame()->statusBar();
+  EXPECT_EQ(bar->objectName(), "status bar 59393");
+  EXPECT_EQ(bar->findChildren<QLabel*>().size(), 4);
+  EXPECT_EQ(Pane(0), "Ready");
+  EXPECT_TRUE(bar->isVisible());
+
+  QAction* item = Frame()->Action(ID_VIEW_STATUS_BAR);
+  EXPECT_TRUE(item->isCheckable());
+  EXPECT_TRUE(item->isChecked());
+  item->trigger();
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_FALSE(item->isChecked());
+  item->trigger();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_TRUE(item->isChecked());
+}
+
+TEST_F(GameWindowTest, MessagePaneShowsMenuPromptsAndThenTheIdleText) {
+  Frame()->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).\t");
+  EXPECT_EQ(Pane(0), "Turn 3, Phase 17: Drone destroyed at (4,5).\t");
+  QAction* newGame = Frame()->Action(ID_FILE_NEW);
+  EXPECT_EQ(newGame->statusTip(), "Create a new game");
+  QStatusTipEvent prompt(newGame->statusTip());
+  QApplication::sendEvent(Frame(), &prompt);
+  EXPECT_EQ(Pane(0), "Create a new game");
+  emit Menu(0)->aboutToHide();
+  EXPECT_EQ(Pane(0), "Ready");
+}
+
+TEST_F(GameWindowTest, HighlightingAnItemOfAnOpenMenuShowsItsPrompt) {
+  QMenu* file = Menu(0);
+  Frame()->menuBar()->setActiveAction(file->menuAction());  // opened from the menu bar
+  ASSERT_TRUE(file->isVisible());
+  file->setActiveAction(Frame()->Action(ID_APP_EXIT));
+  EXPECT_EQ(Pane(0), "Quit the game");
+  file->setActiveAction(Frame()->Action(ID_NEW_USER));
+  EXPECT_EQ(Pane(0), "") << "New User has no prompt";
+  file->hide();
+  EXPECT_EQ(Pane(0), "Ready");
+}
+
+TEST_F(GameWindowTest, LockIndicatorsShowTheirTextOnlyWhileTheLockIsOn) {
+  // The offscreen display cannot tell the lock state: all blank.
+  EXPECT_EQ(Pane(1), "");
+  EXPECT_EQ(Pane(2), "");
+  EXPECT_EQ(Pane(3), "");
+  Frame()->ShowLockState(true, false, true);
+  EXPECT_EQ(Pane(1), "CAP");
+  EXPECT_EQ(Pane(2), "");
+  EXPECT_EQ(Pane(3), "SCRL");
+  const int width = Frame()->statusBar()->findChildren<QLabel*>()[1]->width();
+  Frame()->ShowLockState(false, true, false);
+  EXPECT_EQ(Pane(1), "");
+  EXPECT_EQ(Pane(2), "NUM");
+  EXPECT_EQ(Frame()->statusBar()->findChildren<QLabel*>()[1]->width(), width) << "a blank indicator keeps its place";
+}
+
+TEST_F(GameWindowTest, EveryTextOnTheFormFitsItsControl) {
+  EXPECT_EQ(View().sizeHint(), QSize(774, 529));
+  int buttons = 0, labels = 0;
+  for (QWidget* control : View().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QFontMetrics metrics(control->font());
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->pixmap().isNull()) {
+      ++labels;
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      ++buttons;
+      // Unit captions wrap onto two lines inside the button.
+      const QRect inner = button->rect().adjusted(4, 2, -4, -2);
+      const QRect needed =
+          metrics.boundingRect(QRect(0, 0, inner.width(), 1000), Qt::TextWordWrap, button->text().trimmed());
+      EXPECT_LE(needed.width(), inner.width()) << button->text().toStdString();
+      EXPECT_LE(needed.height(), inner.height()) << button->text().toStdString();
+    }
+  }
+  EXPECT_EQ(buttons, 9);
+  EXPECT_EQ(labels, 19);  // 16 legend texts, the treasury, the turn and the record
+}

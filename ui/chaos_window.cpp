@@ -1,0 +1,163 @@
+#include "ui/chaos_window.h"
+
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+
+#include "model/world.h"
+#include "opponent/profile.h"
+#include "opponent/simulation.h"
+
+namespace {
+
+constexpr int kMargin = 40;  // room for the axis labels
+
+QString RecordText() {
+  const std::int64_t games = static_cast<std::int64_t>(wins) + losses;
+  const double share = games > 0 ? static_cast<double>(wins) / static_cast<double>(games) : 0.0;
+  return QString("Record: %1 won, %2 lost (%3 won)").arg(wins).arg(losses).arg(share, 0, 'f', 3);
+}
+
+}  // namespace
+
+CScoreChart::CScoreChart(QWidget* parent) : QWidget(parent) {
+  std::iota(order_.begin(), order_.end(), 0);
+  setMinimumSize(kStrategyCount + 2 * kMargin, 200);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CScoreChart::SetScores(const std::array<std::int32_t, kStrategyCount>& scores, int inPlay, std::int64_t target) {
+  scores_ = scores;
+  inPlay_ = inPlay;
+  target_ = target;
+  SetOrderedByScore(byScore_);
+}
+
+void CScoreChart::SetOrderedByScore(bool byScore) {
+  byScore_ = byScore;
+  std::iota(order_.begin(), order_.end(), 0);
+  if (byScore_)
+    std::stable_sort(order_.begin(), order_.end(), [this](int a, int b) { return scores_[a] < scores_[b]; });
+  update();
+}
+
+QRect CScoreChart::PlotArea() const { return rect().adjusted(kMargin, 10, -10, -20); }
+
+double CScoreChart::Scale() const {
+  std::int64_t largest = std::llabs(target_);
+  for (std::int32_t score : scores_) largest = std::max<std::int64_t>(largest, std::llabs(score));
+  return largest == 0 ? 0.0 : (PlotArea().height() / 2.0 - 2) / static_cast<double>(largest);
+}
+
+int CScoreChart::ZeroY() const { return PlotArea().center().y(); }
+
+int CScoreChart::SlotOf(int index) const {
+  return static_cast<int>(std::find(order_.begin(), order_.end(), index) - order_.begin());
+}
+
+QRect CScoreChart::BarRect(int index) const {
+  const QRect plot = PlotArea();
+  const double width = static_cast<double>(plot.width()) / kStrategyCount;
+  const int left = plot.left() + static_cast<int>(SlotOf(index) * width);
+  const int right = std::max(left + 1, plot.left() + static_cast<int>((SlotOf(index) + 1) * width) - 1);
+  const int height = static_cast<int>(scores_[index] * Scale());
+  const int zero = ZeroY();
+  // A bar is at least two pixels tall, so that a score of 0 still shows.
+  if (height >= 0) return QRect(QPoint(left, zero - std::max(height, 1)), QPoint(right, zero));
+  return QRect(QPoint(left, zero), QPoint(right, zero - height));
+}
+
+void CScoreChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().base());
+  const QRect plot = PlotArea();
+  painter.setPen(palette().text().color());
+  painter.drawLine(plot.left(), ZeroY(), plot.right(), ZeroY());
+  painter.drawText(QRect(0, ZeroY() - 8, kMargin - 4, 16), Qt::AlignRight | Qt::AlignVCenter, "0");
+  painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), 16), Qt::AlignLeft,
+                   byScore_ ? "strategies, lowest score (best for Chaos) first" : "strategies 0 to 249");
+
+  for (int i = 0; i < kStrategyCount; ++i)
+    painter.fillRect(BarRect(i), i == inPlay_ ? InPlayColour() : QColor(90, 120, 170));
+
+  // The target the record sets: the choice takes the score nearest it.
+  const int targetY = ZeroY() - static_cast<int>(target_ * Scale());
+  QPen dashed(QColor(20, 140, 20), 1, Qt::DashLine);
+  painter.setPen(dashed);
+  painter.drawLine(plot.left(), targetY, plot.right(), targetY);
+  painter.drawText(QRect(0, targetY - 8, kMargin - 4, 16), Qt::AlignRight | Qt::AlignVCenter, "target");
+}
+
+bool CScoreChart::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int i = 0; i < kStrategyCount; ++i)
+      if (BarRect(i).adjusted(0, -1000, 0, 1000).contains(help->pos())) {
+        QToolTip::showText(
+            help->globalPos(),
+            QString("Strategy %1: score %2%3").arg(i).arg(scores_[i]).arg(i == inPlay_ ? " (in play)" : ""));
+        return true;
+      }
+    QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+CChaosWindow::CChaosWindow(const CWorld& world, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      world_(world),
+      chart_(new CScoreChart),
+      record_(new QLabel),
+      strategy_(new QLabel),
+      target_(new QLabel),
+      simulation_(new QLabel),
+      byScore_(new QCheckBox("Order by score")),
+      poll_(new QTimer(this)) {
+  setWindowTitle("Tarvell - Chaos");
+  auto* explanation = new QLabel(
+      "Each bar is one of Chaos's 250 strategies: how much better your side did than Chaos when the strategy was "
+      "replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest "
+      "the target; the target is 0, an even match, while you win at most half your games, and moves towards the "
+      "lowest score the more you win.");
+  explanation->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(explanation);
+  layout->addWidget(record_);
+  layout->addWidget(strategy_);
+  layout->addWidget(target_);
+  layout->addWidget(simulation_);
+  layout->addWidget(byScore_);
+  layout->addWidget(chart_, 1);
+  connect(byScore_, &QCheckBox::toggled, chart_, &CScoreChart::SetOrderedByScore);
+  // A simulation ends, a turn starts, the user changes: the window follows
+  // by looking twice a second.
+  connect(poll_, &QTimer::timeout, this, &CChaosWindow::Refresh);
+  poll_->start(500);
+  Refresh();
+}
+
+void CChaosWindow::Refresh() {
+  const bool running = simulationRunning.load(std::memory_order_acquire);
+  simulation_->setText(running ? "Simulation: Chaos is replaying your last position under its 250 strategies..."
+                               : "Simulation: none running; the scores are up to date.");
+  if (running) return;
+  std::array<std::int32_t, kStrategyCount> scores;
+  for (int i = 0; i < kStrategyCount; ++i) scores[i] = strategyScores[i].load(std::memory_order_relaxed);
+  const StrategyChoice choice = ChooseFromScores();
+  const int inPlay = world_.strategyInPlay;
+  record_->setText(RecordText() + "   Profile: " + QString::fromStdString(profileName));
+  strategy_->setText(inPlay >= 0 ? QString("Strategy in play: %1 (score %2)").arg(inPlay).arg(scores[inPlay])
+                                 : QString("Strategy in play: none yet"));
+  target_->setText(
+      QString("Target the record sets now: %1 (nearest: strategy %2)").arg(choice.target).arg(choice.index));
+  chart_->SetScores(scores, inPlay, choice.target);
+}
