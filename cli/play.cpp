@@ -35,7 +35,7 @@ class CHeadlessOwner : public CWorldOwner {
   End end = End::None;
 
   CBoardDisplay* FirstView() override { return nullptr; }
-  void SetStatusText(const char*) override {}
+  void SetStatusText(int, int, const char*) override {}
   void ShowVictory() override { end = End::Victory; }
   void ShowDefeat() override { end = End::Defeat; }
   void Pause(int) override {}
