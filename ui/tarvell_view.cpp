@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -236,8 +237,9 @@ void CTarvellView::DrawTurnPhase(int turn, int phase) {
 }
 
 void CTarvellView::DrawRecord() {
-  const int total = wins + losses;
-  const double fraction = total != 0 ? static_cast<double>(wins) / total : 0.0;
+  // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
+  const std::int64_t total = std::int64_t{wins} + losses;
+  const double fraction = total != 0 ? static_cast<double>(wins) / static_cast<double>(total) : 0.0;
   SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
 }
 
