@@ -6,7 +6,8 @@
 // pixels inside the tile, the destruction marker 4 pixels inside.
 //
 // Every drawing operation draws at once onto the view's surface, with one
-// painter kept for it, and notes the squares and counters it changed. The
+// painter that stays open until the window's next update, and notes the
+// squares and counters it changed (the status line's messages wait too). The
 // window catches up with the surface in one update: before every pause of a
 // shown turn, at the start of every phase, before an end-of-game message, at
 // the end of the turn, and otherwise as soon as the window thread is back in
