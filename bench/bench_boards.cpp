@@ -4,6 +4,7 @@
 
 #include "model/maps.h"
 #include "model/random.h"
+#include "opponent/game_log.h"
 #include "opponent/simulation.h"
 
 namespace {
@@ -66,4 +67,12 @@ const std::vector<BenchBoard>& BenchBoards() {
 void RecordBenchBoard(const BenchBoard& board) {
   std::memcpy(recordedTerrain, board.terrain, sizeof recordedTerrain);
   std::memcpy(recordedUnits, board.units, sizeof recordedUnits);
+}
+
+std::string BenchScenario(const BenchBoard& board) {
+  return "# The bench board whose units are worth $" + std::to_string(board.value) +
+         ", as tarvell-cli bench plays on it.\nseed " + std::to_string(kBenchSeed) + "\ntreasury 0\nchaos " +
+         std::to_string(board.value) + "\nturn 0\nstrategy 0\nterrain\n" +
+         BoardRows([&](int x, int y) { return board.terrain[x][y]; }) + "units\n" +
+         BoardRows([&](int x, int y) { return board.units[x][y]; });
 }

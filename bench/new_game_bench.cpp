@@ -25,7 +25,7 @@ static void BM_ChooseStrategy(benchmark::State& state) {
   losses = 1;
   CWorld world;
   for (auto _ : state) {
-    world.ChooseStrategy();
+    ChooseStrategy(world);
     benchmark::DoNotOptimize(world.purchaseThresholds);
   }
 }

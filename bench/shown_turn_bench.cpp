@@ -1,23 +1,19 @@
 // Drawing of a shown turn: the $1,000, $5,000 and $50,000 bench boards played
 // as the player sees them, at the fastest game speed, in the real main frame,
 // document and board view on Qt's offscreen platform. What is timed is the
-// turn with its drawing, status messages and screen updates; the profile
-// save, the simulation start and the game log are kept out (a simulation is
-// marked running, and the log's file name is taken by a folder).
+// turn with its drawing, status messages and screen updates. The adaptive
+// opponent is not installed, so the turn's learning step (the game log, the
+// profile save and the simulation start) is left out.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
-#include <atomic>
 #include <string>
 
 #include "bench/bench_boards.h"
 #include "model/random.h"
 #include "model/world.h"
-#include "opponent/game_log.h"
 #include "opponent/simulation.h"
 #include "ui/main_frame.h"
 #include "ui/tarvell_doc.h"
@@ -30,7 +26,7 @@ namespace {
 void SetUpShownTurn(CTarvellDoc& document, const BenchBoard& board) {
   RecordBenchBoard(board);
   CWorld& world = document.world;
-  world.SetUpReplay();
+  SetUpReplay(world);
   world.mode = ModePlaying;
   world.treasury = 1000;  // no question before the turn, no defeat after it
   world.gameSpeed = 0;
@@ -40,12 +36,6 @@ void SetUpShownTurn(CTarvellDoc& document, const BenchBoard& board) {
 }
 
 void BM_ShownTurn(benchmark::State& state) {
-  QTemporaryDir folder;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(folder.path());
-  QDir().mkdir(kGameLogName);
-  const bool wasRunning = simulationRunning.exchange(true);
-
   CTarvellDoc document;
   CMainFrame frame;
   auto* view = new CTarvellView(&document);
@@ -66,8 +56,6 @@ void BM_ShownTurn(benchmark::State& state) {
   state.SetLabel("$" + std::to_string(board.value));
 
   document.mainFrame = nullptr;
-  simulationRunning.store(wasRunning);
-  QDir::setCurrent(previous);
 }
 BENCHMARK(BM_ShownTurn)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/input_file.h"
 #include "model/random.h"
+#include "opponent/strategy.h"
 
 namespace {
 
@@ -65,8 +66,6 @@ class Tokens {
 
 constexpr long long kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr long long kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-bool IsTerrainCode(long long code) { return (code >= 0 && code <= 5) || code == 8 || code == 9; }
 
 }  // namespace
 
@@ -134,13 +133,8 @@ void SetUpWorld(const Scenario& scenario, CWorld& world) {
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y)
       if (IsPlayerUnit(scenario.units[x][y])) world.PlaceUnit(scenario.units[x][y], x, y);
-  world.treasury = scenario.treasury;
-  world.chaosMoney = scenario.chaos;
-  world.turn = scenario.turn;
-  world.phase = 0;
-  world.lastPlayerGain = 0;
-  world.lastChaosGain = 0;
-  world.LoadStrategy(scenario.strategy);
+  world.StartCounters(scenario.treasury, scenario.chaos, scenario.turn);
+  LoadStrategy(world, scenario.strategy);
   if (scenario.thresholds)
     for (int k = 0; k < kKindCount; ++k) world.purchaseThresholds[k] = (*scenario.thresholds)[k];
   randomSeed = scenario.seed;

@@ -20,6 +20,7 @@
 #include "model/maps.h"
 #include "model/random.h"
 #include "model/world.h"
+#include "opponent/adaptive_opponent.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
@@ -43,9 +44,12 @@ constexpr const char kUsage[] =
     "  simulate --scenario FILE [--profile FILE]\n"
     "                              score the 250 strategies on the scenario's board, as the game's\n"
     "                              background simulation does, and print the scores\n"
-    "  bench [--repeat N]          time turns and simulations on fixed boards ($1,000, $5,000 and\n"
+    "  bench [--repeat N] [--board V] [--write-boards DIR]\n"
+    "                              time turns and simulations on fixed boards ($1,000, $5,000 and\n"
     "                              $50,000 of units) and print unit actions per second and a\n"
-    "                              signature of the results\n"
+    "                              signature of the results; --board V times only the board worth\n"
+    "                              V (no signature); --write-boards writes the boards into DIR as\n"
+    "                              scenarios bench_V.txt for turn and simulate, and times nothing\n"
     "\n"
     "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
     "where it draws numbers, as \"seed N\".\n"
@@ -53,12 +57,6 @@ constexpr const char kUsage[] =
     "A scenario's treasury and chaos are 0..2000000000 and its turn 0..100000. Scenario and\n"
     "profile files must be regular files of at most 1048576 bytes; a missing profile reads as\n"
     "a fresh one. A command that cannot write all its output ends with status 2.\n";
-
-// Milliseconds since the system started, 32 bits, like the game's tick count.
-std::uint32_t TickCount() {
-  using namespace std::chrono;
-  return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 void PrintSeed() { std::printf("seed %u\n", randomSeed.load()); }
 
@@ -138,7 +136,7 @@ int Turn(const Arguments& args) {
   CWorld world;
   SetUpWorld(scenario, world);
   TraceObserver trace(world);
-  world.PlayTurn(args.Has("--trace") ? &trace : nullptr);
+  PlayTurn(world, args.Has("--trace") ? &trace : nullptr);
   std::printf("treasury %d\nchaos %d\nturn %d\nphase %d\nlastPlayerGain %d\nlastChaosGain %d\n", world.treasury,
               world.chaosMoney, world.turn, world.phase, world.lastPlayerGain, world.lastChaosGain);
   PrintSeed();
@@ -200,22 +198,40 @@ int Bench(const Arguments& args) {
   const auto repeatText = args.Value("--repeat");
   const int repeat = repeatText ? ParseInt32(*repeatText, "--repeat") : 5;
   if (repeat < 1) throw UsageError("--repeat must be at least 1");
+  const auto boardText = args.Value("--board");
+  const int only = boardText ? ParseInt32(*boardText, "--board") : 0;
+  if (boardText && std::none_of(BenchBoards().begin(), BenchBoards().end(),
+                                [&](const BenchBoard& board) { return board.value == only; }))
+    throw UsageError("--board must be 1000, 5000 or 50000, not '" + *boardText + "'");
+  if (const auto folder = args.Value("--write-boards")) {
+    for (const BenchBoard& board : BenchBoards()) {
+      const std::string path = *folder + "/bench_" + std::to_string(board.value) + ".txt";
+      const std::string text = BenchScenario(board);
+      std::FILE* file = std::fopen(path.c_str(), "w");
+      if (!file) throw UsageError(path + ": cannot be written");
+      const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+      if (std::fclose(file) != 0 || !written) throw UsageError(path + ": cannot be written");
+      std::printf("%s\n", path.c_str());
+    }
+    return 0;
+  }
   constexpr int kTurnsPerRun = 250;
   Signature signature;
   std::printf("%-10s %-11s %12s %10s %16s\n", "board", "work", "actions", "ms", "actions/s");
   for (const BenchBoard& board : BenchBoards()) {
+    if (only && board.value != only) continue;
     RecordBenchBoard(board);
     CWorld world;
 
     // One simulated turn, strategy 0, from a fixed seed; timed over 250 turns.
     long long turnActions = 0;
     const double turnSeconds = MedianSeconds(repeat, [&] {
-      randomSeed = 12345;
+      randomSeed = kBenchSeed;
       turnActions = 0;
       for (int i = 0; i < kTurnsPerRun; ++i) {
-        world.SetUpReplay();
-        world.LoadStrategy(0);
-        turnActions += world.PlayTurn();
+        SetUpReplay(world);
+        LoadStrategy(world, 0);
+        turnActions += PlayTurn(world);
       }
     });
     signature.Add(turnActions);
@@ -226,7 +242,7 @@ int Bench(const Arguments& args) {
     // One whole simulation: 250 replays, one per strategy, from zero scores.
     long long simulationActions = 0;
     const double simulationSeconds = MedianSeconds(repeat, [&] {
-      randomSeed = 12345;
+      randomSeed = kBenchSeed;
       ResetProfile();
       simulationActions = RunReplays(world);
     });
@@ -241,7 +257,7 @@ int Bench(const Arguments& args) {
     std::printf("%-10s %-11s %12lld %10.3f %16.0f\n", name, "simulation", simulationActions, 1000.0 * simulationSeconds,
                 simulationActions / simulationSeconds);
   }
-  std::printf("signature %016llx\n", signature.Value());
+  if (!only) std::printf("signature %016llx\n", signature.Value());
   return 0;
 }
 
@@ -270,7 +286,7 @@ const std::vector<Command>& Commands() {
       {"choose", {"--profile"}, {}, Choose},
       {"turn", {"--scenario"}, {"--trace"}, Turn},
       {"simulate", {"--scenario", "--profile"}, {}, Simulate},
-      {"bench", {"--repeat"}, {}, Bench},
+      {"bench", {"--repeat", "--board", "--write-boards"}, {}, Bench},
   };
   return commands;
 }
@@ -278,6 +294,7 @@ const std::vector<Command>& Commands() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseAdaptiveOpponent();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::fputs("tarvell-cli: no command given (try --help)\n", stderr);

@@ -6,38 +6,16 @@
 
 #include "engine/unit_pool.h"
 #include "model/messages.h"
+#include "model/opponent_hooks.h"
 #include "model/random.h"
 #include "model/saturating.h"
 #include "model/world.h"
-#include "opponent/profile.h"
-#include "opponent/simulation.h"
-#include "opponent/strategy.h"
 #include "units/barbarian.h"
 #include "units/scout.h"
 
 namespace {
 
-constexpr int kPhases = 50;
 constexpr int kMaxActions = std::numeric_limits<int>::max();
-
-// The player's total value on the board, without the treasury. hasRoom and
-// hasUnit tell whether some square is Empty and some holds a player unit.
-std::int64_t BoardValue(const CWorld& world, bool& hasRoom, bool& hasUnit) {
-  std::int64_t value = 0;
-  hasRoom = hasUnit = false;
-  for (const auto& column : world.cells)
-    for (const Cell& cell : column) {
-      if (!IsValidUnitCode(cell.unitType)) {
-        PrintMessage(kBadHumanType);
-      } else if (IsPlayerUnit(cell.unitType)) {
-        value += kUnitPrice[cell.unitType];
-        hasUnit = true;
-      } else if (cell.unitType == Empty) {
-        hasRoom = true;
-      }
-    }
-  return value;
-}
 
 // Draws squares, x then y, until one fits. False after kMaxSquareDraws
 // squares without one.
@@ -101,81 +79,80 @@ void BuyBarbarians(CWorld& world, CUnitPool& pool, CUnit* head) {
   }
 }
 
-// While playing and no simulation runs: save the profile, choose the
-// strategy anew, record the board and start scoring the strategies on it.
-void StartLearning(CWorld& world) {
-  if (simulationRunning.load(std::memory_order_acquire)) return;
-  SaveProfile();
-  world.ChooseStrategy();
-  RecordBoard(world);
-  StartSimulation();
-}
-
 }  // namespace
 
-int CWorld::PlayTurn(CTurnObserver* observer) {
+int PlayTurn(CWorld& world, CTurnObserver* observer) {
   CUnitListHead head;
   CUnitPool& pool = TurnUnitPool();
-  int actions = 0;
+  std::int64_t actions = 0;  // told as an int, held at its limit
 
-  if (mode == ModePlaying) {
-    LogPlayerPositions();
-    if (mode == ModePlaying) StartLearning(*this);
-  }
+  if (world.mode == ModePlaying && opponentHooks) opponentHooks->TurnStarts(world);
 
-  const std::int32_t startChaosMoney = chaosMoney;
-  lastPlayerGain = 0;
-  lastChaosGain = 0;
+  const std::int32_t startChaosMoney = world.chaosMoney;
+  world.lastPlayerGain = 0;
+  world.lastChaosGain = 0;
 
   bool hasRoom, hasUnit;
-  const std::int64_t startPlayerValue = treasury + BoardValue(*this, hasRoom, hasUnit);
+  const std::int64_t startPlayerValue = world.treasury + world.UnitsValue(hasRoom, hasUnit);
 
   // A full board: one random player unit is sold to make room.
   if (!hasRoom && hasUnit) {
     int x = RandomDraw(24, 0);
     int y = RandomDraw(24, 0);
-    if (DrawSquare(x, y, [&](int sx, int sy) { return IsPlayerUnit(cells[sx][sy].unitType); }))
-      hasRoom = SellUnit(x, y);
+    if (DrawSquare(x, y, [&](int sx, int sy) { return IsPlayerUnit(world.At(sx, sy).unitType); }))
+      hasRoom = world.SellUnit(x, y);
   }
-  if (hasRoom) BuyBarbarians(*this, pool, &head);
+  if (hasRoom) BuyBarbarians(world, pool, &head);
 
-  if (mode == ModePlaying)
-    if (CBoardDisplay* view = View()) view->DrawBarbarians(&head);
-  if (observer) observer->AtPoint(*this, -1, head);
+  if (world.mode == ModePlaying)
+    if (CBoardDisplay* view = world.View()) view->DrawBarbarians(&head);
+  if (observer) observer->AtPoint(world, -1, head);
 
   for (int p = 0; p < kPhases; ++p) {
-    phase = p;
-    if (mode == ModePlaying) {
-      if (CBoardDisplay* view = View()) {
-        if (p == 25 || p == 40) {
-          view->DrawTerrain(terrain);
+    world.phase = p;
+    if (world.mode == ModePlaying) {
+      if (CBoardDisplay* view = world.View()) {
+        if (p == kFullRedrawPhases[0] || p == kFullRedrawPhases[1]) {
+          view->DrawTerrain(world.terrain);
           view->DrawBarbarians(&head);
-          view->DrawUnits(shownUnits);
+          view->DrawUnits(world.shownUnits);
         }
-        view->DrawTurnPhase(turn, p);
+        view->DrawTurnPhase(world.turn, p);
       }
     }
-    for (CUnit* unit = head.next; unit;) {
-      CUnit* const following = unit->next;
-      const CUnit* const before = unit->prev;
-      if (mode == ModePlaying)
-        if (CBoardDisplay* view = View()) view->DrawTerrainAt(unit->x, unit->y, terrain[unit->x][unit->y]);
-      unit->TakeTurn();
-      if (actions < kMaxActions) ++actions;
-      if (mode == ModePlaying && CUnit::StillLinked(before, unit)) {
-        if (CBoardDisplay* view = View()) view->DrawBarbarian(unit);
-        if (startChaosMoney > 0) Pause(gameSpeed * gameSpeed);
+    if (world.mode == ModePlaying) {
+      for (CUnit* unit = head.next; unit;) {
+        CUnit* const following = unit->next;
+        const CUnit* const before = unit->prev;
+        if (world.mode == ModePlaying)
+          if (CBoardDisplay* view = world.View())
+            view->DrawTerrainAt(unit->x, unit->y, world.terrain[unit->x][unit->y]);
+        unit->TakeTurn();
+        ++actions;
+        if (world.mode == ModePlaying && CUnit::StillLinked(before, unit)) {
+          if (CBoardDisplay* view = world.View()) view->DrawBarbarian(unit);
+          if (startChaosMoney > 0) world.Pause(world.gameSpeed * world.gameSpeed);
+        }
+        unit = following;
       }
-      unit = following;
+    } else {
+      // Nothing is shown: the units only act. (Nothing a unit does makes a
+      // world that is not playing start playing.)
+      for (CUnit* unit = head.next; unit;) {
+        CUnit* const following = unit->next;
+        unit->TakeTurn();
+        ++actions;
+        unit = following;
+      }
     }
-    if (observer) observer->AtPoint(*this, p, head);
+    if (observer) observer->AtPoint(world, p, head);
   }
-  phase = kPhases;
+  world.phase = kPhases;
 
   // The survivors go home with their loot and are paid their price back.
   for (CUnit* unit = head.next; unit;) {
     CUnit* const following = unit->next;
-    SaturatingAdd(chaosMoney, static_cast<std::int64_t>(unit->loot) + unit->price);
+    SaturatingAdd(world.chaosMoney, static_cast<std::int64_t>(unit->loot) + unit->price);
     unit->~CUnit();
     unit = following;
   }
@@ -184,53 +161,45 @@ int CWorld::PlayTurn(CTurnObserver* observer) {
 
   // Income, and the Scouts' marks are lifted everywhere.
   std::int64_t endValue = 0;
-  for (auto& column : cells)
+  for (auto& column : world.cells)
     for (Cell& cell : column) {
       const int type = cell.unitType;
-      if (!IsValidUnitCode(type)) {
-        PrintMessage(kBadHumanType);
-      } else if (IsPlayerUnit(type)) {
-        endValue += kUnitPrice[type];
-        if (EarnsIncome(type)) SaturatingAdd(treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
-      }
+      endValue += CWorld::UnitValue(type);
+      if (IsPlayerUnit(type) && EarnsIncome(type))
+        SaturatingAdd(world.treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
       cell.scoutNear = 0;
       cell.scoutFar = 0;
       for (int f = 0; f < 4; ++f) cell.scoutNearDir[f] = cell.scoutFarDir[f] = 0;
     }
-  endValue += treasury;
+  endValue += world.treasury;
 
-  if (mode == ModePlaying) {
-    if (endValue > 20 * static_cast<std::int64_t>(chaosMoney)) {
-      if (owner) owner->ShowVictory();
-      mode = ModeIdle;
-      SaturatingAdd(wins, 1);
-      SaveProfile();
-      if (CBoardDisplay* view = View()) {
+  if (world.mode == ModePlaying) {
+    if (endValue > kWinFactor * world.chaosMoney) {
+      if (world.owner) world.owner->ShowVictory();
+      world.mode = ModeIdle;
+      if (opponentHooks) opponentHooks->GameEnded(true);
+      if (CBoardDisplay* view = world.View()) {
         view->DrawRecord();
-        view->DrawTerrain(terrain);
-        view->DrawUnits(shownUnits);
+        view->DrawTerrain(world.terrain);
+        view->DrawUnits(world.shownUnits);
       }
-    } else if (endValue < 20) {
-      if (owner) owner->ShowDefeat();
-      mode = ModeIdle;
-      SaturatingAdd(losses, 1);
-      SaveProfile();
-      if (CBoardDisplay* view = View()) {
+    } else if (endValue < kLossFloor) {
+      if (world.owner) world.owner->ShowDefeat();
+      world.mode = ModeIdle;
+      if (opponentHooks) opponentHooks->GameEnded(false);
+      if (CBoardDisplay* view = world.View()) {
         view->DrawRecord();
-        view->DrawTerrain(terrain);
+        view->DrawTerrain(world.terrain);
       }
     }
   }
 
-  lastPlayerGain = Saturated(endValue - startPlayerValue);
-  lastChaosGain = Saturated(std::int64_t{chaosMoney} - startChaosMoney);
+  world.lastPlayerGain = Saturated(endValue - startPlayerValue);
+  world.lastChaosGain = Saturated(std::int64_t{world.chaosMoney} - startChaosMoney);
 
-  SaturatingAdd(turn, 1);
-  // Beyond 2^20 the income is far past the 32-bit limit anyway; the bound
-  // keeps the square itself within 64 bits.
-  const std::int64_t next = std::min<std::int64_t>(std::int64_t{turn} + 3, std::int64_t{1} << 20);
-  SaturatingAdd(chaosMoney, 9 * next * next);
+  SaturatingAdd(world.turn, 1);
+  SaturatingAdd(world.chaosMoney, ChaosIncome(world.turn));
 
-  if (mode == ModePlaying) RefreshDisplay();
-  return actions;
+  if (world.mode == ModePlaying) world.RefreshDisplay();
+  return static_cast<int>(std::min<std::int64_t>(actions, kMaxActions));
 }

@@ -1,11 +1,28 @@
 #pragma once
 // One whole turn of a game: Chaos buys barbarians, they act for fifty
 // phases, the survivors are repaid, the player's units earn income, the game
-// may end, and Chaos receives its income for the next turn. The turn is
-// CWorld::PlayTurn; this header adds what watches it.
+// may end, and Chaos receives its income for the next turn.
+
+#include <algorithm>
+#include <cstdint>
 
 class CUnit;
 class CWorld;
+
+constexpr int kPhases = 50;
+// A shown turn redraws the whole board before these phases.
+constexpr int kFullRedrawPhases[] = {25, 40};
+// The end test: the player wins when the end value exceeds kWinFactor times
+// Chaos's money and loses when it falls below kLossFloor.
+constexpr std::int64_t kWinFactor = 20;
+constexpr std::int64_t kLossFloor = 20;
+// Chaos's income after a turn, by the number of turns completed: 9 x (turn +
+// 3)^2. Beyond 2^20 the income is far past the 32-bit limit anyway; the bound
+// keeps the square itself within 64 bits.
+constexpr std::int64_t ChaosIncome(std::int32_t turn) {
+  const std::int64_t next = std::min<std::int64_t>(std::int64_t{turn} + 3, std::int64_t{1} << 20);
+  return 9 * next * next;
+}
 
 // Sees the turn at 51 points: after Chaos's purchases (phase -1) and after
 // each of the 50 phases, with the list head of the turn's units.
@@ -20,3 +37,10 @@ class CTurnObserver {
 // program never comes near it; a degenerate seed given explicitly would
 // otherwise search for ever.
 constexpr int kMaxSquareDraws = 1'000'000;
+
+// Plays one whole turn of the world. While playing it draws, paces itself,
+// hands over to the opponent's hooks at its start and at a game's end, and
+// may end the game; in a simulation world it only changes the numbers.
+// Returns the number of unit actions taken (one per unit and phase). The
+// observer, if any, sees the turn after the purchases and after every phase.
+int PlayTurn(CWorld& world, CTurnObserver* observer = nullptr);

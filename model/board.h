@@ -19,6 +19,26 @@ enum Facing : int { FacingUp = 0, FacingRight = 1, FacingDown = 2, FacingLeft = 
 constexpr int kStepX[4] = {0, 1, 0, -1};
 constexpr int kStepY[4] = {-1, 0, 1, 0};
 
+// The square one step from each square in each facing, wrapped: a table, as
+// the units step and look ahead in every action.
+struct Square {
+  std::int8_t x;
+  std::int8_t y;
+};
+struct StepTable {
+  Square to[4][kBoardSize][kBoardSize];  // [facing][x][y]
+};
+constexpr StepTable MakeStepTable() {
+  StepTable table{};
+  for (int f = 0; f < 4; ++f)
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        table.to[f][x][y] = {static_cast<std::int8_t>(Wrap(x + kStepX[f])),
+                             static_cast<std::int8_t>(Wrap(y + kStepY[f]))};
+  return table;
+}
+inline constexpr StepTable kStep = MakeStepTable();
+
 // unitType codes: blockers below zero, the player's units 1..8.
 enum UnitType : int {
   Impassable = -2,
@@ -37,6 +57,22 @@ enum UnitType : int {
 constexpr bool IsValidUnitCode(int code) { return code >= Impassable && code <= Artillery; }
 constexpr bool IsPlayerUnit(int code) { return code >= Drone && code <= Artillery; }
 
+// Terrain codes (`terrain`): heights from water up to impassable high ground,
+// and the two kinds of site, standing on land of code 2 and 3.
+enum TerrainCode : std::int8_t {
+  TerrainWater = 0,
+  TerrainLand1 = 1,
+  TerrainLand2 = 2,
+  TerrainLand3 = 3,
+  TerrainLand4 = 4,
+  TerrainImpassable = 5,  // also the highest level terraforming reaches
+  TerrainSiteLand2 = 8,
+  TerrainSiteLand3 = 9,
+};
+constexpr bool IsTerrainCode(int code) {
+  return (code >= TerrainWater && code <= TerrainImpassable) || code == TerrainSiteLand2 || code == TerrainSiteLand3;
+}
+
 // mode of a world.
 enum WorldMode : int { ModeIdle = -1, ModeSimulation = 0, ModePlaying = 1 };
 
@@ -53,6 +89,9 @@ enum KindIndex : int {
   KindKamikazee = 6,
   KindArmored = 7,
 };
+
+// Each side's money when a new game starts.
+constexpr int kStartingMoney = 2000;
 
 // Prices, resale prices and income bases of the player's units, indexed by
 // unitType 1..8 (index 0 unused).

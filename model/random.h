@@ -34,3 +34,7 @@ inline int RandomDraw(int n, int k) {
 // period to almost nothing (0x80000000 gives 0 for ever). Setting the lowest
 // bit gives every seed the program picks for itself the full period.
 inline std::uint32_t SeedFromTickCount(std::uint32_t ticks) { return ticks | 1u; }
+
+// Milliseconds from the system's monotonic clock, wrapping at 32 bits: the
+// tick count that seeds a new run, for the game and tarvell-cli alike.
+std::uint32_t TickCount();

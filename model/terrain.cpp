@@ -7,6 +7,7 @@
 
 #include "model/maps.h"
 #include "model/messages.h"
+#include "model/opponent_hooks.h"
 #include "model/random.h"
 #include "model/terrain_rules.h"
 #include "model/world.h"
@@ -54,7 +55,7 @@ void ApplyLowerStamp(TerrainGrid& t, int a, int b) {
       if (kLower[i][j] == 0) continue;
       std::int8_t& code = t[Wrap(a + i - 2)][Wrap(b + j - 2)];
       const int lowered = code - kLower[i][j];
-      code = static_cast<std::int8_t>(lowered < 0 ? 0 : lowered);
+      code = static_cast<std::int8_t>(lowered < TerrainWater ? TerrainWater : lowered);
     }
 }
 
@@ -64,19 +65,14 @@ void ApplyRaiseStamp(TerrainGrid& t, int a, int b) {
       if (kRaise[i][j] == 0) continue;
       std::int8_t& code = t[Wrap(a + i - 2)][Wrap(b + j - 2)];
       const int raised = code + kRaise[i][j];
-      code = static_cast<std::int8_t>(raised > 5 ? 5 : raised);
+      code = static_cast<std::int8_t>(raised > TerrainImpassable ? TerrainImpassable : raised);
     }
 }
 
 void CWorld::StartNewGame() {
   mode = ModePlaying;
-  treasury = 2000;
-  chaosMoney = 2000;
-  turn = 0;
-  phase = 0;
-  lastPlayerGain = 0;
-  lastChaosGain = 0;
-  ChooseStrategy();
+  StartCounters(kStartingMoney, kStartingMoney);
+  if (opponentHooks) opponentHooks->ChooseStrategy(*this);
   std::memset(shownUnits, 0, sizeof shownUnits);
 
   int map = RandomDraw(10, 1);
@@ -85,7 +81,7 @@ void CWorld::StartNewGame() {
     map = 1;
   }
   Terraform(builtInMaps[map - 1].data());
-  LogTerrain();
+  if (opponentHooks) opponentHooks->LogTerrain(*this);
 }
 
 void CWorld::Terraform(const std::int8_t* map) {
@@ -130,10 +126,10 @@ void CWorld::Terraform(const std::int8_t* map) {
   // squares are not higher land, so the sweep order does not matter.
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
-      if (terrain[x][y] != 0) continue;
-      if (terrain[Wrap(x - 1)][y] > 1 || terrain[x][Wrap(y + 1)] > 1 || terrain[Wrap(x + 1)][y] > 1 ||
-          terrain[x][Wrap(y - 1)] > 1)
-        terrain[x][y] = 1;
+      if (terrain[x][y] != TerrainWater) continue;
+      if (terrain[Wrap(x - 1)][y] > TerrainLand1 || terrain[x][Wrap(y + 1)] > TerrainLand1 ||
+          terrain[Wrap(x + 1)][y] > TerrainLand1 || terrain[x][Wrap(y - 1)] > TerrainLand1)
+        terrain[x][y] = TerrainLand1;
     }
 
   // Sites: each attempt turns land of code 2 into 8 or code 3 into 9.
@@ -141,10 +137,10 @@ void CWorld::Terraform(const std::int8_t* map) {
   for (int s = 0; s < attempts; ++s) {
     const int x = RandomDraw(24, 0);
     const int y = RandomDraw(24, 0);
-    if (terrain[x][y] == 2)
-      terrain[x][y] = 8;
-    else if (terrain[x][y] == 3)
-      terrain[x][y] = 9;
+    if (terrain[x][y] == TerrainLand2)
+      terrain[x][y] = TerrainSiteLand2;
+    else if (terrain[x][y] == TerrainLand3)
+      terrain[x][y] = TerrainSiteLand3;
   }
 
   ApplyTerrain(terrain);
@@ -157,20 +153,20 @@ void CWorld::ApplyTerrain(const TerrainGrid& codes) {
     for (int y = 0; y < kBoardSize; ++y) {
       Cell& cell = cells[x][y];
       switch (codes[x][y]) {
-        case 0: cell.unitType = Water; break;
-        case 1: cell.incomeBonus = 2; break;
-        case 2: cell.incomeBonus = 1; break;
-        case 3: cell.defenceBonus = 1; break;
-        case 4:
+        case TerrainWater: cell.unitType = Water; break;
+        case TerrainLand1: cell.incomeBonus = 2; break;
+        case TerrainLand2: cell.incomeBonus = 1; break;
+        case TerrainLand3: cell.defenceBonus = 1; break;
+        case TerrainLand4:
           cell.defenceBonus = 2;
           cell.incomeBonus = -1;
           break;
-        case 5: cell.unitType = Impassable; break;
-        case 8:
+        case TerrainImpassable: cell.unitType = Impassable; break;
+        case TerrainSiteLand2:
           cell.incomeBonus = 3;
           MarkSite(x, y);
           break;
-        case 9:
+        case TerrainSiteLand3:
           cell.defenceBonus = 1;
           cell.incomeBonus = 2;
           MarkSite(x, y);

@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+#include "model/messages.h"
+#include "model/opponent_hooks.h"
+
+COpponentHooks* opponentHooks = nullptr;
+
 CWorld::CWorld()
     : owner(nullptr),
       mode(ModeIdle),
@@ -48,4 +53,26 @@ void CWorld::ShowDestruction(int x, int y) {
 
 void CWorld::ShowMessage(const char* text) {
   if (owner) owner->SetStatusText(turn, phase, text);
+}
+
+void CWorld::StartCounters(std::int32_t startTreasury, std::int32_t startChaosMoney, std::int32_t startTurn) {
+  treasury = startTreasury;
+  chaosMoney = startChaosMoney;
+  turn = startTurn;
+  phase = 0;
+  lastPlayerGain = 0;
+  lastChaosGain = 0;
+}
+
+std::int64_t CWorld::UnitsValue(bool& hasRoom, bool& hasUnit) const {
+  std::int64_t value = 0;
+  hasRoom = hasUnit = false;
+  for (const auto& column : cells)
+    for (const Cell& cell : column) {
+      const int price = UnitValue(cell.unitType);
+      value += price;
+      hasUnit = hasUnit || price > 0;
+      hasRoom = hasRoom || cell.unitType == Empty;
+    }
+  return value;
 }

@@ -15,9 +15,8 @@
 #include <cstdint>
 
 #include "model/board.h"
+#include "model/messages.h"
 #include "model/owner.h"
-
-class CTurnObserver;
 
 // One board square.
 struct Cell {
@@ -34,6 +33,8 @@ struct Cell {
   std::uint8_t siteBits;         // 0x10: a site; 1 << f: a site lies in direction f
 };
 
+static_assert(sizeof(Cell) == 64, "a square fills one cache line");
+
 constexpr std::uint8_t kSiteHere = 0x10;
 
 class CWorld {
@@ -44,7 +45,7 @@ class CWorld {
   CWorld(const CWorld&) = delete;
   CWorld& operator=(const CWorld&) = delete;
 
-  // --- Area marks (board.cpp) ---
+  // --- Area marks (area_marks.cpp) ---
   // Marks (x, y) as a site and tells the squares within distance 3 in which
   // directions it lies. Marks only ever add bits.
   void MarkSite(int x, int y);
@@ -76,36 +77,36 @@ class CWorld {
   bool SellUnit(int x, int y);
 
   // --- Maps and terrain (terrain.cpp) ---
+  // Money 2000 each, turn 0, the strategy chosen and the terrain logged
+  // through the opponent's hooks, a built-in map terraformed.
   void StartNewGame();
   void Terraform(const std::int8_t* map);  // 576 codes, x-major
   void ApplyTerrain(const TerrainGrid& codes);
 
-  // --- Strategy (opponent/strategy.cpp) ---
-  void LoadStrategy(int index);
-  void ChooseStrategy();
+  // The money and the counters of a game or a replay that starts: the given
+  // money, the given turn, phase 0 and no gains yet.
+  void StartCounters(std::int32_t treasury, std::int32_t chaosMoney, std::int32_t turn = 0);
 
-  // --- The turn (engine/turn.cpp) ---
-  // Plays one whole turn. While playing it draws, paces itself, logs, saves
-  // the profile, starts the background simulation and may end the game; in
-  // a simulation world it only changes the numbers. Returns the number of
-  // unit actions taken (one per unit and phase). The observer, if any, sees
-  // the turn after the purchases and after every phase.
-  int PlayTurn(CTurnObserver* observer = nullptr);
-
-  // --- Replays (opponent/simulation.cpp) ---
-  // Rebuilds the world from the recorded board: no money for the player,
-  // Chaos holding what the player's units are worth.
-  void SetUpReplay();
-
-  // --- Game log (opponent/game_log.cpp) ---
-  void LogTerrain() const;
-  void LogPlayerPositions() const;
+  // The player's units on the board at their prices, without the treasury,
+  // walking every square x-major; a code outside -2..8 prints the bad-type
+  // message and counts nothing. hasRoom and hasUnit tell whether some square
+  // is Empty and some holds a player unit.
+  std::int64_t UnitsValue(bool& hasRoom, bool& hasUnit) const;
+  // What one square's unit is worth, as UnitsValue counts it: its price, 0
+  // for none, and 0 after the bad-type message for a code outside -2..8.
+  static int UnitValue(int unitType) {
+    if (!IsValidUnitCode(unitType)) [[unlikely]] {
+      PrintMessage(kBadHumanType);
+      return 0;
+    }
+    return IsPlayerUnit(unitType) ? kUnitPrice[unitType] : 0;
+  }
 
   Cell& At(int x, int y) { return cells[x][y]; }
   const Cell& At(int x, int y) const { return cells[x][y]; }
 
   CWorldOwner* owner;
-  Cell cells[kBoardSize][kBoardSize];
+  alignas(64) Cell cells[kBoardSize][kBoardSize];  // one cache line a square
   TerrainGrid terrain;
   UnitGrid shownUnits;
   std::int32_t mode;

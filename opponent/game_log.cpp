@@ -12,6 +12,6 @@ std::string PositionBlock(const CWorld& world) {
          BoardRows([&](int x, int y) { return world.cells[x][y].unitType; }) + '\n';
 }
 
-void CWorld::LogTerrain() const { AppendWhole(kGameLogName, TerrainBlock(*this)); }
+void LogTerrain(const CWorld& world) { AppendWhole(kGameLogName, TerrainBlock(world)); }
 
-void CWorld::LogPlayerPositions() const { AppendWhole(kGameLogName, PositionBlock(*this)); }
+void LogPlayerPositions(const CWorld& world) { AppendWhole(kGameLogName, PositionBlock(world)); }

@@ -26,3 +26,8 @@ std::string BoardRows(Value value) {
 // The log's blocks: header, empty line, the 24 rows, an empty line.
 std::string TerrainBlock(const CWorld& world);
 std::string PositionBlock(const CWorld& world);
+
+// Appends a terrain block (the last step of a new game) or a position block
+// (the first of a playing turn) to the log.
+void LogTerrain(const CWorld& world);
+void LogPlayerPositions(const CWorld& world);

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "engine/turn.h"
 #include "model/messages.h"
 #include "opponent/strategy.h"
 
@@ -50,27 +51,64 @@ std::int32_t UpdatedScore(std::int32_t old, std::int32_t playerGain, std::int32_
                                                             std::numeric_limits<std::int32_t>::max()));
 }
 
+namespace {
+
+// Every replay starts from the same position, built once by SetUpReplay.
+// A turn changes the board only by taking player units off it (with their
+// Jammer zones and Artillery cover) and by the Scouts' marks, which it lifts
+// again at its end; so putting the lost units back restores the start. The
+// messages SetUpReplay prints for impossible recorded codes are printed again
+// for every replay.
+class CReplayStart {
+ public:
+  explicit CReplayStart(CWorld& world) {
+    SetUpReplay(world);
+    chaosMoney_ = world.chaosMoney;
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        units_[x][y] = world.cells[x][y].unitType;
+        badTerrain_ += !IsTerrainCode(recordedTerrain[x][y]);
+        badUnits_ += !IsValidUnitCode(recordedUnits[x][y]);
+      }
+  }
+
+  void Restore(CWorld& world) const {
+    world.StartCounters(0, 0);
+    world.mode = ModeSimulation;
+    for (int i = 0; i < badTerrain_; ++i) PrintMessage(kBadTerrainType);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        if (world.cells[x][y].unitType != units_[x][y]) world.PlaceUnit(units_[x][y], x, y);
+    for (int i = 0; i < badUnits_; ++i) PrintMessage(kBadHumanType);
+    world.chaosMoney = chaosMoney_;
+  }
+
+ private:
+  std::int8_t units_[kBoardSize][kBoardSize];
+  std::int32_t chaosMoney_;
+  int badTerrain_ = 0;
+  int badUnits_ = 0;
+};
+
+}  // namespace
+
 long long RunReplays(CWorld& world) {
   long long actions = 0;
+  const CReplayStart start(world);
   for (int i = 0; i < kStrategyCount; ++i) {
-    world.SetUpReplay();
-    world.LoadStrategy(i);
-    actions += world.PlayTurn();
+    if (i > 0) start.Restore(world);
+    LoadStrategy(world, i);
+    actions += PlayTurn(world);
     const std::int32_t old = strategyScores[i].load(std::memory_order_relaxed);
     strategyScores[i].store(UpdatedScore(old, world.lastPlayerGain, world.lastChaosGain), std::memory_order_relaxed);
   }
   return actions;
 }
 
-void CWorld::SetUpReplay() {
-  treasury = 0;
-  chaosMoney = 0;
-  turn = 0;
-  phase = 0;
-  lastPlayerGain = 0;
-  lastChaosGain = 0;
-  mode = ModeSimulation;
-  ApplyTerrain(recordedTerrain);
+void SetUpReplay(CWorld& world) {
+  world.StartCounters(0, 0);
+  world.mode = ModeSimulation;
+  world.ApplyTerrain(recordedTerrain);
   std::int32_t value = 0;
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
@@ -79,10 +117,10 @@ void CWorld::SetUpReplay() {
         PrintMessage(kBadHumanType);
       } else if (IsPlayerUnit(code)) {
         value += kUnitPrice[code];
-        PlaceUnit(code, x, y);
+        world.PlaceUnit(code, x, y);
       }
     }
-  chaosMoney = value;
+  world.chaosMoney = value;
 }
 
 void WaitForSimulation(int pollMilliseconds) {

@@ -37,6 +37,10 @@ bool StartSimulation(ThreadStarter start = StartDetachedThread);
 // is cleared. Returns 0.
 unsigned RunSimulation();
 
+// Rebuilds the world from the recorded board for a replay: no money for the
+// player, Chaos holding what the player's units are worth.
+void SetUpReplay(CWorld& world);
+
 // The 250 replays of the recorded board in the given world, each folded
 // into its strategy's score. Returns the number of unit actions taken.
 long long RunReplays(CWorld& world);

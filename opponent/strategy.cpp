@@ -45,14 +45,14 @@ std::atomic<std::int32_t> strategyScores[kStrategyCount];
 std::int32_t wins = 0;
 std::int32_t losses = 0;
 
-void CWorld::LoadStrategy(int index) {
+void LoadStrategy(CWorld& world, int index) {
   if (index < 0 || index >= kStrategyCount) return;  // no such strategy: nothing changes
   const StrategyRecord& record = strategyTable[index];
   std::int32_t threshold = 0;
   for (int k = 0; k < kKindCount; ++k) {
-    std::memcpy(behaviourTables[k], record.plans[k].behaviour, sizeof behaviourTables[k]);
+    std::memcpy(world.behaviourTables[k], record.plans[k].behaviour, sizeof world.behaviourTables[k]);
     threshold += record.plans[k].purchaseWeight + 1;
-    purchaseThresholds[k] = threshold;
+    world.purchaseThresholds[k] = threshold;
   }
 }
 
@@ -91,7 +91,7 @@ StrategyChoice ChooseFromScores() {
 
 int ChosenStrategyIndex() { return ChooseFromScores().index; }
 
-void CWorld::ChooseStrategy() {
-  strategyInPlay = ChosenStrategyIndex();
-  LoadStrategy(strategyInPlay);
+void ChooseStrategy(CWorld& world) {
+  world.strategyInPlay = ChosenStrategyIndex();
+  LoadStrategy(world, world.strategyInPlay);
 }

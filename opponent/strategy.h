@@ -12,6 +12,8 @@
 
 #include "model/board.h"
 
+class CWorld;
+
 constexpr int kStrategyCount = 250;
 
 struct KindPlan {
@@ -47,3 +49,10 @@ StrategyChoice ChooseFromScores();
 
 // The index ChooseStrategy loads.
 int ChosenStrategyIndex();
+
+// Copies strategy `index` into the world: its behaviour tables and the
+// cumulative purchase thresholds. An index outside 0..249 changes nothing.
+void LoadStrategy(CWorld& world, int index);
+
+// Loads the strategy ChosenStrategyIndex names.
+void ChooseStrategy(CWorld& world);

@@ -3,37 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <algorithm>
 #include <sstream>
 
 #include "tests/test_support.h"
-
-namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(const std::string& args) {
-  const std::string command = std::string(TARVELL_CLI) + " " + args + " >cli.out 2>cli.err";
-  const int raw = std::system(command.c_str());
-  CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
-  std::remove("cli.out");
-  std::remove("cli.err");
-  return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-}  // namespace
 
 class CliTest : public CoreTest {
  protected:

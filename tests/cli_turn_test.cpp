@@ -14,24 +14,6 @@ namespace {
 // the change that explains it.
 constexpr const char kBenchSignature[] = "signature 8ee101b79eccb986";
 
-struct Output {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Output Cli(const std::string& args) {
-  const int raw = std::system((std::string(TARVELL_CLI) + " " + args + " >cli.out 2>cli.err").c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // A scenario: land of code 2 everywhere, with units from `unit(x, y)`.
 template <typename Unit>
 std::string Scenario(const std::string& head, Unit unit) {
@@ -59,7 +41,7 @@ class CliTurnTest : public CoreTest {
 
 TEST_F(CliTurnTest, TurnPrintsTheSummaryAndTheUnitsLeft) {
   WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return x == 3 && y == 4 ? 6 : 0; }));
-  const Output run = Cli("turn --scenario s.txt");
+  const CliRun run = RunCli("turn --scenario s.txt");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 8u + 24u);
@@ -73,7 +55,7 @@ TEST_F(CliTurnTest, TurnPrintsTheSummaryAndTheUnitsLeft) {
 
 TEST_F(CliTurnTest, TraceShowsEveryPointOfTheTurn) {
   WriteFile("s.txt", Scenario(kHead, [](int, int) { return 0; }));
-  const Output run = Cli("turn --scenario s.txt --trace");
+  const CliRun run = RunCli("turn --scenario s.txt --trace");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   int points = 0;
@@ -92,7 +74,7 @@ TEST_F(CliTurnTest, TraceShowsEveryPointOfTheTurn) {
 
 TEST_F(CliTurnTest, AFullBoardSellsExactlyOneUnitBeforeChaosBuys) {
   WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return (x * 24 + y) % 8 + 1; }));
-  const Output run = Cli("turn --scenario s.txt --trace");
+  const CliRun run = RunCli("turn --scenario s.txt --trace");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   int gone = 0;
@@ -103,20 +85,20 @@ TEST_F(CliTurnTest, AFullBoardSellsExactlyOneUnitBeforeChaosBuys) {
 
 TEST_F(CliTurnTest, SimulatePrintsTheScoresAsTheProfileWritesThem) {
   WriteFile("s.txt", Scenario(kHead, [](int x, int y) { return x == 5 && y % 4 == 0 ? 3 : 0; }));
-  Output run = Cli("simulate --scenario s.txt");
+  CliRun run = RunCli("simulate --scenario s.txt");
   ASSERT_EQ(run.status, 0) << run.err;
   auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), '\t'), 250);
   EXPECT_EQ(lines[1].rfind("seed ", 0), 0u);
-  const Output again = Cli("simulate --scenario s.txt");
+  const CliRun again = RunCli("simulate --scenario s.txt");
   EXPECT_EQ(again.out, run.out);
 
   // Scores fold into those of the profile: 2000 in every score pulls each up by 1000.
   std::string profile = "0\t0\t";
   for (int i = 0; i < 250; ++i) profile += "2000\t";
   WriteFile("p.tvu", profile);
-  run = Cli("simulate --scenario s.txt --profile p.tvu");
+  run = RunCli("simulate --scenario s.txt --profile p.tvu");
   std::istringstream fresh(lines[0]), folded(Lines(run.out)[0]);
   for (int i = 0; i < 250; ++i) {
     long a, b;
@@ -151,7 +133,7 @@ TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
   };
   for (const std::string& text : cases) {
     WriteFile("bad.txt", text);
-    const Output run = Cli("turn --scenario bad.txt");
+    const CliRun run = RunCli("turn --scenario bad.txt");
     EXPECT_EQ(run.status, 2) << text.substr(0, 80);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -162,13 +144,13 @@ TEST_F(CliTurnTest, BadScenariosAreRefusedWithOneLine) {
   water.replace(water.find("terrain\n2,") + 8, 2, "0,");
   water.replace(water.find("writes them\n0,") + 12, 2, "1,");
   WriteFile("bad.txt", water);
-  EXPECT_EQ(Cli("simulate --scenario bad.txt").status, 2);
-  EXPECT_EQ(Cli("turn --scenario missing.txt").status, 2);
-  EXPECT_EQ(Cli("turn").status, 2);
+  EXPECT_EQ(RunCli("simulate --scenario bad.txt").status, 2);
+  EXPECT_EQ(RunCli("turn --scenario missing.txt").status, 2);
+  EXPECT_EQ(RunCli("turn").status, 2);
   // The limits themselves are accepted, and Chaos's income at the last turn
   // is held at the 32-bit limit instead of wrapping.
   WriteFile("edge.txt", replace("turn 0", "turn 100000").replace(good.find("treasury 0"), 10, "treasury 2000000000"));
-  const Output edge = Cli("turn --scenario edge.txt");
+  const CliRun edge = RunCli("turn --scenario edge.txt");
   EXPECT_EQ(edge.status, 0) << edge.err;
   EXPECT_NE(edge.out.find("chaos 2147483647\nturn 100001\n"), std::string::npos) << edge.out.substr(0, 120);
 }
@@ -181,28 +163,28 @@ TEST_F(CliTurnTest, OnlyRegularFilesOfSensibleSizeAreRead) {
   WriteFile("huge.txt", huge);
   for (const char* args : {"turn --scenario fifo.tvu", "simulate --scenario /dev/zero", "turn --scenario huge.txt",
                            "choose --profile fifo.tvu", "choose --profile /dev/urandom", "turn --scenario ."}) {
-    const Output run = Cli(args);
+    const CliRun run = RunCli(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
   }
   // A missing profile is still a fresh one.
-  EXPECT_EQ(Cli("choose --profile missing.tvu").out, "wins 0\nlosses 0\nstrategy 0\n");
+  EXPECT_EQ(RunCli("choose --profile missing.tvu").out, "wins 0\nlosses 0\nstrategy 0\n");
 }
 
 TEST_F(CliTurnTest, OutputThatCannotBeWrittenIsAFailure) {
   WriteFile("s.txt", Scenario(kHead, [](int, int) { return 0; }));
   for (const char* args : {"strategies", "turn --scenario s.txt", "--help"}) {
-    const int full = std::system((std::string(TARVELL_CLI) + " " + args + " >/dev/full 2>cli.err").c_str());
+    const int full = std::system(("'" + std::string(TARVELL_CLI) + "' " + args + " >/dev/full 2>cli.err").c_str());
     EXPECT_EQ(WEXITSTATUS(full), 2) << args;
     const std::string err = ReadFile("cli.err");
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
-    const int closed = std::system((std::string(TARVELL_CLI) + " " + args + " >&- 2>/dev/null").c_str());
+    const int closed = std::system(("'" + std::string(TARVELL_CLI) + "' " + args + " >&- 2>/dev/null").c_str());
     EXPECT_EQ(WEXITSTATUS(closed), 2) << args;
   }
 }
 
 TEST_F(CliTurnTest, BenchSignatureGuardsTheGamesBehaviour) {
-  const Output run = Cli("bench --repeat 1");
+  const CliRun run = RunCli("bench --repeat 1");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 8u);

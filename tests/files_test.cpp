@@ -118,11 +118,11 @@ TEST_F(FilesTest, TheLogTakesWholeBlocksAndNeverBlocks) {
   world.turn = 0;
 
   ASSERT_EQ(mkfifo(kGameLogName, 0600), 0);  // would wait for a reader for ever
-  world.LogTerrain();
-  world.LogPlayerPositions();
+  LogTerrain(world);
+  LogPlayerPositions(world);
   fs::remove(kGameLogName);
 
-  world.LogTerrain();
+  LogTerrain(world);
   const std::string whole = ReadFile(kGameLogName);
   // A disk that fills up in the middle of the next block: the file is cut
   // back to where the block began.
@@ -130,12 +130,12 @@ TEST_F(FilesTest, TheLogTakesWholeBlocksAndNeverBlocks) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{whole.size() + 100, whole.size() + 100};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
-    world.LogPlayerPositions();
+    LogPlayerPositions(world);
     return 0;
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadFile(kGameLogName), whole);
-  world.LogPlayerPositions();
+  LogPlayerPositions(world);
   EXPECT_EQ(ReadFile(kGameLogName), whole + PositionBlock(world));
 }
 

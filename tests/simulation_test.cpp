@@ -6,6 +6,7 @@
 #include <new>
 #include <system_error>
 
+#include "engine/turn.h"
 #include "model/maps.h"
 #include "model/random.h"
 #include "model/world.h"
@@ -60,7 +61,7 @@ TEST_F(SimulationTest, AReplayStartsWithChaosHoldingWhatTheUnitsAreWorth) {
   CWorld world;
   world.treasury = 555;
   world.turn = 7;
-  world.SetUpReplay();
+  SetUpReplay(world);
   EXPECT_EQ(world.mode, ModeSimulation);
   EXPECT_EQ(world.chaosMoney, 420);
   EXPECT_EQ(world.treasury, 0);
@@ -69,7 +70,7 @@ TEST_F(SimulationTest, AReplayStartsWithChaosHoldingWhatTheUnitsAreWorth) {
   EXPECT_EQ(world.At(11, 11).artilleryCore, 1);
 
   std::memset(recordedUnits, 0, sizeof recordedUnits);
-  world.SetUpReplay();
+  SetUpReplay(world);
   EXPECT_EQ(world.chaosMoney, 0);
   EXPECT_EQ(world.At(3, 4).unitType, Empty);
 }
@@ -84,7 +85,7 @@ TEST_F(SimulationTest, AReplayRebuildsTheLiveBoardSquareForSquare) {
   ASSERT_GT(placed, 10);
   RecordBoard(live);
   CWorld replay;
-  replay.SetUpReplay();
+  SetUpReplay(replay);
   EXPECT_EQ(std::memcmp(replay.cells, live.cells, sizeof live.cells), 0);
 }
 
@@ -94,28 +95,44 @@ TEST_F(SimulationTest, AUnitOnTheWrongGroundStillCountsItsPrice) {
   recordedUnits[2][2] = 9;
   CWorld world;
   testing::internal::CaptureStdout();
-  world.SetUpReplay();
+  SetUpReplay(world);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Bad Human Type...\n");
   EXPECT_EQ(world.chaosMoney, 100);
   EXPECT_EQ(world.At(1, 1).unitType, Water);
 }
 
-TEST_F(SimulationTest, EveryStrategyIsScoredOnce) {
-  recordedUnits[5][5] = Farmer;
-  recordedUnits[6][6] = Infantry;
+TEST_F(SimulationTest, EveryStrategyIsScoredOnceFromTheWholeStartPosition) {
+  // A crowded board of every unit type on varied ground: replays lose Mines,
+  // Jammers and Artillery, and every replay must still start from the whole
+  // recorded position.
+  CWorld land;
+  land.Terraform(builtInMaps[6].data());
+  std::memcpy(recordedTerrain, land.terrain, sizeof recordedTerrain);
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int type = land.At(x, y).unitType;
+      recordedUnits[x][y] = static_cast<std::int8_t>(type == Empty && (x + 2 * y) % 3 == 0 ? 1 + (x + y) % 8 : type);
+    }
   for (auto& score : strategyScores) score = 1000;
   randomSeed = 7;
   CWorld world;
   RunReplays(world);
+  const std::uint32_t seedAfter = randomSeed;
   // Strategy i's replay: set up, load i, play; the score folds in its gains.
   randomSeed = 7;
+  int lostUnits = 0;
   for (int i = 0; i < kStrategyCount; ++i) {
     CWorld check;
-    check.SetUpReplay();
-    check.LoadStrategy(i);
-    check.PlayTurn();
+    SetUpReplay(check);
+    LoadStrategy(check, i);
+    bool hasRoom, hasUnit;
+    const std::int64_t before = check.UnitsValue(hasRoom, hasUnit);
+    PlayTurn(check);
+    lostUnits += check.UnitsValue(hasRoom, hasUnit) < before;
     EXPECT_EQ(strategyScores[i].load(), UpdatedScore(1000, check.lastPlayerGain, check.lastChaosGain)) << i;
   }
+  EXPECT_EQ(randomSeed, seedAfter);
+  EXPECT_GT(lostUnits, 100);  // the replays did take units off the board
 }
 
 TEST_F(SimulationTest, TheThreadScoresThenClearsTheFlag) {
@@ -145,9 +162,9 @@ TEST_F(SimulationTest, AReplayAllocatesNothing) {
   allocations = 0;
   countingAllocations = true;
   for (int i = 0; i < 20; ++i) {
-    world.SetUpReplay();
-    world.LoadStrategy(i);
-    world.PlayTurn();
+    SetUpReplay(world);
+    LoadStrategy(world, i);
+    PlayTurn(world);
   }
   countingAllocations = false;
   EXPECT_EQ(allocations.load(), 0);

@@ -12,7 +12,7 @@ class StrategyTest : public CoreTest {
  protected:
   std::vector<int> Thresholds(int index) {
     CWorld world;
-    world.LoadStrategy(index);
+    LoadStrategy(world, index);
     return std::vector<int>(world.purchaseThresholds, world.purchaseThresholds + kKindCount);
   }
   void SetScores(const std::map<int, int>& scores) {
@@ -20,7 +20,7 @@ class StrategyTest : public CoreTest {
   }
   int Chosen() {
     CWorld world;
-    world.ChooseStrategy();
+    ChooseStrategy(world);
     EXPECT_EQ(Thresholds(ChosenStrategyIndex()),
               std::vector<int>(world.purchaseThresholds, world.purchaseThresholds + kKindCount));
     return ChosenStrategyIndex();
@@ -38,7 +38,7 @@ TEST_F(StrategyTest, ThresholdsAccumulateWeightPlusOne) {
 
 TEST_F(StrategyTest, LoadingCopiesTheBehaviourTablesByteForByte) {
   CWorld world;
-  world.LoadStrategy(0);
+  LoadStrategy(world, 0);
   const std::uint8_t scout[4][8] = {
       {4, 12, 5, 5, 0, 0, 12, 12}, {4, 8, 6, 6, 0, 0, 8, 8}, {4, 12, 7, 7, 0, 0, 12, 12}, {4, 8, 8, 8, 0, 0, 8, 8}};
   EXPECT_EQ(std::memcmp(world.behaviourTables[KindScout], scout, 32), 0);
@@ -47,16 +47,16 @@ TEST_F(StrategyTest, LoadingCopiesTheBehaviourTablesByteForByte) {
   EXPECT_EQ(std::memcmp(world.behaviourTables[KindCommon], world.behaviourTables[KindMobile], 32), 0);
   EXPECT_EQ(std::memcmp(world.behaviourTables[KindKamikazee], world.behaviourTables[KindArmored], 32), 0);
 
-  world.LoadStrategy(10);  // the mirror image: every turn reversed
+  LoadStrategy(world, 10);  // the mirror image: every turn reversed
   const std::uint8_t mirrored[4][8] = {
       {4, 8, 5, 5, 0, 0, 8, 8}, {4, 12, 6, 6, 0, 0, 12, 12}, {4, 8, 7, 7, 0, 0, 8, 8}, {4, 12, 12, 12, 0, 0, 12, 12}};
   EXPECT_EQ(std::memcmp(world.behaviourTables[KindScout], mirrored, 32), 0);
 
-  world.LoadStrategy(20);
+  LoadStrategy(world, 20);
   const std::uint8_t row0[8] = {7, 21, 22, 26, 0, 25, 27, 28};
   EXPECT_EQ(std::memcmp(world.behaviourTables[KindScout][0], row0, 8), 0);
 
-  world.LoadStrategy(245);
+  LoadStrategy(world, 245);
   for (const auto& table : world.behaviourTables)
     for (const auto& row : table)
       for (std::uint8_t code : row) EXPECT_EQ(code, 0);
@@ -95,11 +95,11 @@ TEST_F(StrategyTest, VariedStrategiesKeepTheirCodesAndWeightsInRange) {
 
 TEST_F(StrategyTest, LoadingAStrategyBeyondTheTableChangesNothing) {
   CWorld world;
-  world.LoadStrategy(3);
+  LoadStrategy(world, 3);
   CWorld before;
-  before.LoadStrategy(3);
-  world.LoadStrategy(250);
-  world.LoadStrategy(-1);
+  LoadStrategy(before, 3);
+  LoadStrategy(world, 250);
+  LoadStrategy(world, -1);
   EXPECT_EQ(std::memcmp(world.behaviourTables, before.behaviourTables, sizeof world.behaviourTables), 0);
   EXPECT_EQ(std::memcmp(world.purchaseThresholds, before.purchaseThresholds, sizeof world.purchaseThresholds), 0);
 }

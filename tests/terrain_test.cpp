@@ -173,7 +173,7 @@ TEST_F(TerrainTest, NewGameResetsTheGameAndDrawsInTheGivenOrder) {
   EXPECT_EQ(world.gameSpeed, 4);
   EXPECT_EQ(world.shownUnits[3][3], 0);
   CWorld expected;
-  expected.LoadStrategy(42);
+  LoadStrategy(expected, 42);
   EXPECT_EQ(std::memcmp(world.purchaseThresholds, expected.purchaseThresholds, sizeof expected.purchaseThresholds), 0);
 
   // The first draw picks the map; Terraform draws the rest.
@@ -213,9 +213,9 @@ TEST_F(TerrainTest, PositionBlockShowsUnitsWithTheirSigns) {
   world.At(0, 0).unitType = Water;
   world.At(0, 1).unitType = Impassable;
   world.At(0, 2).unitType = Drone;
-  world.LogPlayerPositions();
+  LogPlayerPositions(world);
   world.turn = 3;
-  world.LogPlayerPositions();
+  LogPlayerPositions(world);
   const std::string log = ReadFile(kGameLogName);
   const std::string zeros = [] {
     std::string s;

@@ -13,9 +13,11 @@
 
 #include "model/random.h"
 #include "model/world.h"
+#include "opponent/adaptive_opponent.h"
 #include "opponent/profile.h"
 
 void CoreTest::SetUp() {
+  UseAdaptiveOpponent();
   randomSeed = 1;
   ResetProfile();
   profileName = "default.tvu";
@@ -61,6 +63,22 @@ std::string ReadFile(const std::filesystem::path& file) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+CliRun RunCli(const std::string& args) {
+  const std::string command = "'" + std::string(TARVELL_CLI) + "' " + args + " >cli.out 2>cli.err";
+  const int raw = std::system(command.c_str());
+  CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
+  std::remove("cli.out");
+  std::remove("cli.err");
+  return run;
 }
 
 void WriteFile(const std::filesystem::path& file, const std::string& text) {

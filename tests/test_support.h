@@ -42,6 +42,7 @@ class ScratchFolder {
 int InChild(const std::function<int()>& body, bool unprivileged = false);
 
 std::string ReadFile(const std::filesystem::path& file);
+std::vector<std::string> Lines(const std::string& text);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
 
 // Records every display call as a line such as "DrawUnitAt 3 4" or
@@ -81,3 +82,12 @@ void ClearBoard(CWorld& world);
 // true: a way to make the dice fall as a test needs. Leaves randomSeed set
 // to it.
 std::uint32_t SeedWhere(const std::function<bool()>& draws);
+
+// tarvell-cli run as a user runs it, in the working directory: its exit
+// status, standard output and standard error.
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+CliRun RunCli(const std::string& args);

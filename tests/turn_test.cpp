@@ -50,7 +50,7 @@ class TurnTest : public CoreTest {
     world.chaosMoney = 2000;
     world.turn = 0;
     world.phase = 0;
-    world.LoadStrategy(0);
+    LoadStrategy(world, 0);
   }
   void TearDown() override {
     WaitForSimulation(5);
@@ -71,7 +71,7 @@ class TurnTest : public CoreTest {
 TEST_F(TurnTest, PurchasesFromSeedOneFollowTheDraws) {
   SetThresholds({10, 20, 30, 40, 50, 60, 70, 80});
   randomSeed = 1;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   ASSERT_EQ(watcher.bought.size(), 29u);
   EXPECT_EQ(watcher.bought[0].kindCode, 9);  // r = 1: a Scout at (0, 0) facing up
   EXPECT_EQ(watcher.bought[0].x, 0);
@@ -97,7 +97,7 @@ TEST_F(TurnTest, EachKindOwnsItsRangeOfTheDraw) {
     SeedWhere([r = r] { return RandomDraw(80, 1) == r; });
     ClearBoard(world);
     world.chaosMoney = 2000;
-    world.PlayTurn(&first);
+    PlayTurn(world, &first);
     ASSERT_FALSE(first.bought.empty());
     EXPECT_EQ(first.bought[0].kindCode, kind) << "r = " << r;
   }
@@ -112,13 +112,13 @@ TEST_F(TurnTest, ChaosBuysOnlyWithMoreMoneyThanThePrice) {
   for (int i = 0; i < 3; ++i) RandomStep();
   const std::uint32_t afterThree = randomSeed;
   randomSeed = 77;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   EXPECT_TRUE(watcher.bought.empty());
   EXPECT_EQ(randomSeed.load(), afterThree);
 
   PurchaseWatcher one;
   world.chaosMoney = 11;
-  world.PlayTurn(&one);
+  PlayTurn(world, &one);
   EXPECT_EQ(one.bought.size(), 1u);
   EXPECT_EQ(one.moneyAfterPurchases, 1);
 }
@@ -127,9 +127,9 @@ TEST_F(TurnTest, OnlyTheAmphibiousBarbarianAppearsOnWater) {
   for (int x = 0; x < 24; ++x)
     for (int y = 0; y < 24; ++y) world.At(x, y).unitType = (x + y) % 3 == 0 ? Empty : Water;
   world.chaosMoney = 100000;
-  world.LoadStrategy(240);  // every kind equally likely
+  LoadStrategy(world, 240);  // every kind equally likely
   randomSeed = 4242;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   int onWater = 0;
   for (const UnitSeen& unit : watcher.bought) {
     const bool water = (unit.x + unit.y) % 3 != 0;
@@ -144,7 +144,7 @@ TEST_F(TurnTest, OnlyTheAmphibiousBarbarianAppearsOnWater) {
 TEST_F(TurnTest, AFullBoardSellsExactlyOneUnitFirst) {
   FillBoard(Farmer);
   world.chaosMoney = 0;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   int empty = 0;
   for (const auto& column : world.cells)
     for (const Cell& cell : column) empty += cell.unitType == Empty;
@@ -156,7 +156,7 @@ TEST_F(TurnTest, ABoardWithRoomSellsNothing) {
   FillBoard(Farmer);
   world.At(7, 7).unitType = Empty;
   world.chaosMoney = 0;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.At(7, 7).unitType, Empty);
   EXPECT_EQ(world.treasury, 575 * 250);
 }
@@ -165,7 +165,7 @@ TEST_F(TurnTest, ABoardWithNeitherRoomNorUnitsBuysNothingAndDrawsNothing) {
   FillBoard(Water);
   world.chaosMoney = 5000;
   randomSeed = 31;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   EXPECT_TRUE(watcher.bought.empty());
   EXPECT_EQ(randomSeed.load(), 31u);
   EXPECT_EQ(world.chaosMoney, 5000 + 144);
@@ -177,7 +177,7 @@ TEST_F(TurnTest, ADegenerateSeedEndsTheSearchesInsteadOfHanging) {
   world.At(5, 5).unitType = Empty;
   world.chaosMoney = 5000;
   randomSeed = 0x80000000u;  // steps to 0 for ever: every draw is 0
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   for (const UnitSeen& unit : watcher.bought) {
     EXPECT_EQ(unit.x, 0);
     EXPECT_EQ(unit.y, 0);
@@ -186,16 +186,16 @@ TEST_F(TurnTest, ADegenerateSeedEndsTheSearchesInsteadOfHanging) {
   world.At(0, 0).unitType = Water;
   randomSeed = 0x80000000u;  // full board, but (0, 0) holds no unit: the sale gives up
   world.chaosMoney = 5000;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   EXPECT_EQ(world.At(0, 0).unitType, Water);
 }
 
 TEST_F(TurnTest, SurvivorsRepayLootAndPrice) {
-  world.LoadStrategy(3);
+  LoadStrategy(world, 3);
   randomSeed = 99;
   world.At(3, 3).unitType = Drone;
   world.At(10, 10).unitType = Farmer;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   EXPECT_GT(watcher.survivorsWorth, 0);
   EXPECT_EQ(world.lastChaosGain, watcher.moneyAfterPurchases + watcher.survivorsWorth - 2000);
   EXPECT_EQ(world.chaosMoney, 2000 + world.lastChaosGain + 144);
@@ -212,7 +212,7 @@ TEST_F(TurnTest, IncomeDependsOnTheGround) {
   world.At(4, 4).unitType = Infantry;
   world.At(4, 4).incomeBonus = 2;
   world.treasury = 7;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.treasury, 7 + 0 + 400 + 200);
   EXPECT_EQ(world.lastPlayerGain, 600);
   EXPECT_EQ(world.lastChaosGain, 0);
@@ -224,7 +224,7 @@ TEST_F(TurnTest, TurnEndClearsEveryScoutMarkAndCountsTheTurn) {
   world.At(5, 5).scoutNearDir[2] = 3;
   world.At(6, 6).scoutFarDir[1] = 1;
   world.turn = 2;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.turn, 3);
   EXPECT_EQ(world.phase, 50);
   EXPECT_EQ(world.chaosMoney, 9 * 36);
@@ -241,7 +241,7 @@ TEST_F(TurnTest, ASimulationTurnShowsAndBooksNothing) {
   world.chaosMoney = 0;
   world.treasury = 1000;
   ScratchFolder folder;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_TRUE(owner.calls.empty());
   EXPECT_EQ(wins, 0);
   EXPECT_EQ(world.mode, ModeSimulation);
@@ -270,12 +270,12 @@ class PlayingTurnTest : public TurnTest {
 TEST_F(PlayingTurnTest, AWinIsExactlyMoreThanTwentyTimesChaosMoney) {
   world.chaosMoney = 5;  // too little to buy anything
   world.treasury = 100;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.mode, ModePlaying);  // 100 is not more than 20 x 5
   WaitForSimulation(5);
   world.chaosMoney = 5;
   world.treasury = 101;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.mode, ModeIdle);
   EXPECT_EQ(wins, 1);
   EXPECT_EQ(CountCalls("Victory"), 1);
@@ -284,12 +284,12 @@ TEST_F(PlayingTurnTest, AWinIsExactlyMoreThanTwentyTimesChaosMoney) {
 TEST_F(PlayingTurnTest, ALossIsAnEndValueBelowTwenty) {
   world.chaosMoney = 100;
   world.treasury = 20;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.mode, ModePlaying);
   WaitForSimulation(5);
   world.treasury = 19;
   world.chaosMoney = 5;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.mode, ModeIdle);
   EXPECT_EQ(losses, 1);
   EXPECT_EQ(CountCalls("Defeat"), 1);
@@ -298,7 +298,7 @@ TEST_F(PlayingTurnTest, ALossIsAnEndValueBelowTwenty) {
 TEST_F(PlayingTurnTest, WhenBothTestsHoldOnlyTheWinCounts) {
   world.chaosMoney = 0;
   world.treasury = 10;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(wins, 1);
   EXPECT_EQ(losses, 0);
   EXPECT_EQ(CountCalls("Defeat"), 0);
@@ -307,7 +307,7 @@ TEST_F(PlayingTurnTest, WhenBothTestsHoldOnlyTheWinCounts) {
 TEST_F(PlayingTurnTest, TheGameEndIsShownSavedAndStillCountsTheTurn) {
   world.chaosMoney = 0;
   world.treasury = 500;
-  world.PlayTurn();
+  PlayTurn(world);
   WaitForSimulation(5);
   const auto victory = std::find(owner.calls.begin(), owner.calls.end(), "Victory");
   ASSERT_NE(victory, owner.calls.end());
@@ -325,7 +325,7 @@ TEST_F(PlayingTurnTest, ATurnIsLoggedSavedAndLearnedFrom) {
   world.treasury = 1000;  // the game goes on: only the turn start saves the profile
   world.chaosMoney = 2000;
   SetThresholds({1, 2, 3, 4, 5, 6, 7, 8});  // chosen anew at the turn start
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(ReadFile("tv_log.txt").rfind("Human Position at Turn 0:\n\n", 0), 0u);
   EXPECT_EQ(world.mode, ModePlaying);
   EXPECT_EQ(ReadFile("default.tvu").size(), 504u);  // saved before the simulation began
@@ -343,7 +343,7 @@ TEST_F(PlayingTurnTest, ATurnWhileASimulationRunsNeitherSavesNorChoosesNorStarts
   SetThresholds({1, 2, 3, 4, 5, 6, 7, 8});
   world.chaosMoney = 5;  // buys nothing
   world.treasury = 50;   // neither a win nor a loss, which would save
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.mode, ModePlaying);
   EXPECT_FALSE(std::filesystem::exists("default.tvu"));
   EXPECT_EQ(world.purchaseThresholds[7], 8);
@@ -356,7 +356,7 @@ TEST_F(PlayingTurnTest, TheTurnIsDrawnAndPacedAsItGoes) {
   world.chaosMoney = 300;
   world.treasury = 100000;  // ends in a victory, so no refresh at the end
   randomSeed = 5;
-  world.PlayTurn(&watcher);
+  PlayTurn(world, &watcher);
   const int units = static_cast<int>(watcher.bought.size());
   ASSERT_GT(units, 0);
   EXPECT_EQ(CountCalls("DrawTurnPhase"), 50);
@@ -369,7 +369,7 @@ TEST_F(PlayingTurnTest, TheTurnIsDrawnAndPacedAsItGoes) {
 
 TEST_F(PlayingTurnTest, NoPausesWhenChaosStartedWithoutMoney) {
   world.chaosMoney = 0;
-  world.PlayTurn();
+  PlayTurn(world);
   for (const std::string& call : owner.calls) EXPECT_EQ(call.rfind("Pause", 0), std::string::npos);
 }
 
@@ -378,7 +378,7 @@ TEST_F(PlayingTurnTest, LiveTurnsGoOnWhileTheSimulationRuns) {
     for (int y = 0; y < 24; y += 3) world.At(x, y).unitType = (x + y) % 8 + 1;
   world.treasury = 0;
   for (int t = 0; t < 4 && world.mode == ModePlaying; ++t) {
-    world.PlayTurn();
+    PlayTurn(world);
     SaveProfile();  // as a game's end may, while the simulation writes scores
   }
   WaitForSimulation(5);
@@ -394,7 +394,7 @@ TEST_F(PlayingTurnTest, AStalledGameNeitherWrapsNorEndsInAFalseVictory) {
   world.treasury = 2000;
   world.chaosMoney = std::numeric_limits<std::int32_t>::max() - 100;
   world.turn = 39;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.chaosMoney, std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(world.mode, ModePlaying);
   EXPECT_EQ(wins + losses, 0);
@@ -407,7 +407,7 @@ TEST_F(TurnTest, NothingWrapsAtTheLimitsOfTheStoredValues) {
   world.treasury = kMax;
   world.chaosMoney = kMax;
   world.turn = kMax;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.chaosMoney, kMax);
   EXPECT_EQ(world.turn, kMax);
   EXPECT_EQ(world.lastChaosGain, 0);
@@ -417,7 +417,7 @@ TEST_F(TurnTest, NothingWrapsAtTheLimitsOfTheStoredValues) {
   world.cells[0][0].unitType = Farmer;
   world.treasury = kMax - 10;
   world.chaosMoney = 0;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.treasury, kMax);
   EXPECT_GE(world.lastPlayerGain, 0);
 }
@@ -426,7 +426,7 @@ TEST_F(PlayingTurnTest, TheRecordStaysAtItsLimit) {
   wins = std::numeric_limits<std::int32_t>::max();
   world.chaosMoney = 0;
   world.treasury = 10;
-  world.PlayTurn();
+  PlayTurn(world);
   EXPECT_EQ(world.mode, ModeIdle);
   EXPECT_EQ(wins, std::numeric_limits<std::int32_t>::max());
 }

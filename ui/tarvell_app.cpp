@@ -9,9 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include <time.h>
-
 #include "model/random.h"
+#include "opponent/adaptive_opponent.h"
 #include "opponent/files.h"
 #include "opponent/profile.h"
 #include "ui/about_dialog.h"
@@ -31,15 +30,6 @@ constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applica
 constexpr const char* kApplicationTitle = "Tarvell";
 constexpr int kRecentFileCount = 4;
 
-// Milliseconds since the system started, wrapping at 32 bits; the boot-time
-// clock includes time spent suspended.
-std::uint32_t TickCount() {
-  timespec now{};
-  clock_gettime(CLOCK_BOOTTIME, &now);
-  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
-                                    static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
-}
-
 bool ProfileExists(const std::string& name) {
   std::FILE* file = OpenRegularFile(name);
   if (file != nullptr) std::fclose(file);
@@ -57,6 +47,7 @@ bool IsProfileName(const std::string& path) {
 
 CTarvellApp::CTarvellApp() : recentFiles_(kSettingsOrganization, kApplicationTitle, kRecentFileCount) {
   randomSeed = SeedFromTickCount(TickCount());
+  UseAdaptiveOpponent();
 }
 
 CTarvellApp::~CTarvellApp() {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/turn.h"
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
@@ -399,7 +400,7 @@ void CTarvellView::OnEndSetup() {
     CBusyScope busy;  // no input, and no closing, until the turn is over
     // End Setup and the unit buttons look, and are, disabled meanwhile.
     EnableTurnControls(false);
-    document_->world.PlayTurn();
+    PlayTurn(document_->world);
     ShowDrawing();
     EnableTurnControls(true);
   }

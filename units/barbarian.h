@@ -9,6 +9,19 @@
 
 #include "units/unit.h"
 
+// What a fighting kind's Look sees. T is the square ahead, O the unit's own
+// square; T is open when Empty or a Mine (and Water, for the Amphibious).
+enum FighterSight : std::uint8_t {
+  FighterSeesOpen = 0,                // T open, O gives no Scout information (jammed, or none in range)
+  FighterSeesBlocked = kSeesBlocked,  // T Impassable, or Water for all but the Amphibious
+  FighterSensesScout = 2,             // T open, a Scout in range, none in the facing direction
+  FighterSensesScoutAhead = 3,        // T open, a Scout in range lies in the facing direction
+  FighterSeesDroneOrFarmer = 4,
+  FighterSeesInfantryOrSettler = 5,
+  FighterSeesArmor = 6,
+  FighterSeesJammerOrArtillery = 7,
+};
+
 class CBarbarian : public CUnit {
  public:
   using CUnit::CUnit;
@@ -18,7 +31,37 @@ class CBarbarian : public CUnit {
   // Scout information of the unit's own square: 0 none (or jammed), 2 a Scout
   // within range, 3 one of them lies in the facing direction. Near version:
   // Scouts within 2.
-  virtual std::uint8_t SenseScouts();
+  virtual std::uint8_t SenseScouts() {
+    const Cell& own = world->At(x, y);
+    if (own.jammed != 0 || own.scoutNear == 0) return FighterSeesOpen;
+    if (facing < 0 || facing > 3) {
+      PrintMessage(kBadFacingTight);
+      return FighterSeesOpen;
+    }
+    return own.scoutNearDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
+  }
+
+  // Look, with SenseScouts and LookAtWater those of the kind Self.
+  template <class Self>
+  [[gnu::always_inline]] std::uint8_t LookAs() {
+    Self& self = static_cast<Self&>(*this);
+    int tx, ty;
+    if (!Ahead(tx, ty, kBadFacingTight)) return FighterSeesOpen;
+    switch (world->At(tx, ty).unitType) {
+      case Impassable: return FighterSeesBlocked;
+      case Water: return self.LookAtWater();
+      case Empty:
+      case Mine: return self.SenseScouts();
+      case Drone:
+      case Farmer: return FighterSeesDroneOrFarmer;
+      case Infantry:
+      case Settler: return FighterSeesInfantryOrSettler;
+      case Armor: return FighterSeesArmor;
+      case Jammer:
+      case Artillery: return FighterSeesJammerOrArtillery;
+      default: PrintMessage(kBadHumanType); return FighterSeesOpen;
+    }
+  }
 
  protected:
   // Attacks the player unit on (tx, ty) whose square values were read at the
@@ -31,41 +74,45 @@ class CBarbarian : public CUnit {
 class CFarSenseBarbarian : public CBarbarian {
  public:
   using CBarbarian::CBarbarian;
-  std::uint8_t SenseScouts() override;
+  std::uint8_t SenseScouts() override {
+    const Cell& own = world->At(x, y);
+    if (own.jammed != 0 || own.scoutFar == 0) return FighterSeesOpen;
+    if (facing < 0 || facing > 3) {
+      PrintMessage(kBadFacing);
+      return FighterSeesOpen;
+    }
+    return own.scoutFarDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
+  }
 };
 
-class CCommonBarbarian final : public CBarbarian {
+class CCommonBarbarian final : public CKind<CBarbarian, CCommonBarbarian> {
  public:
-  CCommonBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  static constexpr int kKind = KindCommon;
+  using CKind::CKind;
 };
 
 // Sees Water as open ground and steps onto it.
-class CAmphibiousBarbarian final : public CBarbarian {
+class CAmphibiousBarbarian final : public CKind<CBarbarian, CAmphibiousBarbarian> {
  public:
-  CAmphibiousBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  static constexpr int kKind = KindAmphibious;
+  using CKind::CKind;
   void MoveForward() override;
-  std::uint8_t LookAtWater() override;
+  std::uint8_t LookAtWater() override { return SenseScouts(); }
 };
 
 // Two actions per phase.
-class CMobileBarbarian final : public CFarSenseBarbarian {
+class CMobileBarbarian final : public CKind<CFarSenseBarbarian, CMobileBarbarian> {
  public:
-  CMobileBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void TakeTurn() override;
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  static constexpr int kKind = KindMobile;
+  static constexpr int kActionsPerPhase = 2;
+  using CKind::CKind;
 };
 
 // Jumps over what blocks it, striking a player unit two squares ahead.
-class CJumpBarbarian final : public CBarbarian {
+class CJumpBarbarian final : public CKind<CBarbarian, CJumpBarbarian> {
  public:
-  CJumpBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  static constexpr int kKind = KindJump;
+  using CKind::CKind;
   void MoveForward() override;
   // The strike on the player unit at (tx, ty), two ahead: as an attack, but
   // the victim is not reported, the counter-blow meets the bare defence, and
@@ -74,20 +121,26 @@ class CJumpBarbarian final : public CBarbarian {
 };
 
 // Two actions per phase; its Engage is a sure kill that costs its life.
-class CKamikazeeBarbarian final : public CBarbarian {
+class CKamikazeeBarbarian final : public CKind<CBarbarian, CKamikazeeBarbarian> {
  public:
-  CKamikazeeBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void TakeTurn() override;
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  static constexpr int kKind = KindKamikazee;
+  static constexpr int kActionsPerPhase = 2;
+  using CKind::CKind;
   void Engage() override;
 };
 
 // Clears Mines it steps on without a roll.
-class CArmoredBarbarian final : public CFarSenseBarbarian {
+class CArmoredBarbarian final : public CKind<CFarSenseBarbarian, CArmoredBarbarian> {
  public:
-  CArmoredBarbarian(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  static constexpr int kKind = KindArmored;
+  using CKind::CKind;
   void MoveForward() override;
 };
+
+// Their phases are compiled with their operations, in barbarian.cpp.
+extern template class CKind<CBarbarian, CCommonBarbarian>;
+extern template class CKind<CBarbarian, CAmphibiousBarbarian>;
+extern template class CKind<CFarSenseBarbarian, CMobileBarbarian>;
+extern template class CKind<CBarbarian, CJumpBarbarian>;
+extern template class CKind<CBarbarian, CKamikazeeBarbarian>;
+extern template class CKind<CFarSenseBarbarian, CArmoredBarbarian>;

@@ -6,15 +6,36 @@
 
 #include "units/unit.h"
 
-class CScout final : public CUnit {
+// What the Scout's Look sees. O is its own square, T the square ahead.
+enum ScoutSight : std::uint8_t {
+  ScoutSeesOpen = 0,                // T Empty, O under no Artillery cover
+  ScoutSeesBlocked = kSeesBlocked,  // T Water or Impassable
+  ScoutIsJammed = 2,                // O jammed, whatever T holds
+  ScoutSeesOpenUnderCover = 3,      // T Empty, O under Artillery cover
+  ScoutSeesDroneOrFarmer = 4,
+  ScoutSeesDefender = 5,  // Infantry, Settler, Jammer or Artillery
+  ScoutSeesArmor = 6,
+  ScoutSeesMine = 7,
+};
+
+// What the Scavenger's Look sees. T is open when Empty or a Mine.
+enum ScavengerSight : std::uint8_t {
+  ScavengerSeesPlayerUnit = 0,          // T holds a player unit other than a Mine
+  ScavengerSeesBlocked = kSeesBlocked,  // T Water or Impassable
+  ScavengerNearSite = 2,                // T open, O within 3 of a site, none in the facing direction
+  ScavengerFacesSite = 3,               // T open, a site within 3 lies in the facing direction
+  ScavengerOnGround = 4,                // T open, O far from sites or a site: 4 + its richness 0..3
+};
+
+class CScout final : public CKind<CUnit, CScout> {
  public:
+  static constexpr int kKind = KindScout;
   CScout(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
 
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
+  void Destroy() override;  // also lifts the Scout's marks
   void Engage() override;
   void MoveForward() override;
-  std::uint8_t Look() override;
+  [[gnu::always_inline]] std::uint8_t Look() override;
 
   // Marks the 7 x 7 (scoutFar) and 5 x 5 (scoutNear) around the Scout with
   // the flags and the direction counts pointing at it.
@@ -31,12 +52,53 @@ class CScout final : public CUnit {
 
 // The Scavenger seeks rich ground: it senses in which direction sites lie and
 // how rich its own square is, and its Engage plunders its own square.
-class CScavenger final : public CUnit {
+class CScavenger final : public CKind<CUnit, CScavenger> {
  public:
-  CScavenger(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing);
+  static constexpr int kKind = KindScavenger;
+  using CKind::CKind;
 
-  void Destroy() override;
-  std::uint8_t ChooseAction() override;
   void Engage() override;
-  std::uint8_t Look() override;
+  [[gnu::always_inline]] std::uint8_t Look() override;
 };
+
+inline std::uint8_t CScout::Look() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return ScoutSeesOpen;
+  const Cell& own = world->At(x, y);
+  if (own.jammed != 0) return ScoutIsJammed;
+  switch (world->At(tx, ty).unitType) {
+    case Impassable:
+    case Water: return ScoutSeesBlocked;
+    case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
+    case Drone:
+    case Farmer: return ScoutSeesDroneOrFarmer;
+    case Mine: return ScoutSeesMine;
+    case Infantry:
+    case Settler:
+    case Jammer:
+    case Artillery: return ScoutSeesDefender;
+    case Armor: return ScoutSeesArmor;
+    default: PrintMessage(kBadHumanType); return ScoutSeesOpen;
+  }
+}
+
+inline std::uint8_t CScavenger::Look() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return ScavengerSeesPlayerUnit;  // a safe column
+  const int ahead = world->At(tx, ty).unitType;
+  if (ahead == Impassable || ahead == Water) return ScavengerSeesBlocked;
+  if (!IsValidUnitCode(ahead)) {
+    PrintMessage(kBadHumanType);
+    return ScavengerSeesPlayerUnit;
+  }
+  if (ahead != Empty && ahead != Mine) return ScavengerSeesPlayerUnit;  // it could not plunder past
+  const Cell& own = world->At(x, y);
+  if (own.siteBits != 0 && !(own.siteBits & kSiteHere))
+    return (own.siteBits & (1u << facing)) ? ScavengerFacesSite : ScavengerNearSite;
+  const int richness = static_cast<std::int8_t>(own.incomeBonus);
+  return static_cast<std::uint8_t>(ScavengerOnGround + (richness > 3 ? 3 : richness < 0 ? 0 : richness));
+}
+
+// Their phases are compiled with their operations, in scout.cpp.
+extern template class CKind<CUnit, CScout>;
+extern template class CKind<CUnit, CScavenger>;

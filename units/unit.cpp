@@ -44,47 +44,21 @@ bool CUnit::Contest(int attack, int defence) {
   return RandomDraw(attack + defence, 1) > defence;
 }
 
-bool CUnit::Ahead(int& ax, int& ay, const char* badFacingMessage, int distance) const {
-  if (facing < 0 || facing > 3) {
-    PrintMessage(badFacingMessage);
-    return false;
-  }
-  ax = Wrap(x + distance * kStepX[facing]);
-  ay = Wrap(y + distance * kStepY[facing]);
-  return true;
-}
+void CUnit::PrintBadFacing(const char* message) { PrintMessage(message); }
 
-std::uint8_t CUnit::ActionFromTable(int kind) {
+std::uint8_t CUnit::ChooseAction() {
   const std::uint8_t perception = Look();
-  return world->behaviourTables[kind][state & 3][perception & 7];
+  return world->behaviourTables[KindIndexOf(kindCode)][state & 3][perception & 7];
 }
 
-void CUnit::PerformAction() {
-  const CUnit* p = prev;
-  const std::uint8_t code = ChooseAction();
-  switch ((code >> 2) & 3) {
-    case 0: Engage(); break;
-    case 1: MoveForward(); break;
-    case 2: facing = facing == 0 ? 3 : facing - 1; break;
-    case 3: facing = facing == 3 ? 0 : facing + 1; break;
-  }
-  if (StillLinked(p, this)) state = static_cast<std::int8_t>(code & 3);
-}
+void CUnit::PerformAction() { Perform(*this, ChooseAction()); }
 
 void CUnit::TakeTurn() {
   if (TakeArtilleryFire()) return;
   PerformAction();
 }
 
-void CUnit::TakeTwoActions() {
-  const CUnit* p = prev;
-  if (TakeArtilleryFire()) return;
-  PerformAction();
-  if (StillLinked(p, this)) PerformAction();
-}
-
-bool CUnit::TakeArtilleryFire() {
-  const Cell& square = world->At(x, y);
+bool CUnit::ComeUnderFire(const Cell& square) {
   const int ring = square.artilleryRing;
   const int core = square.artilleryCore;
   const int strength = defence + square.defenceBonus;
@@ -111,16 +85,21 @@ bool CUnit::TakeArtilleryFire() {
 }
 
 void CUnit::Destroy() {
+  Report();
+  Remove();
+}
+
+void CUnit::Remove() {
   if (prev) prev->next = next;
   if (next) next->prev = prev;
   if (world->mode == ModePlaying) world->ShowDestruction(x, y);
   this->~CUnit();  // the turn's unit pool keeps the memory until the turn ends
 }
 
-void CUnit::Report(const char* format) const {
+void CUnit::Report() const {
   if (world->mode != ModePlaying) return;
   char report[256];
-  std::snprintf(report, sizeof report, format, x, y);
+  std::snprintf(report, sizeof report, kKindStats[KindIndexOf(kindCode)].report, x, y);
   world->ShowMessage(report);
 }
 
@@ -134,17 +113,3 @@ bool CUnit::StepOntoMine(int tx, int ty, int defenceBonus) {
   y = ty;
   return true;
 }
-
-void CUnit::MoveForward() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return;
-  const Cell target = world->At(tx, ty);
-  if (target.unitType == Empty) {
-    x = tx;
-    y = ty;
-  } else if (target.unitType == Mine) {
-    StepOntoMine(tx, ty, target.defenceBonus);
-  }
-}
-
-std::uint8_t CUnit::LookAtWater() { return 1; }

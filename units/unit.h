@@ -17,22 +17,42 @@
 #include <cstdint>
 
 #include "model/board.h"
+#include "model/messages.h"
+#include "model/world.h"
 
-class CWorld;
-struct Cell;
-
-// Strengths and price of each kind, in kind order; the kind code the view
-// picks a picture by is 9 + the kind's index.
+// Strengths, price and destruction report of each kind, in kind order; the
+// kind code the view picks a picture by is 9 + the kind's index.
 struct KindStats {
   int attack;
   int defence;
   int price;
+  const char* report;  // shown while playing when a unit of the kind dies
 };
+// "Kamikazee" is the game's own spelling, kept word for word.
 inline constexpr KindStats kKindStats[kKindCount] = {
-    {0, 1, 10}, {0, 1, 100}, {6, 3, 50},  {6, 3, 60},     // Scout, Scavenger, Common, Amphibious
-    {5, 3, 70}, {6, 2, 70},  {0, 10, 70}, {15, 10, 200},  // Mobile, Jump, Kamikazee, Armored
+    {0, 1, 10, "Scout destroyed at (%d,%d).\t"},
+    {0, 1, 100, "Scavenger destroyed at (%d,%d).\t"},
+    {6, 3, 50, "Common Barbarian destroyed at (%d,%d).\t"},
+    {6, 3, 60, "Amphibious Barbarian destroyed at (%d,%d).\t"},
+    {5, 3, 70, "Mobile Barbarian destroyed at (%d,%d).\t"},
+    {6, 2, 70, "Jump Barbarian destroyed at (%d,%d).\t"},
+    {0, 10, 70, "Kamikazee Barbarian destroyed at (%d,%d).\t"},
+    {15, 10, 200, "Armored Barbarian destroyed at (%d,%d).\t"},
 };
-constexpr int KindCode(int kindIndex) { return 9 + kindIndex; }
+constexpr int kFirstKindCode = 9;
+constexpr int KindCode(int kindIndex) { return kFirstKindCode + kindIndex; }
+constexpr int KindIndexOf(int kindCode) { return kindCode - kFirstKindCode; }
+
+// Action codes, the entries of a behaviour table: bits 0..1 the state to take
+// next, bits 2..3 the action; bits 4..7 are ignored.
+enum Action : int { ActionEngage = 0, ActionMoveForward = 1, ActionTurnLeft = 2, ActionTurnRight = 3 };
+constexpr Action ActionOf(std::uint8_t code) { return static_cast<Action>((code >> 2) & 3); }
+constexpr std::int8_t NextStateOf(std::uint8_t code) { return static_cast<std::int8_t>(code & 3); }
+
+// Perception codes are the columns 0..7 of a behaviour table. Their meaning
+// depends on who looks (the Scout, the Scavenger and the fighting kinds each
+// have their own list); every kind sees a square it cannot enter as 1.
+constexpr std::uint8_t kSeesBlocked = 1;
 
 class CUnit {
  public:
@@ -44,17 +64,34 @@ class CUnit {
 
   // The virtual operations, in their slot order.
   virtual ~CUnit() = default;
-  virtual void TakeTurn();                  // artillery fire, then one action
-  virtual void Destroy();                   // unlink, show, end the object
-  virtual std::uint8_t ChooseAction() = 0;  // behaviour-table entry for (state, Look())
-  virtual void Engage() = 0;                // action 0
-  virtual void MoveForward();               // action 1: step onto the square ahead
-  virtual std::uint8_t Look() = 0;          // perception code 0..7
-  virtual std::uint8_t LookAtWater();       // what Water ahead looks like: blocked
+  virtual void TakeTurn();                                     // artillery fire, then one action
+  virtual void Destroy();                                      // report, unlink, show, end the object
+  virtual std::uint8_t ChooseAction();                         // the kind's behaviour-table entry for (state, Look())
+  virtual void Engage() = 0;                                   // action 0
+  virtual void MoveForward();                                  // action 1: step onto the square ahead
+  virtual std::uint8_t Look() = 0;                             // perception code 0..7
+  virtual std::uint8_t LookAtWater() { return kSeesBlocked; }  // what Water ahead looks like
 
   // One controller step: choose an action, do it, and take its next state if
   // the unit survived.
   void PerformAction();
+  // Does what action code `code` says, and takes its next state if the unit
+  // survived. Unit is CUnit in PerformAction, whose calls are then virtual,
+  // and the kind itself in a kind's phase, whose calls are then bound.
+  template <class Unit>
+  [[gnu::always_inline]] static void Perform(Unit& unit, std::uint8_t code) {
+    const CUnit* p = unit.prev;
+    switch (ActionOf(code)) {
+      case ActionEngage: unit.Engage(); break;
+      case ActionMoveForward: unit.MoveForward(); break;
+      case ActionTurnLeft: unit.facing = unit.facing == FacingUp ? FacingLeft : unit.facing - 1; break;
+      case ActionTurnRight: unit.facing = unit.facing == FacingLeft ? FacingUp : unit.facing + 1; break;
+    }
+    if (StillLinked(p, &unit)) unit.state = NextStateOf(code);
+  }
+
+  // Actions per phase; the quick kinds take two.
+  static constexpr int kActionsPerPhase = 1;
 
   // One combat die roll: true when the attacking side wins. No die is drawn
   // when either strength is below 1.
@@ -84,21 +121,92 @@ class CUnit {
 
   // The square `distance` steps ahead in facing, wrapped. False, after
   // printing the kind's bad-facing message, when facing is not 0..3.
-  bool Ahead(int& ax, int& ay, const char* badFacingMessage, int distance = 1) const;
-  // Reads behaviour table `kind` at (state, Look()).
-  std::uint8_t ActionFromTable(int kind);
+  bool Ahead(int& ax, int& ay, const char* badFacingMessage, int distance = 1) const {
+    if (static_cast<unsigned>(facing) > 3) [[unlikely]] {
+      PrintBadFacing(badFacingMessage);
+      return false;
+    }
+    Square square = kStep.to[facing][x][y];
+    for (int step = 1; step < distance; ++step) square = kStep.to[facing][square.x][square.y];
+    ax = square.x;
+    ay = square.y;
+    return true;
+  }
+  static void PrintBadFacing(const char* message);
+  // Look with the operations it calls bound to the kind Self (a final
+  // class): the fighting kinds' version hides this one.
+  template <class Self>
+  [[gnu::always_inline]] std::uint8_t LookAs() {
+    return static_cast<Self*>(this)->Look();
+  }
+  // Unlinks the unit, shows its destruction while playing and ends the
+  // object: what every Destroy ends with.
+  void Remove();
   // The artillery covering the unit's square fires on it; true if it died.
-  bool TakeArtilleryFire();
-  // A phase of the quick kinds: fired on once, then two actions, the second
-  // with the state the first chose and only if the unit survived the first.
-  void TakeTwoActions();
+  bool TakeArtilleryFire() {
+    const Cell& square = world->At(x, y);
+    if (square.artilleryRing == 0 && square.artilleryCore == 0) return false;
+    return ComeUnderFire(square);
+  }
+  bool ComeUnderFire(const Cell& square);
   // The unit's kind report while playing, e.g. "Scout destroyed at (%d,%d).\t".
-  void Report(const char* format) const;
+  void Report() const;
   // A Mine on (tx, ty) goes off under the unit: it is removed and attacks
   // with 10 against the unit's defence plus the square's bonus. Returns true
   // if the unit survived, and then moves it onto the square.
   bool StepOntoMine(int tx, int ty, int defenceBonus);
 };
+
+inline void CUnit::MoveForward() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return;
+  const Cell& target = world->At(tx, ty);
+  if (target.unitType == Empty) {
+    x = tx;
+    y = ty;
+  } else if (target.unitType == Mine) {
+    StepOntoMine(tx, ty, target.defenceBonus);
+  }
+}
+
+// A concrete kind: Base is the kind's parent class, Self the kind itself, a
+// final class with kKind, its index in the kind order. Its TakeTurn is the
+// one virtual call the turn makes per unit and phase; from there on every
+// operation of the kind (Look and what it asks, Engage, MoveForward) is bound
+// at compile time, since the kind is known. The virtual operations stay the
+// kind's interface for everyone else. TakeTurn is instantiated where the
+// kind's operations are defined, so that they can be inlined.
+template <class Base, class Self>
+class CKind : public Base {
+ public:
+  // The kind constructors: every field set, the kind's numbers from its
+  // index; the caller links the unit into the list.
+  CKind(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y, int facing)
+      : Base(world, prev, initialState, x, y, facing, Self::kKind) {}
+  // Artillery fire, then Self::kActionsPerPhase actions, each after the
+  // first only if the unit survived.
+  void TakeTurn() final;
+
+ private:
+  // PerformAction with the kind's operations bound.
+  [[gnu::always_inline]] void Act();
+};
+
+template <class Base, class Self>
+void CKind<Base, Self>::TakeTurn() {
+  const CUnit* p = this->prev;
+  if (this->TakeArtilleryFire()) return;
+  Act();
+  if constexpr (Self::kActionsPerPhase == 2)
+    if (CUnit::StillLinked(p, this)) Act();
+}
+
+template <class Base, class Self>
+inline void CKind<Base, Self>::Act() {
+  Self& self = static_cast<Self&>(*this);
+  const std::uint8_t perception = self.template LookAs<Self>();
+  CUnit::Perform(self, this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7]);
+}
 
 // Heads a turn's unit list. It never acts.
 class CUnitListHead final : public CUnit {

@@ -90,7 +90,7 @@ TEST(LearningTest, TheChaosChartMarksTheStrategyInPlay) {
   wins = 3;
   losses = 1;
   CWorld world;
-  world.ChooseStrategy();
+  ChooseStrategy(world);
   ASSERT_EQ(world.strategyInPlay, 120);
 
   CChaosWindow window(world);

@@ -1,0 +1,26 @@
+# The core's folders are layers, model <- units <- engine <- opponent: a
+# folder includes headers of its own and of the folders below it only. (The
+# build's layer_check programs catch the calls; this catches the types.)
+#   cmake -DSOURCE=<source dir> -P layers_test.cmake
+
+set(layers model units engine opponent)
+set(failures "")
+foreach(layer IN LISTS layers)
+  list(FIND layers ${layer} rank)
+  file(GLOB files "${SOURCE}/${layer}/*.h" "${SOURCE}/${layer}/*.cpp")
+  foreach(file IN LISTS files)
+    file(STRINGS "${file}" includes REGEX "^#include \"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" folder "${line}")
+      list(FIND layers ${folder} included)
+      if(included EQUAL -1 OR included GREATER rank)
+        file(RELATIVE_PATH name "${SOURCE}" "${file}")
+        list(APPEND failures "${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "includes from a folder above:\n  ${text}")
+endif()
