@@ -174,6 +174,8 @@ void CMainFrame::SetMessageText(const QString& text) {
   panes_[0]->repaint();
 }
 
+void CMainFrame::SetMessageTextLater(const QString& text) { panes_[0]->setText(text); }
+
 void CMainFrame::ShowLockState(bool caps, bool num, bool scroll) {
   const bool on[] = {caps, num, scroll};
   for (int i = 0; i < 3; ++i) {

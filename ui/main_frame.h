@@ -38,6 +38,8 @@ class CMainFrame : public QMainWindow {
 
   // The message pane's text, shown at once.
   void SetMessageText(const QString& text);
+  // The message pane's text, shown with the window's next update.
+  void SetMessageTextLater(const QString& text);
   // Shows or clears the lock indicators.
   void ShowLockState(bool caps, bool num, bool scroll);
 

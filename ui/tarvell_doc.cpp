@@ -70,13 +70,24 @@ CBoardDisplay* CTarvellDoc::FirstView() { return view; }
 void CTarvellDoc::SetStatusText(int turn, int phase, const char* message) {
   char text[256];
   std::snprintf(text, sizeof text, "Turn %d, Phase %d: %s", turn, phase, message);
-  if (mainFrame != nullptr) mainFrame->SetMessageText(QString::fromUtf8(text));
+  // The board view brings it to the screen with what it draws.
+  if (mainFrame != nullptr) mainFrame->SetMessageTextLater(QString::fromUtf8(text));
 }
 
-void CTarvellDoc::ShowVictory() { ShowVictoryMessage(mainFrame); }
+// The board behind the message shows the turn's end.
+void CTarvellDoc::ShowVictory() {
+  if (view != nullptr) view->ShowDrawing();
+  ShowVictoryMessage(mainFrame);
+}
 
-void CTarvellDoc::ShowDefeat() { ShowDefeatMessage(mainFrame); }
+void CTarvellDoc::ShowDefeat() {
+  if (view != nullptr) view->ShowDrawing();
+  ShowDefeatMessage(mainFrame);
+}
 
 void CTarvellDoc::Pause(int milliseconds) {
-  if (!hurried_) SleepServingWindow(milliseconds);
+  if (hurried_ || milliseconds <= 0) return;
+  // Whatever was drawn is on screen while the game waits.
+  if (view != nullptr) view->ShowDrawing();
+  SleepServingWindow(milliseconds);
 }

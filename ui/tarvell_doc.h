@@ -51,7 +51,8 @@ class CTarvellDoc : public CWorldOwner {
   // CWorldOwner.
   CBoardDisplay* FirstView() override;
   // Shows "Turn %d, Phase %d: " and the message (at most 255 characters in
-  // all) in the status line at once; dropped before the main frame exists.
+  // all) in the status line, on screen with the board's next update; dropped
+  // before the main frame exists.
   void SetStatusText(int turn, int phase, const char* message) override;
   void ShowVictory() override;
   void ShowDefeat() override;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "engine/turn.h"
 #include "opponent/strategy.h"
@@ -78,6 +80,70 @@ int TerrainImageIndex(int code) {
   return -1;
 }
 
+// An image resource in the surface's own pixel format, so that copying it
+// onto the surface needs no conversion (the images are opaque: the pixels
+// stay the same).
+QImage SurfaceImage(int id) {
+  const QImage image = LoadImageResource(id);
+  return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The client rectangle of board squares first..last of one row.
+QRect SquaresRect(int first, int last, int row) {
+  return QRect(kBoardLeft + kPitch * first, kBoardTop + kPitch * row, kPitch * (last - first) + kPitch - 1, kPitch - 1);
+}
+
+// Lets a label whose text changes often be repainted alone: it becomes
+// opaque and paints first a picture of what its siblings below show behind
+// it (the group box around it, over the form's background), then its text,
+// so that its pixels stay those of the label drawn over them.
+class OpaqueBackdrop : public QObject {
+ public:
+  OpaqueBackdrop(QWidget* label, QWidget* form) : QObject(label), label_(label), form_(form) {
+    label->setAttribute(Qt::WA_OpaquePaintEvent);
+    label->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Paint: PaintBackdrop(); break;
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::PaletteChange:
+      case QEvent::StyleChange:
+      case QEvent::FontChange: backdrop_ = QImage(); break;
+      default: break;
+    }
+    return false;
+  }
+
+ private:
+  void PaintBackdrop() {
+    if (backdrop_.isNull()) {
+      const qreal ratio = label_->devicePixelRatioF();
+      backdrop_ = QImage(label_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+      backdrop_.setDevicePixelRatio(ratio);
+      backdrop_.fill(form_->palette().color(QPalette::Window));
+      const QRect area = label_->geometry();
+      for (QObject* child : form_->children()) {
+        if (child == label_) break;  // the siblings created later lie above it
+        auto* below = qobject_cast<QWidget*>(child);
+        if (below == nullptr || !below->isVisible() || !below->geometry().intersects(area)) continue;
+        const QRect part = area.intersected(below->geometry());
+        below->render(&backdrop_, part.topLeft() - area.topLeft(), QRegion(part.translated(-below->pos())),
+                      QWidget::DrawChildren);
+      }
+    }
+    QPainter painter(label_);
+    painter.drawImage(0, 0, backdrop_);
+  }
+
+  QWidget* label_;
+  QWidget* form_;
+  QImage backdrop_;
+};
+
 }  // namespace
 
 CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
@@ -119,14 +185,16 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
   }
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
+  // The turn counter changes at every phase of a shown turn.
+  new OpaqueBackdrop(Control(IDC_TURN), this);
   resize(formSize_);
   PlaceCounterValues();
   for (int i = 0; i < 8; ++i) {
-    terrainImages_[i] = LoadImageResource(kTerrainImageIds[i]);
-    unitImages_[i] = LoadImageResource(kUnitImageIds[i]);
-    barbarianImages_[i] = LoadImageResource(kBarbarianImageIds[i]);
+    terrainImages_[i] = SurfaceImage(kTerrainImageIds[i]);
+    unitImages_[i] = SurfaceImage(kUnitImageIds[i]);
+    barbarianImages_[i] = SurfaceImage(kBarbarianImageIds[i]);
   }
-  markerImage_ = LoadImageResource(IDB_MARKER);
+  markerImage_ = SurfaceImage(IDB_MARKER);
 }
 
 bool CTarvellView::Playing() const { return document_ != nullptr && document_->world.mode == ModePlaying; }
@@ -219,9 +287,64 @@ void CTarvellView::SetText(int id, const QString& text) {
   // Inside a full repaint the window gets it with the rest of the repaint.
   if (painting_) {
     label->update();
-  } else {
-    label->repaint();
+    return;
   }
+  for (QWidget*& changed : changedTexts_) {
+    if (changed == label) break;
+    if (changed == nullptr) {
+      changed = label;
+      break;
+    }
+  }
+  MarkChanged();
+}
+
+void CTarvellView::MarkChanged() {
+  if (updateAsked_) return;
+  updateAsked_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        updateAsked_ = false;
+        ShowDrawing();
+      },
+      Qt::QueuedConnection);
+}
+
+void CTarvellView::ShowDrawing() {
+  EndSurfacePainting();
+  QRegion region;
+  if (anySquareChanged_) {
+    // Runs of changed squares along each row, top to bottom and left to
+    // right, as the region wants them.
+    QRect rects[kBoardSquares];
+    int count = 0;
+    for (int row = 0; row < kBoardSize; ++row) {
+      for (int column = 0; column < kBoardSize; ++column) {
+        if (!changedSquares_[column][row]) continue;
+        const int first = column;
+        while (column + 1 < kBoardSize && changedSquares_[column + 1][row]) ++column;
+        rects[count++] = ToClient(SquaresRect(first, column, row));
+      }
+    }
+    region.setRects(rects, count);
+    std::memset(changedSquares_, 0, sizeof changedSquares_);
+    anySquareChanged_ = false;
+  }
+  for (QWidget*& changed : changedTexts_) {
+    if (changed == nullptr) continue;
+    region += QRect(changed->mapTo(this, QPoint(0, 0)), changed->size());
+    changed = nullptr;
+  }
+  if (!region.isEmpty()) {
+    repaint(region);  // also paints whatever else of the window changed
+  } else {
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+  }
+}
+
+void CTarvellView::EndSurfacePainting() {
+  if (surfacePainter_.isActive()) surfacePainter_.end();
 }
 
 void CTarvellView::DrawCounters(int treasury, int turn) {
@@ -229,7 +352,11 @@ void CTarvellView::DrawCounters(int treasury, int turn) {
   SetText(IDC_TURN, QString::asprintf("%d", turn));
 }
 
-void CTarvellView::DrawTurnPhase(int turn, int phase) { SetText(IDC_TURN, QString::asprintf("%d (%d)", turn, phase)); }
+// The start of a phase is the end of the one before: the window catches up.
+void CTarvellView::DrawTurnPhase(int turn, int phase) {
+  SetText(IDC_TURN, QString::asprintf("%d (%d)", turn, phase));
+  ShowDrawing();
+}
 
 void CTarvellView::DrawRecord() {
   // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
@@ -244,7 +371,7 @@ void CTarvellView::DrawTerrainAt(int x, int y, int code) {
     std::fputs("Error: Bad Terrain Type\n.", stdout);
     return;
   }
-  DrawImageAt(terrainImages_[index], kBoardLeft + kPitch * x, kBoardTop + kPitch * y);
+  DrawImageAt(terrainImages_[index], x, y, kBoardLeft + kPitch * x, kBoardTop + kPitch * y);
 }
 
 void CTarvellView::DrawTerrain(const TerrainGrid& terrain) {
@@ -258,7 +385,7 @@ void CTarvellView::DrawUnitAt(int x, int y, int type) {
     std::fputs("Error: Bad Unit BM (Bit Map) Type\n.", stdout);
     return;
   }
-  DrawImageAt(unitImages_[type - 1], kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
+  DrawImageAt(unitImages_[type - 1], x, y, kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
 }
 
 void CTarvellView::DrawUnits(const UnitGrid& units) {
@@ -271,7 +398,7 @@ void CTarvellView::DrawBarbarianAt(int x, int y, int kindCode) {
     std::fputs("Error: Bad Unit BM (Bit Map) Type\n.", stdout);
     return;
   }
-  DrawImageAt(barbarianImages_[kindCode - 9], kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
+  DrawImageAt(barbarianImages_[kindCode - 9], x, y, kBoardLeft + 2 + kPitch * x, kBoardTop + 2 + kPitch * y);
 }
 
 void CTarvellView::DrawBarbarian(const CUnit* unit) {
@@ -283,30 +410,41 @@ void CTarvellView::DrawBarbarians(const CUnit* head) {
 }
 
 void CTarvellView::DrawMarkerAt(int x, int y) {
-  DrawImageAt(markerImage_, kBoardLeft + 4 + kPitch * x, kBoardTop + 4 + kPitch * y);
+  DrawImageAt(markerImage_, x, y, kBoardLeft + 4 + kPitch * x, kBoardTop + 4 + kPitch * y);
 }
 
-void CTarvellView::DrawImageAt(const QImage& image, int x, int y) {
+void CTarvellView::DrawImageAt(const QImage& image, int column, int row, int x, int y) {
   if (image.isNull() || surface_.isNull()) return;
-  {
-    QPainter painter(&surface_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(x, y, image);
+  if (!surfacePainter_.isActive()) {
+    surfacePainter_.begin(&surface_);
+    surfacePainter_.setCompositionMode(QPainter::CompositionMode_Source);
   }
+  surfacePainter_.drawImage(x, y, image);
   // Inside a repaint the whole surface goes to the window at its end.
-  if (!painting_) repaint(ToClient(QRect(x, y, image.width(), image.height())));
+  if (painting_) return;
+  if (column < 0 || column >= kBoardSize || row < 0 || row >= kBoardSize) {
+    update(ToClient(QRect(x, y, image.width(), image.height())));  // off the board: not a square to note
+    return;
+  }
+  changedSquares_[column][row] = true;
+  anySquareChanged_ = true;
+  MarkChanged();
 }
 
 void CTarvellView::paintEvent(QPaintEvent* event) {
   if (fullRedrawPending_ && !surface_.isNull()) {
     fullRedrawPending_ = false;
+    EndSurfacePainting();
     surface_.fill(palette().color(QPalette::Window));
     painting_ = true;
     OnDraw();
     painting_ = false;
   }
+  EndSurfacePainting();
   QPainter painter(this);
-  PaintSurface(painter, event->rect());
+  // Rectangle by rectangle: the changed squares of a turn's phase lie all over
+  // the board, and their bounding rectangle would be most of it.
+  for (const QRect& rect : event->region()) PaintSurface(painter, rect);
   PaintOutlines(painter);
 }
 
@@ -355,6 +493,7 @@ void CTarvellView::resizeEvent(QResizeEvent* event) {
   // The surface keeps the form's own size whatever the zoom; only the first
   // resize makes it.
   if (surface_.size() == formSize_) return;
+  EndSurfacePainting();
   surface_ = QImage(formSize_, QImage::Format_RGB32);
   surface_.fill(palette().color(QPalette::Window));
   fullRedrawPending_ = true;
@@ -524,6 +663,7 @@ void CTarvellView::OnEndSetup() {
     PlayTurn(document_->world);
     SetHurryHandler(nullptr);
     document_->EndHurry();
+    ShowDrawing();
     EnableTurnControls(true);
   }
   update();

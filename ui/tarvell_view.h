@@ -5,11 +5,18 @@
 // 24 x 24 board in pixels: tile (x, y) at (190 + 21x, 15 + 21y), icons 2
 // pixels inside the tile, the destruction marker 4 pixels inside.
 //
-// Every drawing operation draws at once onto the view's surface and shows
-// that spot in the window before it returns. Nothing is drawn again until it
-// is drawn over, so a removed unit vanishes only when its tile is drawn anew;
-// only a full repaint (after a new game, or when the platform asks) draws
-// counters, terrain and units from the game.
+// Every drawing operation draws at once onto the view's surface, with one
+// painter that stays open until the window's next update, and notes the
+// squares and counters it changed (the status line's messages wait too). The
+// window catches up with the surface in one update: before every pause of a
+// shown turn, at the start of every phase, before an end-of-game message, at
+// the end of the turn, and otherwise as soon as the window thread is back in
+// its event loop. So at any moment the player can look at the board, it
+// shows all that was drawn, while a turn at the fastest speed pays for one
+// screen update per phase instead of one per tile. Nothing is drawn again
+// until it is drawn over, so a removed unit vanishes only when its tile is
+// drawn anew; only a full repaint (after a new game, or when the platform
+// asks) draws counters, terrain and units from the game.
 //
 // Between turns a left click (press and release on the same square) buys
 // the selected unit type there, a right click sells, and End Setup plays a
@@ -24,6 +31,7 @@
 // mouse positions are mapped back to the form's pixels.
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <vector>
@@ -79,6 +87,9 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // sure?" when more than $1000 would be left unspent.
   void OnEndSetup();
 
+  // Brings the window up to date with everything drawn so far, at once.
+  void ShowDrawing();
+
   // The square under client point (px, py), or false when it lies off the
   // board (the board's outer black edge included).
   static bool SquareAt(int px, int py, int& column, int& row);
@@ -124,11 +135,17 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void PlaceCounterValues();
   bool Playing() const;
   void EnableTurnControls(bool enabled);
-  // Copies image, opaque and at its own size, to client point (x, y), and
-  // shows it at once.
-  void DrawImageAt(const QImage& image, int x, int y);
-  // Shows a control's new text at once.
+  // Copies image, opaque and at its own size, to the client point (x, y)
+  // inside board square (column, row), which the window shows at its next
+  // update.
+  void DrawImageAt(const QImage& image, int column, int row, int x, int y);
+  // Sets a control's text, which the window shows at its next update.
   void SetText(int id, const QString& text);
+  // Notes a change of the window since its last update, and asks for an
+  // update from the event loop once the window thread returns to it.
+  void MarkChanged();
+  // Ends the surface's painter, before the surface is read or replaced.
+  void EndSurfacePainting();
 
   CTarvellDoc* document_;
   DialogControls controls_;
@@ -138,6 +155,13 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   QImage barbarianImages_[8];
   QImage markerImage_;
   QImage surface_;
+  QPainter surfacePainter_;
+  // What was drawn since the window's last update: the board squares, the
+  // counters whose text changed, and whether an update has been asked for.
+  bool changedSquares_[kBoardSize][kBoardSize] = {};
+  bool anySquareChanged_ = false;
+  QWidget* changedTexts_[3] = {};
+  bool updateAsked_ = false;
   bool fullRedrawPending_ = true;
   bool painting_ = false;
   int zoomPercent_ = 100;

@@ -145,7 +145,7 @@ class CUnit {
   // The artillery covering the unit's square fires on it; true if it died.
   bool TakeArtilleryFire() {
     const Cell& square = world->At(x, y);
-    if (square.artilleryRing == 0 && square.artilleryCore == 0) return false;
+    if ((square.artilleryRing | square.artilleryCore) == 0) return false;
     return ComeUnderFire(square);
   }
   bool ComeUnderFire(const Cell& square);

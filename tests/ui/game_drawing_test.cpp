@@ -1,0 +1,155 @@
+// When the board's drawing reaches the screen: at every pause and at every
+// phase of a shown turn the window shows exactly what was drawn; and drawing
+// a tile takes no memory from the heap.
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdlib>
+
+#include "tests/ui/game_test_support.h"
+#include "units/barbarian.h"
+
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* memory, std::size_t size);
+}
+
+namespace {
+
+// Heap allocations of this thread while counting is on: malloc, calloc and
+// realloc, and so operator new, are counted here for the whole program.
+thread_local bool countingAllocations = false;
+long allocations = 0;
+
+}  // namespace
+
+extern "C" {
+void* malloc(std::size_t size) {
+  if (countingAllocations) ++allocations;
+  return __libc_malloc(size);
+}
+void* calloc(std::size_t count, std::size_t size) {
+  if (countingAllocations) ++allocations;
+  return __libc_calloc(count, size);
+}
+void* realloc(void* memory, std::size_t size) {
+  if (countingAllocations) ++allocations;
+  return __libc_realloc(memory, size);
+}
+}
+
+namespace {
+
+// Stands between the world and the game's document: every call goes on to
+// the document and its view, and after each pause and each phase's start
+// the test compares the screen with the window rendered afresh, which is
+// what drawing straight to the screen would show.
+class ScreenCheck : public CWorldOwner, public CBoardDisplay {
+ public:
+  ScreenCheck(CTarvellDoc& document, QWidget* window) : document_(document), window_(window) {}
+
+  int checks = 0;
+
+  CBoardDisplay* FirstView() override { return this; }
+  void SetStatusText(int turn, int phase, const char* message) override {
+    document_.SetStatusText(turn, phase, message);
+  }
+  void ShowVictory() override { document_.ShowVictory(); }
+  void ShowDefeat() override { document_.ShowDefeat(); }
+  void Pause(int milliseconds) override {
+    document_.Pause(milliseconds);
+    if (milliseconds > 0) Check("pause");
+  }
+
+  void DrawCounters(int treasury, int turn) override { View().DrawCounters(treasury, turn); }
+  void DrawTurnPhase(int turn, int phase) override {
+    View().DrawTurnPhase(turn, phase);
+    Check("phase " + std::to_string(phase));
+  }
+  void DrawRecord() override { View().DrawRecord(); }
+  void DrawTerrain(const TerrainGrid& terrain) override { View().DrawTerrain(terrain); }
+  void DrawTerrainAt(int x, int y, int code) override { View().DrawTerrainAt(x, y, code); }
+  void DrawUnits(const UnitGrid& units) override { View().DrawUnits(units); }
+  void DrawUnitAt(int x, int y, int type) override { View().DrawUnitAt(x, y, type); }
+  void DrawBarbarians(const CUnit* head) override { View().DrawBarbarians(head); }
+  void DrawBarbarian(const CUnit* unit) override { View().DrawBarbarian(unit); }
+  void DrawMarkerAt(int x, int y) override { View().DrawMarkerAt(x, y); }
+
+ private:
+  CTarvellView& View() { return *document_.view; }
+  void Check(const std::string& when) {
+    ++checks;
+    const QImage screen =
+        QGuiApplication::primaryScreen()->grabWindow(window_->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage rendered = window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(screen == rendered) << "the screen lags behind the drawing at " << when << " of turn "
+                                    << document_.world.turn;
+  }
+
+  CTarvellDoc& document_;
+  QWidget* window_;
+};
+
+class GameDrawingTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    ASSERT_TRUE(Start());
+    Frame()->show();
+    FlatLand();
+    // A few of the player's units for a small band of barbarians to fight.
+    for (int i = 0; i < 6; ++i) World().BuyUnit(i % 2 == 0 ? Infantry : Farmer, 4 + 3 * i, 6 + 2 * i);
+    World().treasury = 1000;
+    World().chaosMoney = 400;
+    QCoreApplication::processEvents();
+  }
+};
+
+TEST_F(GameDrawingTest, TheScreenShowsAllThatWasDrawnAtEveryPauseAndPhase) {
+  ScreenCheck check(Document(), Frame());
+  World().owner = &check;
+  World().gameSpeed = 1;  // a pause after every move and at every destruction
+  Command(IDC_END_SETUP);
+  const int checksAtSpeedOne = check.checks;
+  World().gameSpeed = 0;  // no pauses: the screen catches up at each phase
+  World().treasury = 1000;
+  World().chaosMoney = 400;
+  Command(IDC_END_SETUP);
+  World().owner = &Document();
+  EXPECT_EQ(World().turn, 2);
+  EXPECT_GT(checksAtSpeedOne, 50);  // the phases, and pauses besides
+  EXPECT_EQ(check.checks - checksAtSpeedOne, 50);
+}
+
+TEST_F(GameDrawingTest, DrawingATileTakesNothingFromTheHeap) {
+  View().DrawTerrainAt(0, 0, 2);  // the painter and the window's update are set up once
+  CUnitListHead head;
+  CCommonBarbarian common(&World(), &head, 0, 9, 10, 0);
+  countingAllocations = true;
+  allocations = 0;
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      View().DrawTerrainAt(x, y, (x + y) % 4);
+      View().DrawUnitAt(x, y, 1 + (x + y) % 8);
+    }
+  View().DrawBarbarian(&common);
+  View().DrawMarkerAt(3, 3);
+  countingAllocations = false;
+  EXPECT_EQ(allocations, 0) << "for " << 2 * kBoardSquares + 2 << " images drawn";
+  View().ShowDrawing();
+}
+
+// The turn counter is repainted at every phase without its group box, and
+// still shows the pixels of a label drawn over it.
+TEST_F(GameDrawingTest, TheTurnCounterLooksAsDrawnOverItsGroupBox) {
+  View().DrawTurnPhase(12, 34);
+  const QImage alone = View().grab().toImage();
+  QLabel* label = View().Control<QLabel>(IDC_TURN);
+  label->setAttribute(Qt::WA_OpaquePaintEvent, false);
+  for (QObject* child : label->children()) label->removeEventFilter(child);
+  EXPECT_TRUE(View().grab().toImage() == alone);
+}
+
+}  // namespace
