@@ -30,7 +30,7 @@ QString RecordText() {
 
 CScoreChart::CScoreChart(QWidget* parent) : QWidget(parent) {
   std::iota(order_.begin(), order_.end(), 0);
-  setMinimumSize(kStrategyCount + 2 * kMargin, 200);
+  setMinimumSize(kStrategyCount + 2 * kMargin, 260);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -49,7 +49,10 @@ void CScoreChart::SetOrderedByScore(bool byScore) {
   update();
 }
 
-QRect CScoreChart::PlotArea() const { return rect().adjusted(kMargin, 22, -10, -20); }
+QRect CScoreChart::PlotArea() const {
+  const int line = fontMetrics().height();
+  return rect().adjusted(kMargin, line + 6, -10, -(line + 4));
+}
 
 double CScoreChart::Scale() const {
   std::int64_t largest = std::llabs(target_);
@@ -79,10 +82,11 @@ void CScoreChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().base());
   const QRect plot = PlotArea();
+  const int line = painter.fontMetrics().height();  // the labels follow the window's font
   painter.setPen(palette().text().color());
   painter.drawLine(plot.left(), ZeroY(), plot.right(), ZeroY());
-  painter.drawText(QRect(0, ZeroY() - 8, kMargin - 4, 16), Qt::AlignRight | Qt::AlignVCenter, "0");
-  painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), 16), Qt::AlignLeft,
+  painter.drawText(QRect(0, ZeroY() - line / 2, kMargin - 4, line), Qt::AlignRight | Qt::AlignVCenter, "0");
+  painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignLeft,
                    byScore_ ? "strategies, lowest score (best for Chaos) first" : "strategies 0 to 249");
 
   for (int i = 0; i < kStrategyCount; ++i)
@@ -94,7 +98,8 @@ void CScoreChart::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(InPlayColour(), 1, Qt::DotLine));
     painter.drawLine(x, plot.top(), x, plot.bottom());
     painter.setPen(InPlayColour());
-    const QRect label = QRect(x - 100, 2, 200, 16).translated(std::max(0, plot.left() - (x - 100)), 0);
+    const int width = painter.fontMetrics().horizontalAdvance("strategy 249 in play") + 8;
+    const QRect label = QRect(x - width / 2, 2, width, line).translated(std::max(0, plot.left() - (x - width / 2)), 0);
     painter.drawText(label.translated(std::min(0, rect().right() - label.right()), 0), Qt::AlignCenter,
                      QString("strategy %1 in play").arg(inPlay_));
   }
@@ -105,7 +110,7 @@ void CScoreChart::paintEvent(QPaintEvent*) {
   painter.setPen(dashed);
   painter.drawLine(plot.left(), targetY, plot.right(), targetY);
   // Named above the line's right end, clear of the axis's own labels.
-  painter.drawText(QRect(plot.right() - 200, targetY - 18, 200, 16), Qt::AlignRight | Qt::AlignBottom,
+  painter.drawText(QRect(plot.left(), targetY - line - 2, plot.width(), line), Qt::AlignRight | Qt::AlignBottom,
                    QString("target %1").arg(target_));
 }
 
@@ -136,6 +141,7 @@ CChaosWindow::CChaosWindow(const CWorld& world, QWidget* parent)
       byScore_(new QCheckBox("Order by score")),
       poll_(new QTimer(this)) {
   setWindowTitle("Tarvell - Chaos");
+  resize(880, 640);
   auto* explanation = new QLabel(
       "Each bar is one of Chaos's 250 strategies: how much better your side did than Chaos when the strategy was "
       "replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest "

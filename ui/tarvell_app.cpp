@@ -226,7 +226,10 @@ void ZoomWindow(QWidget* window, int percent) {
   QFont font = QApplication::font();
   if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * percent / 100);
   window->setFont(font);
-  window->resize(window->size() * percent / 100);
+  QSize size = window->size() * percent / 100;
+  // Never larger than the screen it opens on.
+  if (const QScreen* screen = window->screen()) size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  window->resize(size);
 }
 
 }  // namespace
