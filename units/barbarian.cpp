@@ -23,53 +23,48 @@ bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, 
   return false;
 }
 
+namespace {
+Square SquareOf(int x, int y) { return Square{static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)}; }
+}  // namespace
+
 void CBarbarian::Engage() {
   int tx = 0, ty = 0;
   if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;  // a bad facing attacks square (0, 0)
-  const Cell& target = world->At(tx, ty);
-  const int ownBonus = world->At(x, y).defenceBonus;
-  if (IsAttackable(target.unitType))
-    Attack(target, tx, ty, defence + ownBonus, true);
-  else if (!IsValidUnitCode(target.unitType))
-    PrintMessage(kBadHumanType);
+  EngageAhead(SquareOf(tx, ty), world->At(tx, ty));
 }
 
 void CAmphibiousBarbarian::MoveForward() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return;
-  const Cell& target = world->At(tx, ty);
-  if (target.unitType == Empty || target.unitType == Water) {
-    x = tx;
-    y = ty;
-  } else if (target.unitType == Mine) {
-    StepOntoMine(tx, ty, target.defenceBonus);
-  }
+  MoveForwardTo(SquareOf(tx, ty), world->At(tx, ty));
 }
 
 void CJumpBarbarian::MoveForward() {
   int ax, ay;
   if (!Ahead(ax, ay, kBadFacing)) return;
-  const Cell& first = world->At(ax, ay);
+  MoveForwardTo(SquareOf(ax, ay), world->At(ax, ay));
+}
+
+void CJumpBarbarian::MoveForwardTo(Square a, const Cell& first) {
   if (first.unitType == Empty) {
-    x = ax;
-    y = ay;
+    x = a.x;
+    y = a.y;
     return;
   }
   if (first.unitType == Mine) {
-    StepOntoMine(ax, ay, first.defenceBonus);
+    StepOntoMine(a.x, a.y, first.defenceBonus);
     return;
   }
   // Something blocks the square ahead: look one further in the same direction.
-  int bx, by;
-  Ahead(bx, by, kBadFacing, 2);
-  const Cell& second = world->At(bx, by);
+  const Square b = kStep.to[facing][a.x][a.y];
+  const Cell& second = world->At(b.x, b.y);
   if (second.unitType == Empty) {
-    x = bx;
-    y = by;
+    x = b.x;
+    y = b.y;
   } else if (second.unitType == Mine) {
-    StepOntoMine(bx, by, second.defenceBonus);
+    StepOntoMine(b.x, b.y, second.defenceBonus);
   } else if (IsAttackable(second.unitType)) {
-    JumpStrike(second, bx, by);
+    JumpStrike(second, b.x, b.y);
   }
 }
 
@@ -87,20 +82,13 @@ void CJumpBarbarian::JumpStrike(const Cell& target, int tx, int ty) {
 void CKamikazeeBarbarian::Engage() {
   int tx = 0, ty = 0;
   if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;
-  if (!IsAttackable(world->At(tx, ty).unitType)) return;
-  world->RemoveUnit(tx, ty);
-  Destroy();
+  EngageAhead(SquareOf(tx, ty), world->At(tx, ty));
 }
 
 void CArmoredBarbarian::MoveForward() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return;
-  const int ahead = world->At(tx, ty).unitType;
-  if (ahead == Mine) world->RemoveUnit(tx, ty);  // cleared without a roll
-  if (ahead == Empty || ahead == Mine) {
-    x = tx;
-    y = ty;
-  }
+  MoveForwardTo(SquareOf(tx, ty), world->At(tx, ty));
 }
 
 template class CKind<CBarbarian, CCommonBarbarian>;

@@ -47,9 +47,15 @@ void CScout::ClearScoutArea() {
 }
 
 void CScout::MoveForward() {
+  int tx, ty;
+  if (!Ahead(tx, ty, kBadFacing)) return;
+  MoveForwardTo(Square{static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)}, world->At(tx, ty));
+}
+
+void CScout::MoveForwardTo(Square a, const Cell& target) {
   const CUnit* p = prev;
   const int fromX = x, fromY = y;
-  CUnit::MoveForward();
+  CUnit::MoveForwardTo(a, target);
   if (!StillLinked(p, this)) return;  // a Mine killed it; Destroy lifted the marks
   if ((x != fromX || y != fromY) && areaMarked) {
     ChangeMarks(fromX, fromY, -1);
