@@ -14,6 +14,7 @@
 #include "bench/bench_boards.h"
 #include "cli/arguments.h"
 #include "cli/input_file.h"
+#include "cli/play.h"
 #include "cli/scenario.h"
 #include "engine/turn.h"
 #include "engine/unit_pool.h"
@@ -50,6 +51,19 @@ constexpr const char kUsage[] =
     "                              signature of the results; --board V times only the board worth\n"
     "                              V (no signature); --write-boards writes the boards into DIR as\n"
     "                              scenarios bench_V.txt for turn and simulate, and times nothing\n"
+    "  play --policy NAME [--games N] [--seed S] [--max-turns T] [--profile FILE] [--log FILE]\n"
+    "       [--concurrent]\n"
+    "                              play N whole games (default 1, at most 1000000) as the game does, a\n"
+    "                              built-in policy (passive, random, income, fortress or strong)\n"
+    "                              placing the units; one line per game, a summary and the seed.\n"
+    "                              A game still running after T turns (default 30, 1..100000) is\n"
+    "                              abandoned, which counts as a loss.\n"
+    "                              --profile is read at the start and saved as the game saves it\n"
+    "                              (default: a fresh record that is not written); --log appends the\n"
+    "                              game log to FILE (default: no log). The simulation a turn starts\n"
+    "                              runs to its end before the turn goes on, so a run depends only on\n"
+    "                              its seed, policy and profile; --concurrent runs it on its own\n"
+    "                              thread beside the turn, as the window does (for soak tests)\n"
     "\n"
     "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
     "where it draws numbers, as \"seed N\".\n"
@@ -287,6 +301,7 @@ const std::vector<Command>& Commands() {
       {"turn", {"--scenario"}, {"--trace"}, Turn},
       {"simulate", {"--scenario", "--profile"}, {}, Simulate},
       {"bench", {"--repeat", "--board", "--write-boards"}, {}, Bench},
+      {"play", kPlayOptions, kPlayFlags, Play},
   };
   return commands;
 }

@@ -3,6 +3,8 @@
 #include "model/world.h"
 #include "opponent/files.h"
 
+std::string gameLogName = kGameLogName;
+
 std::string TerrainBlock(const CWorld& world) {
   return "New Terrain:\n\n" + BoardRows([&](int x, int y) { return world.terrain[x][y]; }) + '\n';
 }
@@ -12,6 +14,10 @@ std::string PositionBlock(const CWorld& world) {
          BoardRows([&](int x, int y) { return world.cells[x][y].unitType; }) + '\n';
 }
 
-void LogTerrain(const CWorld& world) { AppendWhole(kGameLogName, TerrainBlock(world)); }
+void LogTerrain(const CWorld& world) {
+  if (!gameLogName.empty()) AppendWhole(gameLogName, TerrainBlock(world));
+}
 
-void LogPlayerPositions(const CWorld& world) { AppendWhole(kGameLogName, PositionBlock(world)); }
+void LogPlayerPositions(const CWorld& world) {
+  if (!gameLogName.empty()) AppendWhole(gameLogName, PositionBlock(world));
+}

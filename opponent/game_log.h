@@ -10,6 +10,10 @@ class CWorld;
 
 constexpr const char kGameLogName[] = "tv_log.txt";
 
+// The file the log is appended to: kGameLogName in the game. tarvell-cli play
+// names its own file, or none: with an empty name nothing is logged.
+extern std::string gameLogName;
+
 // 24 lines, one per x, each the 24 values of y = 0..23 written "%d,", ended
 // by "\n". The value of a square is value(x, y).
 template <typename Value>

@@ -65,6 +65,7 @@ void SetProfileName(const std::string& name) {
 }
 
 bool SaveProfile() {
+  if (profileName.empty()) return true;  // kept in memory only
   std::string reason;
   if (ReplaceFileContent(profileName, ProfileText(), reason, failAt)) {
     pendingFailure.reset();
@@ -83,6 +84,7 @@ std::optional<ProfileSaveFailure> TakeUnreportedSaveFailure() {
 }
 
 void LoadProfile() {
+  if (profileName.empty()) return;
   std::FILE* file = OpenRegularFile(profileName);
   if (!file) return;
   bool ok = ReadNumber(file, wins) && ReadNumber(file, losses);

@@ -12,7 +12,9 @@
 
 #include "opponent/files.h"
 
-extern std::string profileName;  // "default.tvu" at start
+// "default.tvu" at start. Empty means a profile kept in memory only, as
+// tarvell-cli play keeps one when no file is given: nothing is read or saved.
+extern std::string profileName;
 
 // Makes name the current profile, held by its absolute path: a relative name
 // is taken against the working folder now, so that later saves and loads of

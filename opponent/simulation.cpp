@@ -23,6 +23,8 @@ void RecordBoard(const CWorld& world) {
 
 void StartDetachedThread(unsigned (*procedure)()) { std::thread(procedure).detach(); }
 
+ThreadStarter simulationStarter = StartDetachedThread;
+
 bool StartSimulation(ThreadStarter start) {
   simulationRunning.store(1, std::memory_order_release);
   try {

@@ -28,10 +28,16 @@ void RecordBoard(const CWorld& world);
 using ThreadStarter = void (*)(unsigned (*procedure)());
 void StartDetachedThread(unsigned (*procedure)());
 
+// How a live turn starts its simulation: StartDetachedThread in the game.
+// tarvell-cli play may set, before any game, a starter that runs the
+// procedure to its end on the calling thread, so that the live turn goes on
+// only after the simulation and a run depends on its seed alone.
+extern ThreadStarter simulationStarter;
+
 // Sets the flag and starts RunSimulation on a new thread. If the thread
 // cannot be started the flag is cleared again (a set flag would make every
 // later wait block for ever) and false returned.
-bool StartSimulation(ThreadStarter start = StartDetachedThread);
+bool StartSimulation(ThreadStarter start = simulationStarter);
 
 // The thread's procedure: 250 replays in a world of its own, then the flag
 // is cleared. Returns 0.

@@ -1,0 +1,196 @@
+// tarvell-cli play: whole games run as a separate process, checked through
+// their output, the profile and the game log they leave.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <algorithm>
+#include <regex>
+#include <sstream>
+
+#include "tests/test_support.h"
+
+namespace {
+
+// tarvell-cli play with the given arguments.
+CliRun RunPlay(const std::string& args) { return RunCli("play " + args); }
+
+std::vector<long long> Numbers(const std::string& text) {
+  std::vector<long long> numbers;
+  std::istringstream in(text);
+  for (long long n; in >> n;) numbers.push_back(n);
+  return numbers;
+}
+
+struct GameLine {
+  std::string outcome;
+  int turns;
+  std::vector<int> strategies;
+};
+
+// "game I OUTCOME turns T treasury M chaos C strategies S:SCORE ..."
+std::vector<GameLine> Games(const std::string& out) {
+  static const std::regex game(
+      R"(game (\d+) (win|loss|abandoned) turns (\d+) treasury -?\d+ chaos -?\d+ strategies((?: \d+:-?\d+)*))");
+  std::vector<GameLine> games;
+  for (const std::string& line : Lines(out)) {
+    std::smatch match;
+    if (!std::regex_match(line, match, game)) continue;
+    EXPECT_EQ(std::stoi(match[1]), static_cast<int>(games.size()) + 1) << line;
+    GameLine g{match[2], std::stoi(match[3]), {}};
+    std::istringstream strategies(match[4]);
+    for (std::string entry; strategies >> entry;) g.strategies.push_back(std::stoi(entry));
+    EXPECT_EQ(g.strategies.size(), static_cast<std::size_t>(g.turns)) << line;
+    games.push_back(g);
+  }
+  return games;
+}
+
+std::string FreshProfile() {
+  std::string text;
+  for (int i = 0; i < 252; ++i) text += "0\t";
+  return text;
+}
+
+}  // namespace
+
+class PlayTest : public CoreTest {
+ protected:
+  ScratchFolder folder;
+};
+
+TEST_F(PlayTest, ARunDependsOnlyOnSeedPolicyAndProfileAndWritesNothingUnasked) {
+  const CliRun memoryOnly = RunPlay("--games 3 --seed 5 --policy random --max-turns 4");
+  ASSERT_EQ(memoryOnly.status, 0) << memoryOnly.err;
+  EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << "no profile, no log without --profile and --log";
+  const auto lines = Lines(memoryOnly.out);
+  ASSERT_EQ(lines.size(), 5u) << memoryOnly.out;
+  EXPECT_EQ(Games(memoryOnly.out).size(), 3u);
+
+  std::vector<std::string> outputs, profiles;
+  for (const char* name : {"a.tvu", "b.tvu"}) {
+    WriteFile(name, FreshProfile());
+    const CliRun run = RunPlay(std::string("--games 3 --seed 5 --policy random --max-turns 4 --profile ") + name);
+    ASSERT_EQ(run.status, 0) << run.err;
+    outputs.push_back(run.out);
+    profiles.push_back(ReadFile(name));
+  }
+  EXPECT_EQ(outputs[0], outputs[1]);
+  EXPECT_EQ(outputs[0], memoryOnly.out) << "a fresh file plays as the fresh record in memory";
+  EXPECT_EQ(profiles[0], profiles[1]);
+  EXPECT_NE(profiles[0], FreshProfile());
+
+  const CliRun otherSeed = RunPlay("--games 3 --seed 6 --policy random --max-turns 4");
+  EXPECT_NE(otherSeed.out, memoryOnly.out);
+}
+
+TEST_F(PlayTest, APassivePlayerNeverWinsAndIsCountedAbandonedAtTheTurnLimit) {
+  const CliRun run = RunPlay("--games 3 --seed 9 --policy passive --max-turns 3 --profile p.tvu");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto games = Games(run.out);
+  ASSERT_EQ(games.size(), 3u);
+  for (const GameLine& game : games) {
+    EXPECT_EQ(game.outcome, "abandoned");
+    EXPECT_EQ(game.turns, 3);
+  }
+  EXPECT_NE(run.out.find("\ngames 3, wins 0, losses 0, abandoned 3\n"), std::string::npos) << run.out;
+  const auto profile = Numbers(ReadFile("p.tvu"));
+  ASSERT_EQ(profile.size(), 252u);
+  EXPECT_EQ(profile[0], 0);  // wins
+  EXPECT_EQ(profile[1], 3);  // an abandoned game is a loss
+}
+
+TEST_F(PlayTest, EveryGameAddsOneToTheRecordAndTheSummaryAgreesWithIt) {
+  std::string start = "3\t4\t";
+  for (int i = 0; i < 250; ++i) start += std::to_string(i % 7 - 3) + "\t";
+  WriteFile("user.tvu", start);
+  const CliRun run = RunPlay("--games 5 --seed 21 --policy fortress --max-turns 5 --profile user.tvu");
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::smatch summary;
+  ASSERT_TRUE(
+      std::regex_search(run.out, summary, std::regex(R"(games 5, wins (\d+), losses (\d+), abandoned (\d+)\n)")))
+      << run.out;
+  const int won = std::stoi(summary[1]), lost = std::stoi(summary[2]), abandoned = std::stoi(summary[3]);
+  EXPECT_EQ(won + lost + abandoned, 5);
+  const auto profile = Numbers(ReadFile("user.tvu"));
+  ASSERT_EQ(profile.size(), 252u);
+  EXPECT_EQ(profile[0], 3 + won);
+  EXPECT_EQ(profile[1], 4 + lost + abandoned);
+}
+
+TEST_F(PlayTest, TheSavedScoresAreThoseTheTurnsSimulationLearned) {
+  // One game of one turn: the turn records the board as the log shows it and
+  // scores it with the generator as the new game left it; the simulate
+  // command, given that board and seed, must learn the very same scores.
+  const CliRun play = RunPlay("--games 1 --max-turns 1 --seed 33 --policy strong --profile p.tvu --log game.log");
+  ASSERT_EQ(play.status, 0) << play.err;
+  const std::string command = std::string(TARVELL_CLI) + " newgame --seed 33 >new.out";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const auto newLines = Lines(ReadFile("new.out"));
+  ASSERT_FALSE(newLines.empty());
+  const std::string seedAfterNewGame = newLines.back();  // "seed N"
+
+  const auto log = Lines(ReadFile("game.log"));
+  ASSERT_EQ(log.size(), 54u);
+  ASSERT_EQ(log[0], "New Terrain:");
+  ASSERT_EQ(log[27], "Human Position at Turn 0:");
+  std::string scenario = seedAfterNewGame + "\ntreasury 0\nchaos 0\nturn 0\nstrategy 0\nterrain\n";
+  for (int i = 2; i < 26; ++i) scenario += log[i] + "\n";
+  scenario += "units\n";
+  for (int i = 29; i < 53; ++i) scenario += log[i] + "\n";
+  WriteFile("board.txt", scenario);
+  const std::string simulate = std::string(TARVELL_CLI) + " simulate --scenario board.txt >sim.out";
+  ASSERT_EQ(std::system(simulate.c_str()), 0);
+  const auto learned = Numbers(Lines(ReadFile("sim.out"))[0]);
+  ASSERT_EQ(learned.size(), 250u);
+  EXPECT_NE(std::count(learned.begin(), learned.end(), 0), 250) << "the strong policy places units";
+
+  const auto profile = Numbers(ReadFile("p.tvu"));
+  ASSERT_EQ(profile.size(), 252u);
+  EXPECT_EQ(profile[0] + profile[1], 1);
+  EXPECT_EQ(std::vector<long long>(profile.begin() + 2, profile.end()), learned);
+}
+
+TEST_F(PlayTest, TheLogHoldsATerrainBlockPerGameAndAPositionBlockPerTurn) {
+  const CliRun run = RunPlay("--games 3 --seed 2 --policy income --max-turns 3 --log game.log");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto games = Games(run.out);
+  ASSERT_EQ(games.size(), 3u);
+  const auto log = Lines(ReadFile("game.log"));
+  const std::regex row(R"((-?\d,){24})");
+  std::size_t at = 0;
+  for (const GameLine& game : games) {
+    for (int block = -1; block < game.turns; ++block) {
+      ASSERT_LT(at + 27, log.size() + 1);
+      EXPECT_EQ(log[at], block < 0 ? "New Terrain:" : "Human Position at Turn " + std::to_string(block) + ":");
+      EXPECT_EQ(log[at + 1], "");
+      for (int x = 0; x < 24; ++x) EXPECT_TRUE(std::regex_match(log[at + 2 + x], row)) << log[at + 2 + x];
+      EXPECT_EQ(log[at + 26], "");
+      at += 27;
+    }
+  }
+  EXPECT_EQ(at, log.size());
+}
+
+TEST_F(PlayTest, AProfileGivenThroughALinkStaysALink) {
+  WriteFile("real.tvu", FreshProfile());
+  std::filesystem::create_symlink("real.tvu", "link.tvu");
+  const CliRun run = RunPlay("--games 2 --seed 4 --policy random --max-turns 2 --profile link.tvu");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink("link.tvu"));
+  const auto profile = Numbers(ReadFile("real.tvu"));
+  ASSERT_EQ(profile.size(), 252u);
+  EXPECT_EQ(profile[0] + profile[1], 2);
+}
+
+TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwo) {
+  for (const char* args :
+       {"", "--policy nobody", "--policy random --games 0", "--policy random --games x",
+        "--policy random --max-turns 0", "--policy random --max-turns 100001", "--policy random --seed -1",
+        "--policy random --log", "--policy random --fast", "--policy random --profile ."}) {
+    const CliRun run = RunPlay(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+  }
+}
