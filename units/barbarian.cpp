@@ -23,48 +23,53 @@ bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, 
   return false;
 }
 
-namespace {
-Square SquareOf(int x, int y) { return Square{static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)}; }
-}  // namespace
-
 void CBarbarian::Engage() {
   int tx = 0, ty = 0;
   if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;  // a bad facing attacks square (0, 0)
-  EngageAhead(SquareOf(tx, ty), world->At(tx, ty));
+  const Cell& target = world->At(tx, ty);
+  const int ownBonus = world->At(x, y).defenceBonus;
+  if (IsAttackable(target.unitType))
+    Attack(target, tx, ty, defence + ownBonus, true);
+  else if (!IsValidUnitCode(target.unitType))
+    PrintMessage(kBadHumanType);
 }
 
 void CAmphibiousBarbarian::MoveForward() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return;
-  MoveForwardTo(SquareOf(tx, ty), world->At(tx, ty));
+  const Cell& target = world->At(tx, ty);
+  if (target.unitType == Empty || target.unitType == Water) {
+    x = tx;
+    y = ty;
+  } else if (target.unitType == Mine) {
+    StepOntoMine(tx, ty, target.defenceBonus);
+  }
 }
 
 void CJumpBarbarian::MoveForward() {
   int ax, ay;
   if (!Ahead(ax, ay, kBadFacing)) return;
-  MoveForwardTo(SquareOf(ax, ay), world->At(ax, ay));
-}
-
-void CJumpBarbarian::MoveForwardTo(Square a, const Cell& first) {
+  const Cell& first = world->At(ax, ay);
   if (first.unitType == Empty) {
-    x = a.x;
-    y = a.y;
+    x = ax;
+    y = ay;
     return;
   }
   if (first.unitType == Mine) {
-    StepOntoMine(a.x, a.y, first.defenceBonus);
+    StepOntoMine(ax, ay, first.defenceBonus);
     return;
   }
   // Something blocks the square ahead: look one further in the same direction.
-  const Square b = kStep.to[facing][a.x][a.y];
-  const Cell& second = world->At(b.x, b.y);
+  int bx, by;
+  Ahead(bx, by, kBadFacing, 2);
+  const Cell& second = world->At(bx, by);
   if (second.unitType == Empty) {
-    x = b.x;
-    y = b.y;
+    x = bx;
+    y = by;
   } else if (second.unitType == Mine) {
-    StepOntoMine(b.x, b.y, second.defenceBonus);
+    StepOntoMine(bx, by, second.defenceBonus);
   } else if (IsAttackable(second.unitType)) {
-    JumpStrike(second, b.x, b.y);
+    JumpStrike(second, bx, by);
   }
 }
 
@@ -82,13 +87,20 @@ void CJumpBarbarian::JumpStrike(const Cell& target, int tx, int ty) {
 void CKamikazeeBarbarian::Engage() {
   int tx = 0, ty = 0;
   if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;
-  EngageAhead(SquareOf(tx, ty), world->At(tx, ty));
+  if (!IsAttackable(world->At(tx, ty).unitType)) return;
+  world->RemoveUnit(tx, ty);
+  Destroy();
 }
 
 void CArmoredBarbarian::MoveForward() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return;
-  MoveForwardTo(SquareOf(tx, ty), world->At(tx, ty));
+  const int ahead = world->At(tx, ty).unitType;
+  if (ahead == Mine) world->RemoveUnit(tx, ty);  // cleared without a roll
+  if (ahead == Empty || ahead == Mine) {
+    x = tx;
+    y = ty;
+  }
 }
 
 template class CKind<CBarbarian, CCommonBarbarian>;

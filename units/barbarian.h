@@ -7,7 +7,6 @@
 // they cannot see) gives the Scout information of the unit's own square
 // (0, 2 or 3). Engaging attacks the square ahead.
 
-#include "units/combat.h"
 #include "units/unit.h"
 
 // What a fighting kind's Look sees. T is the square ahead, O the unit's own
@@ -28,14 +27,6 @@ class CBarbarian : public CUnit {
   using CUnit::CUnit;
 
   void Engage() override;  // attack the square ahead
-  // Engage after a valid facing found the square ahead `a`.
-  void EngageAhead(Square a, const Cell& target) {
-    const int ownBonus = world->At(x, y).defenceBonus;
-    if (IsAttackable(target.unitType))
-      Attack(target, a.x, a.y, defence + ownBonus, true);
-    else if (!IsValidUnitCode(target.unitType))
-      PrintMessage(kBadHumanType);
-  }
   std::uint8_t Look() override;
   // Scout information of the unit's own square: 0 none (or jammed), 2 a Scout
   // within range, 3 one of them lies in the facing direction. Near version:
@@ -53,15 +44,10 @@ class CBarbarian : public CUnit {
   // Look, with SenseScouts and LookAtWater those of the kind Self.
   template <class Self>
   [[gnu::always_inline]] std::uint8_t LookAs() {
+    Self& self = static_cast<Self&>(*this);
     int tx, ty;
     if (!Ahead(tx, ty, kBadFacingTight)) return FighterSeesOpen;
-    return SeeAs<Self>(Square{static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)}, world->At(tx, ty));
-  }
-  // Look after a valid facing found the square ahead `a`.
-  template <class Self>
-  [[gnu::always_inline]] std::uint8_t SeeAs(Square, const Cell& ahead) {
-    Self& self = static_cast<Self&>(*this);
-    switch (ahead.unitType) {
+    switch (world->At(tx, ty).unitType) {
       case Impassable: return FighterSeesBlocked;
       case Water: return self.LookAtWater();
       case Empty:
@@ -111,14 +97,6 @@ class CAmphibiousBarbarian final : public CKind<CBarbarian, CAmphibiousBarbarian
   static constexpr int kKind = KindAmphibious;
   using CKind::CKind;
   void MoveForward() override;
-  void MoveForwardTo(Square a, const Cell& target) {
-    if (target.unitType == Empty || target.unitType == Water) {
-      x = a.x;
-      y = a.y;
-    } else if (target.unitType == Mine) {
-      StepOntoMine(a.x, a.y, target.defenceBonus);
-    }
-  }
   std::uint8_t LookAtWater() override { return SenseScouts(); }
 };
 
@@ -136,7 +114,6 @@ class CJumpBarbarian final : public CKind<CBarbarian, CJumpBarbarian> {
   static constexpr int kKind = KindJump;
   using CKind::CKind;
   void MoveForward() override;
-  void MoveForwardTo(Square a, const Cell& first);
   // The strike on the player unit at (tx, ty), two ahead: as an attack, but
   // the victim is not reported, the counter-blow meets the bare defence, and
   // a kill lands the Jump Barbarian on the victim's square.
@@ -150,11 +127,6 @@ class CKamikazeeBarbarian final : public CKind<CBarbarian, CKamikazeeBarbarian> 
   static constexpr int kActionsPerPhase = 2;
   using CKind::CKind;
   void Engage() override;
-  void EngageAhead(Square a, const Cell& target) {
-    if (!IsAttackable(target.unitType)) return;
-    world->RemoveUnit(a.x, a.y);
-    Destroy();
-  }
 };
 
 // Clears Mines it steps on without a roll.
@@ -163,14 +135,6 @@ class CArmoredBarbarian final : public CKind<CFarSenseBarbarian, CArmoredBarbari
   static constexpr int kKind = KindArmored;
   using CKind::CKind;
   void MoveForward() override;
-  void MoveForwardTo(Square a, const Cell& target) {
-    const int ahead = target.unitType;
-    if (ahead == Mine) world->RemoveUnit(a.x, a.y);  // cleared without a roll
-    if (ahead == Empty || ahead == Mine) {
-      x = a.x;
-      y = a.y;
-    }
-  }
 };
 
 // Their phases are compiled with their operations, in barbarian.cpp.

@@ -47,15 +47,9 @@ void CScout::ClearScoutArea() {
 }
 
 void CScout::MoveForward() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return;
-  MoveForwardTo(Square{static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)}, world->At(tx, ty));
-}
-
-void CScout::MoveForwardTo(Square a, const Cell& target) {
   const CUnit* p = prev;
   const int fromX = x, fromY = y;
-  CUnit::MoveForwardTo(a, target);
+  CUnit::MoveForward();
   if (!StillLinked(p, this)) return;  // a Mine killed it; Destroy lifted the marks
   if ((x != fromX || y != fromY) && areaMarked) {
     ChangeMarks(fromX, fromY, -1);

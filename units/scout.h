@@ -36,9 +36,6 @@ class CScout final : public CKind<CUnit, CScout> {
   void Engage() override;
   void MoveForward() override;
   [[gnu::always_inline]] std::uint8_t Look() override;
-  // Look after a valid facing found the square ahead.
-  [[gnu::always_inline]] std::uint8_t See(Square a, const Cell& ahead);
-  void MoveForwardTo(Square a, const Cell& target);
 
   // Marks the 7 x 7 (scoutFar) and 5 x 5 (scoutNear) around the Scout with
   // the flags and the direction counts pointing at it.
@@ -62,20 +59,14 @@ class CScavenger final : public CKind<CUnit, CScavenger> {
 
   void Engage() override;
   [[gnu::always_inline]] std::uint8_t Look() override;
-  // Look after a valid facing found the square ahead.
-  [[gnu::always_inline]] std::uint8_t See(Square a, const Cell& ahead);
 };
 
 inline std::uint8_t CScout::Look() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return ScoutSeesOpen;
-  return See(Square{static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)}, world->At(tx, ty));
-}
-
-inline std::uint8_t CScout::See(Square, const Cell& ahead) {
   const Cell& own = world->At(x, y);
   if (own.jammed != 0) return ScoutIsJammed;
-  switch (ahead.unitType) {
+  switch (world->At(tx, ty).unitType) {
     case Impassable:
     case Water: return ScoutSeesBlocked;
     case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
@@ -94,11 +85,7 @@ inline std::uint8_t CScout::See(Square, const Cell& ahead) {
 inline std::uint8_t CScavenger::Look() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return ScavengerSeesPlayerUnit;  // a safe column
-  return See(Square{static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)}, world->At(tx, ty));
-}
-
-inline std::uint8_t CScavenger::See(Square, const Cell& aheadSquare) {
-  const int ahead = aheadSquare.unitType;
+  const int ahead = world->At(tx, ty).unitType;
   if (ahead == Impassable || ahead == Water) return ScavengerSeesBlocked;
   if (!IsValidUnitCode(ahead)) {
     PrintMessage(kBadHumanType);

@@ -139,21 +139,6 @@ class CUnit {
   [[gnu::always_inline]] std::uint8_t LookAs() {
     return static_cast<Self*>(this)->Look();
   }
-  // Look for a unit whose facing is valid, given the square ahead `a` and
-  // its contents: the kind's See, bound. The fighting kinds hide this one.
-  template <class Self>
-  [[gnu::always_inline]] std::uint8_t SeeAs(Square a, const Cell& ahead) {
-    return static_cast<Self*>(this)->See(a, ahead);
-  }
-  // MoveForward for a unit whose facing is valid, given the square ahead.
-  [[gnu::always_inline]] void MoveForwardTo(Square a, const Cell& target) {
-    if (target.unitType == Empty) {
-      x = a.x;
-      y = a.y;
-    } else if (target.unitType == Mine) {
-      StepOntoMine(a.x, a.y, target.defenceBonus);
-    }
-  }
   // Unlinks the unit, shows its destruction while playing and ends the
   // object: what every Destroy ends with.
   void Remove();
@@ -175,7 +160,13 @@ class CUnit {
 inline void CUnit::MoveForward() {
   int tx, ty;
   if (!Ahead(tx, ty, kBadFacing)) return;
-  MoveForwardTo(Square{static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty)}, world->At(tx, ty));
+  const Cell& target = world->At(tx, ty);
+  if (target.unitType == Empty) {
+    x = tx;
+    y = ty;
+  } else if (target.unitType == Mine) {
+    StepOntoMine(tx, ty, target.defenceBonus);
+  }
 }
 
 // A concrete kind: Base is the kind's parent class, Self the kind itself, a
@@ -199,9 +190,6 @@ class CKind : public Base {
  private:
   // PerformAction with the kind's operations bound.
   [[gnu::always_inline]] void Act();
-  // Act for a unit whose facing is not valid: the checked path, with its
-  // messages.
-  [[gnu::noinline, gnu::cold]] void ActChecked();
 };
 
 template <class Base, class Self>
@@ -214,38 +202,10 @@ void CKind<Base, Self>::TakeTurn() {
 }
 
 template <class Base, class Self>
-void CKind<Base, Self>::ActChecked() {
+inline void CKind<Base, Self>::Act() {
   Self& self = static_cast<Self&>(*this);
   const std::uint8_t perception = self.template LookAs<Self>();
   CUnit::Perform(self, this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7]);
-}
-
-template <class Base, class Self>
-inline void CKind<Base, Self>::Act() {
-  Self& self = static_cast<Self&>(*this);
-  if (static_cast<unsigned>(this->facing) > 3) [[unlikely]] {
-    ActChecked();
-    return;
-  }
-  // The square ahead is found once; the look and the action both use it.
-  const Square a = kStep.to[this->facing][this->x][this->y];
-  const Cell& ahead = this->world->At(a.x, a.y);
-  const std::uint8_t perception = self.template SeeAs<Self>(a, ahead);
-  const std::uint8_t code = this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7];
-  const CUnit* p = this->prev;
-  switch (ActionOf(code)) {
-    case ActionEngage:
-      // The kinds whose Engage attacks the square ahead take it given.
-      if constexpr (requires { self.EngageAhead(a, ahead); })
-        self.EngageAhead(a, ahead);
-      else
-        self.Engage();
-      break;
-    case ActionMoveForward: self.MoveForwardTo(a, ahead); break;
-    case ActionTurnLeft: this->facing = this->facing == FacingUp ? FacingLeft : this->facing - 1; break;
-    case ActionTurnRight: this->facing = this->facing == FacingLeft ? FacingUp : this->facing + 1; break;
-  }
-  if (CUnit::StillLinked(p, this)) this->state = NextStateOf(code);
 }
 
 // Heads a turn's unit list. It never acts.
