@@ -49,7 +49,7 @@ void CScoreChart::SetOrderedByScore(bool byScore) {
   update();
 }
 
-QRect CScoreChart::PlotArea() const { return rect().adjusted(kMargin, 10, -10, -20); }
+QRect CScoreChart::PlotArea() const { return rect().adjusted(kMargin, 22, -10, -20); }
 
 double CScoreChart::Scale() const {
   std::int64_t largest = std::llabs(target_);
@@ -88,12 +88,25 @@ void CScoreChart::paintEvent(QPaintEvent*) {
   for (int i = 0; i < kStrategyCount; ++i)
     painter.fillRect(BarRect(i), i == inPlay_ ? InPlayColour() : QColor(90, 120, 170));
 
+  // A bar near 0 is hard to find: a line and a label point at the one in play.
+  if (inPlay_ >= 0) {
+    const int x = BarRect(inPlay_).center().x();
+    painter.setPen(QPen(InPlayColour(), 1, Qt::DotLine));
+    painter.drawLine(x, plot.top(), x, plot.bottom());
+    painter.setPen(InPlayColour());
+    const QRect label = QRect(x - 100, 2, 200, 16).translated(std::max(0, plot.left() - (x - 100)), 0);
+    painter.drawText(label.translated(std::min(0, rect().right() - label.right()), 0), Qt::AlignCenter,
+                     QString("strategy %1 in play").arg(inPlay_));
+  }
+
   // The target the record sets: the choice takes the score nearest it.
   const int targetY = ZeroY() - static_cast<int>(target_ * Scale());
   QPen dashed(QColor(20, 140, 20), 1, Qt::DashLine);
   painter.setPen(dashed);
   painter.drawLine(plot.left(), targetY, plot.right(), targetY);
-  painter.drawText(QRect(0, targetY - 8, kMargin - 4, 16), Qt::AlignRight | Qt::AlignVCenter, "target");
+  // Named above the line's right end, clear of the axis's own labels.
+  painter.drawText(QRect(plot.right() - 200, targetY - 18, 200, 16), Qt::AlignRight | Qt::AlignBottom,
+                   QString("target %1").arg(target_));
 }
 
 bool CScoreChart::event(QEvent* event) {

@@ -111,20 +111,32 @@ void CMainFrame::BuildStatusBar() {
   message->setTextFormat(Qt::PlainText);
   bar->addWidget(message, 1);
   panes_.push_back(message);
-  for (const int id : kIndicators) {
+  for (std::size_t i = 0; i < std::size(kIndicators); ++i) {
     auto* pane = new QLabel(bar);
     pane->setFont(bar->font());
     pane->setTextFormat(Qt::PlainText);
-    // An indicator keeps the width of its text whether it shows or not.
-    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(Text(id)) + kIndicatorPadding);
     pane->setAlignment(Qt::AlignCenter);
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addPermanentWidget(pane);
     panes_.push_back(pane);
   }
+  ZoomStatusBar(100);
   PollLocks();
   lockTimer_.start(kLockPollMilliseconds);
   SetMessageText(Text(IDS_IDLE_MESSAGE));
+}
+
+void CMainFrame::ZoomStatusBar(int percent) {
+  QFont font = DialogFont();
+  font.setPixelSize((font.pixelSize() * percent + 50) / 100);
+  statusBar()->setFont(font);
+  for (std::size_t i = 0; i < panes_.size(); ++i) {
+    panes_[i]->setFont(font);
+    // An indicator keeps the width of its text whether it shows or not.
+    if (i > 0)
+      panes_[i]->setFixedWidth(panes_[i]->fontMetrics().horizontalAdvance(Text(kIndicators[i - 1])) +
+                               kIndicatorPadding);
+  }
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -175,12 +187,15 @@ void CMainFrame::PollLocks() {
   ShowLockState(locks && locks->caps, locks && locks->num, locks && locks->scroll);
 }
 
-void CMainFrame::ShrinkToFitView() {
+void CMainFrame::FitToView(bool mayGrow) {
+  // The status bar's height follows its font only once its layout is redone.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   if (QLayout* frameLayout = layout()) frameLayout->activate();
   // The view's border: its line and the one-pixel margin inside it.
   const int border = viewBorder_->frameWidth() + 1;
   const QSize central = view_->sizeHint() + QSize(2 * border, 2 * border);
-  setFixedSize((size() - centralWidget()->size() + central).boundedTo(size()));
+  const QSize fitting = size() - centralWidget()->size() + central;
+  setFixedSize(mayGrow ? fitting : fitting.boundedTo(size()));
   if (QLayout* frameLayout = layout()) frameLayout->activate();
 }
 

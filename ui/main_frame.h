@@ -1,5 +1,5 @@
 #pragma once
-// CMainFrame: the game's main window, of fixed size, titled "Tarvell - " and
+// CMainFrame: the game's main window, of fixed size (the view's at its zoom), titled "Tarvell - " and
 // the profile's name. It carries the menu, whose items and keys are QActions
 // found by their command identifiers, the board view inside a thin border,
 // and a status bar of four panes: the message pane, then the Caps Lock, Num
@@ -41,9 +41,11 @@ class CMainFrame : public QMainWindow {
   // Shows or clears the lock indicators.
   void ShowLockState(bool caps, bool num, bool scroll);
 
-  // Makes the frame just large enough for the view's preferred size, never
-  // larger than it is.
-  void ShrinkToFitView();
+  // Makes the frame just large enough for the view's preferred size: never
+  // larger than it is, unless it may grow (a zoomed view).
+  void FitToView(bool mayGrow);
+  // The status bar's text at the board form's zoom (100, 150 or 200).
+  void ZoomStatusBar(int percent);
 
  signals:
   void recentFileChosen(int index);

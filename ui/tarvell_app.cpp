@@ -1,7 +1,10 @@
 #include "ui/tarvell_app.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QScreen>
+#include <QSettings>
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +17,8 @@
 #include "opponent/files.h"
 #include "opponent/profile.h"
 #include "ui/about_dialog.h"
+#include "ui/chaos_window.h"
+#include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
@@ -29,6 +34,13 @@ namespace {
 constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
 constexpr const char* kApplicationTitle = "Tarvell";
 constexpr int kRecentFileCount = 4;
+constexpr const char* kZoomKey = "Settings/Zoom";
+
+struct ZoomCommand {
+  int command;
+  int percent;
+};
+constexpr ZoomCommand kZoomCommands[] = {{ID_VIEW_ZOOM_100, 100}, {ID_VIEW_ZOOM_150, 150}, {ID_VIEW_ZOOM_200, 200}};
 
 bool ProfileExists(const std::string& name) {
   std::FILE* file = OpenRegularFile(name);
@@ -96,6 +108,18 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   connect(frame_->Action(ID_FILE_OPEN), &QAction::triggered, this, &CTarvellApp::OnSelectUser);
   connect(frame_->Action(ID_OPTIONS), &QAction::triggered, this, &CTarvellApp::OnOptions);
   connect(frame_->Action(ID_APP_ABOUT), &QAction::triggered, this, &CTarvellApp::OnAbout);
+  connect(frame_->Action(ID_HELP_HOW_TO_PLAY), &QAction::triggered, this, &CTarvellApp::OnHowToPlay);
+  connect(frame_->Action(ID_VIEW_CHAOS), &QAction::triggered, this, &CTarvellApp::OnChaos);
+  auto* zooms = new QActionGroup(frame_.get());
+  for (const ZoomCommand& zoom : kZoomCommands) {
+    QAction* action = frame_->Action(zoom.command);
+    action->setCheckable(true);
+    zooms->addAction(action);
+    connect(action, &QAction::triggered, this, [this, percent = zoom.percent] { OnZoom(percent); });
+  }
+  const int zoom = InitialZoom();
+  for (const ZoomCommand& command : kZoomCommands) frame_->Action(command.command)->setChecked(command.percent == zoom);
+  view_->SetZoom(zoom);
   for (const int id :
        {IDC_DRONE, IDC_MINE, IDC_FARMER, IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
     connect(frame_->Action(id), &QAction::triggered, view_, [this, id] { view_->OnUnitButton(id); });
@@ -139,6 +163,7 @@ void CTarvellApp::SwitchUser(const std::string& name, bool fresh) {
   } else {
     LoadProfile();
   }
+  if (chaos_ != nullptr) chaos_->Refresh();
 }
 
 void CTarvellApp::StartGame() {
@@ -192,6 +217,63 @@ void CTarvellApp::OnOptions() {
 }
 
 void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).DoModal(); }
+
+namespace {
+
+// A window beside the board, made at the board's zoom: its text as much
+// larger as the board's.
+void ZoomWindow(QWidget* window, int percent) {
+  QFont font = QApplication::font();
+  if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * percent / 100);
+  window->setFont(font);
+  window->resize(window->size() * percent / 100);
+}
+
+}  // namespace
+
+void CTarvellApp::OnHowToPlay() {
+  if (howToPlay_ == nullptr) {
+    howToPlay_ = new CHowToPlayWindow(frame_.get());
+    ZoomWindow(howToPlay_, view_->Zoom());
+  }
+  howToPlay_->show();
+  howToPlay_->raise();
+  howToPlay_->activateWindow();
+}
+
+void CTarvellApp::OnChaos() {
+  if (chaos_ == nullptr) {
+    chaos_ = new CChaosWindow(document_->world, frame_.get());
+    ZoomWindow(chaos_, view_->Zoom());
+  }
+  chaos_->Refresh();
+  chaos_->show();
+  chaos_->raise();
+  chaos_->activateWindow();
+}
+
+void CTarvellApp::OnZoom(int percent) {
+  QSettings(kSettingsOrganization, kApplicationTitle).setValue(kZoomKey, percent);
+  for (const ZoomCommand& zoom : kZoomCommands) frame_->Action(zoom.command)->setChecked(zoom.percent == percent);
+  view_->SetZoom(percent);
+}
+
+int CTarvellApp::InitialZoom() const {
+  const int remembered = QSettings(kSettingsOrganization, kApplicationTitle).value(kZoomKey, 0).toInt();
+  for (const ZoomCommand& zoom : kZoomCommands)
+    if (zoom.percent == remembered) return remembered;
+  // The largest zoom at which the window, menu and status bar with it, fits
+  // the screen's free area.
+  const QScreen* screen = frame_->screen();
+  if (screen == nullptr) return 100;
+  const QSize available = screen->availableGeometry().size();
+  const QSize around = frame_->size() - view_->sizeHint();
+  for (int i = std::size(kZoomCommands) - 1; i > 0; --i) {
+    const QSize needed = view_->sizeHint() * kZoomCommands[i].percent / 100 + around;
+    if (needed.width() <= available.width() && needed.height() <= available.height()) return kZoomCommands[i].percent;
+  }
+  return 100;
+}
 
 void CTarvellApp::OnRecentFile(int index) {
   const std::string path = recentFiles_.Entries().value(index).toStdString();

@@ -3,9 +3,12 @@
 // profile, builds the one document, frame and view, connects the menu's
 // items and keys to their handlers and handles the commands that change the
 // user or the game: New Game, New User, Select User, opening a profile,
-// Options and About. Exit closes the frame (CMainFrame::OnClose).
+// Options and About; and those that only change the window: the Chaos
+// window, the zoom (kept in the settings) and the How to Play page. Exit
+// closes the frame (CMainFrame::OnClose).
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -13,6 +16,8 @@
 
 #include "ui/platform/recent_file_list.h"
 
+class CChaosWindow;
+class CHowToPlayWindow;
 class CMainFrame;
 class CTarvellDoc;
 class CTarvellView;
@@ -46,6 +51,14 @@ class CTarvellApp : public QObject {
   void OnSelectUser();
   void OnOptions();
   void OnAbout();
+  void OnHowToPlay();
+  // Opens the Chaos window, or brings it to the front.
+  void OnChaos();
+  // Lays the form out at percent (100, 150 or 200) and remembers it.
+  void OnZoom(int percent);
+  // The zoom remembered, or at first the largest whose window fits the
+  // screen.
+  int InitialZoom() const;
 
   CTarvellDoc* Document() const { return document_.get(); }
   CMainFrame* MainFrame() const { return frame_.get(); }
@@ -70,7 +83,9 @@ class CTarvellApp : public QObject {
   CRecentFileList recentFiles_;
   std::unique_ptr<CTarvellDoc> document_;
   std::unique_ptr<CMainFrame> frame_;
-  CTarvellView* view_ = nullptr;  // owned by the frame
+  CTarvellView* view_ = nullptr;          // owned by the frame
+  QPointer<CHowToPlayWindow> howToPlay_;  // owned by the frame, once opened
+  QPointer<CChaosWindow> chaos_;          // owned by the frame, once opened
 };
 
 // Whether a file may be opened as a profile: its name ends in ".tvu", in any

@@ -77,4 +77,6 @@ void CTarvellDoc::ShowVictory() { ShowVictoryMessage(mainFrame); }
 
 void CTarvellDoc::ShowDefeat() { ShowDefeatMessage(mainFrame); }
 
-void CTarvellDoc::Pause(int milliseconds) { SleepServingWindow(milliseconds); }
+void CTarvellDoc::Pause(int milliseconds) {
+  if (!hurried_) SleepServingWindow(milliseconds);
+}

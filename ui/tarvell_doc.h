@@ -55,8 +55,15 @@ class CTarvellDoc : public CWorldOwner {
   void SetStatusText(int turn, int phase, const char* message) override;
   void ShowVictory() override;
   void ShowDefeat() override;
-  // Pauses the game while the window goes on showing what is drawn.
+  // Pauses the game while the window goes on showing what is drawn; no
+  // pause at all once the turn is hurried.
   void Pause(int milliseconds) override;
+
+  // Plays the rest of the turn without pauses, as at speed 0; the next turn
+  // is paced as usual again.
+  void Hurry() { hurried_ = true; }
+  bool Hurried() const { return hurried_; }
+  void EndHurry() { hurried_ = false; }
 
   CWorld world;
   CTarvellView* view = nullptr;
@@ -65,6 +72,7 @@ class CTarvellDoc : public CWorldOwner {
 
  private:
   std::string title_;
+  bool hurried_ = false;
 };
 
 // Tells the player, once, that the current profile could not be saved (the

@@ -1,10 +1,14 @@
 #include "ui/tarvell_view.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -17,7 +21,9 @@
 #include "ui/resources/dialog_font.h"
 #include "ui/resources/images.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/resources/strings.h"
 #include "ui/tarvell_doc.h"
+#include "ui/unit_texts.h"
 #include "units/unit.h"
 
 namespace {
@@ -43,6 +49,27 @@ struct UnitButton {
 constexpr UnitButton kUnitButtons[8] = {{IDC_DRONE, 1},   {IDC_MINE, 2},  {IDC_FARMER, 3}, {IDC_INFANTRY, 4},
                                         {IDC_SETTLER, 5}, {IDC_ARMOR, 6}, {IDC_JAMMER, 7}, {IDC_ARTILLERY, 8}};
 
+// The unit type or barbarian kind a legend picture stands for.
+struct LegendPicture {
+  int image;
+  int unitType;       // 1..8, or 0
+  int barbarianKind;  // 0..7, or -1
+};
+constexpr LegendPicture kLegendPictures[16] = {
+    {IDB_LEGEND_DRONE, 1, -1},    {IDB_LEGEND_MINE, 2, -1},      {IDB_LEGEND_FARMER, 3, -1},
+    {IDB_LEGEND_INFANTRY, 4, -1}, {IDB_LEGEND_SETTLER, 5, -1},   {IDB_LEGEND_ARMOR, 6, -1},
+    {IDB_LEGEND_JAMMER, 7, -1},   {IDB_LEGEND_ARTILLERY, 8, -1}, {IDB_LEGEND_SCOUT, 0, 0},
+    {IDB_LEGEND_SCAVENGER, 0, 1}, {IDB_LEGEND_COMMON, 0, 2},     {IDB_LEGEND_AMPHIBIOUS, 0, 3},
+    {IDB_LEGEND_MOBILE, 0, 4},    {IDB_LEGEND_JUMP, 0, 5},       {IDB_LEGEND_KAMIKAZEE, 0, 6},
+    {IDB_LEGEND_ARMORED, 0, 7}};
+
+QString LegendToolTip(int image) {
+  for (const LegendPicture& picture : kLegendPictures)
+    if (picture.image == image)
+      return picture.unitType != 0 ? UnitToolTip(picture.unitType) : BarbarianToolTip(picture.barbarianKind);
+  return {};
+}
+
 // Index of a terrain code's tile, or -1 for a code without one.
 int TerrainImageIndex(int code) {
   if (code >= 0 && code <= 5) return code;
@@ -62,9 +89,38 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
   for (const UnitButton& button : kUnitButtons) {
     connect(Control<QAbstractButton>(button.id), &QAbstractButton::clicked, this,
             [this, id = button.id] { OnUnitButton(id); });
+    // Raised while not chosen, pressed in while chosen: always a button.
+    Control<QPushButton>(button.id)->setFlat(false);
   }
   connect(Control<QAbstractButton>(IDC_END_SETUP), &QAbstractButton::clicked, this, &CTarvellView::OnEndSetup);
+  // Tooltips: a legend's labels say what its picture says; the counters'
+  // frames what their values say.
+  QString legendTip;
+  for (std::size_t i = 0; i < form->controls.size(); ++i) {
+    const DialogControl& control = form->controls[i];
+    QWidget* widget = controls_.all[i];
+    baseGeometry_.push_back(widget->geometry());
+    basePictures_.push_back(control.kind == ControlKind::Picture ? LoadImageResource(control.image) : QImage());
+    widget->installEventFilter(this);
+    QString tip;
+    if (control.kind == ControlKind::Picture) {
+      tip = legendTip = LegendToolTip(control.image);
+    } else if (control.kind == ControlKind::Static && control.id == IDC_STATIC) {
+      tip = legendTip;
+    }
+    const QString text = QString::fromUtf8(control.text);
+    if (control.id == IDC_TREASURY || text == "Treasury") tip = TreasuryToolTip();
+    if (control.id == IDC_TURN || text == "Turn") tip = TurnToolTip();
+    if (control.id == IDC_RECORD || text == "Your Record") tip = RecordToolTip();
+    for (const UnitButton& button : kUnitButtons)
+      if (button.id == control.id) tip = UnitToolTip(button.type);
+    // As a paragraph the tip wraps instead of running across the screen.
+    if (!tip.isEmpty()) widget->setToolTip("<p>" + tip.toHtmlEscaped() + "</p>");
+  }
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
   resize(formSize_);
+  PlaceCounterValues();
   for (int i = 0; i < 8; ++i) {
     terrainImages_[i] = LoadImageResource(kTerrainImageIds[i]);
     unitImages_[i] = LoadImageResource(kUnitImageIds[i]);
@@ -75,13 +131,78 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
 
 bool CTarvellView::Playing() const { return document_ != nullptr && document_->world.mode == ModePlaying; }
 
+QSize CTarvellView::sizeHint() const { return formSize_ * zoomPercent_ / 100; }
+
+void CTarvellView::SetZoom(int percent) {
+  zoomPercent_ = percent;
+  const auto scaled = [percent](int pixels) { return (pixels * percent + 50) / 100; };
+  QFont font = DialogFont();
+  font.setPixelSize(scaled(DialogFont().pixelSize()));
+  setFont(font);
+  QToolTip::setFont(font);
+  // Whole multiples keep the pictures' pixels square and sharp.
+  const Qt::TransformationMode mode = percent % 100 == 0 ? Qt::FastTransformation : Qt::SmoothTransformation;
+  for (std::size_t i = 0; i < controls_.all.size(); ++i) {
+    QWidget* widget = controls_.all[i];
+    const QRect& box = baseGeometry_[i];
+    widget->setGeometry(scaled(box.x()), scaled(box.y()), scaled(box.width()), scaled(box.height()));
+    widget->setFont(font);
+    const QImage& picture = basePictures_[i];
+    if (!picture.isNull())
+      static_cast<QLabel*>(widget)->setPixmap(QPixmap::fromImage(
+          picture.scaled(scaled(picture.width()), scaled(picture.height()), Qt::IgnoreAspectRatio, mode)));
+  }
+  PlaceCounterValues();
+  resize(sizeHint());
+  updateGeometry();
+  update();
+  if (auto* frame = qobject_cast<CMainFrame*>(window())) {
+    frame->ZoomStatusBar(percent);
+    frame->FitToView(percent > 100);
+  }
+}
+
+void CTarvellView::PlaceCounterValues() {
+  // Each value sits in the middle of the frame below its group box's title,
+  // one line high, its sides where the form puts them.
+  QGroupBox* box = nullptr;
+  for (QWidget* widget : controls_.all) {
+    if (auto* groupBox = qobject_cast<QGroupBox*>(widget)) {
+      box = groupBox;
+      continue;
+    }
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (box == nullptr || label == nullptr || !box->geometry().intersects(label->geometry())) continue;
+    box->ensurePolished();
+    const QRect inside = box->contentsRect().translated(box->pos());
+    const int height = label->fontMetrics().height();
+    label->setGeometry(label->x(), inside.y() + (inside.height() - height) / 2, label->width(), height);
+  }
+}
+
+QPoint CTarvellView::ToForm(QPointF client) const {
+  return QPoint(static_cast<int>(std::floor(client.x() * 100 / zoomPercent_)),
+                static_cast<int>(std::floor(client.y() * 100 / zoomPercent_)));
+}
+
+QRect CTarvellView::ToClient(const QRect& form) const {
+  const double zoom = zoomPercent_ / 100.0;
+  return QRectF(form.x() * zoom, form.y() * zoom, form.width() * zoom, form.height() * zoom).toAlignedRect();
+}
+
 void CTarvellView::OnInitialUpdate() {
   fullRedrawPending_ = true;
   update();
-  if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShrinkToFitView();
+  if (auto* frame = qobject_cast<CMainFrame*>(window())) {
+    frame->FitToView(zoomPercent_ > 100);
+    // Keys given while no control has the focus reach the window.
+    frame->installEventFilter(this);
+  }
   OnUnitButton(IDC_DRONE);
   leftPress[0] = leftPress[1] = -1;
   rightPress[0] = rightPress[1] = -1;
+  MoveOutline(cursor_, QPoint(-1, -1));
+  setFocus();
 }
 
 void CTarvellView::OnDraw() {
@@ -173,7 +294,7 @@ void CTarvellView::DrawImageAt(const QImage& image, int x, int y) {
     painter.drawImage(x, y, image);
   }
   // Inside a repaint the whole surface goes to the window at its end.
-  if (!painting_) repaint(QRect(x, y, image.width(), image.height()));
+  if (!painting_) repaint(ToClient(QRect(x, y, image.width(), image.height())));
 }
 
 void CTarvellView::paintEvent(QPaintEvent* event) {
@@ -185,12 +306,56 @@ void CTarvellView::paintEvent(QPaintEvent* event) {
     painting_ = false;
   }
   QPainter painter(this);
-  painter.drawImage(event->rect(), surface_, event->rect());
+  PaintSurface(painter, event->rect());
+  PaintOutlines(painter);
+}
+
+void CTarvellView::PaintSurface(QPainter& painter, const QRect& clientArea) {
+  if (zoomPercent_ == 100) {
+    painter.drawImage(clientArea, surface_, clientArea);
+    return;
+  }
+  painter.save();
+  // Whole multiples: every pixel becomes a square block; 150 % is smoothed.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, zoomPercent_ % 100 != 0);
+  painter.scale(zoomPercent_ / 100.0, zoomPercent_ / 100.0);
+  const QRect area = QRect(ToForm(clientArea.topLeft()), ToForm(clientArea.bottomRight() + QPoint(1, 1)))
+                         .adjusted(-1, -1, 1, 1)
+                         .intersected(surface_.rect());
+  painter.drawImage(area, surface_, area);
+  painter.restore();
+}
+
+void CTarvellView::PaintOutlines(QPainter& painter) {
+  // Only while the player sets up: a turn draws over the board on its own.
+  if (!Playing() || IsBusy()) return;
+  painter.save();
+  painter.scale(zoomPercent_ / 100.0, zoomPercent_ / 100.0);
+  painter.setPen(QPen(OutlineColour(), 2));
+  painter.setBrush(Qt::NoBrush);
+  for (const QPoint& square : {hover_, cursor_})
+    if (square.x() >= 0)
+      painter.drawRect(kBoardLeft + kPitch * square.x() + 1, kBoardTop + kPitch * square.y() + 1, kPitch - 1,
+                       kPitch - 1);
+  painter.restore();
+}
+
+void CTarvellView::MoveOutline(QPoint& outline, QPoint square) {
+  if (outline == square) return;
+  const QPoint before = outline;
+  outline = square;
+  for (const QPoint& changed : {before, square})
+    if (changed.x() >= 0)
+      update(ToClient(
+          QRect(kBoardLeft + kPitch * changed.x() - 1, kBoardTop + kPitch * changed.y() - 1, kPitch + 3, kPitch + 3)));
 }
 
 void CTarvellView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  surface_ = QImage(size(), QImage::Format_RGB32);
+  // The surface keeps the form's own size whatever the zoom; only the first
+  // resize makes it.
+  if (surface_.size() == formSize_) return;
+  surface_ = QImage(formSize_, QImage::Format_RGB32);
   surface_.fill(palette().color(QPalette::Window));
   fullRedrawPending_ = true;
 }
@@ -205,7 +370,7 @@ bool CTarvellView::SquareAt(int px, int py, int& column, int& row) {
 }
 
 void CTarvellView::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = ToForm(event->position());
   int column, row;
   if (Playing() && SquareAt(at.x(), at.y(), column, row)) {
     int* press = event->button() == Qt::LeftButton    ? leftPress
@@ -220,22 +385,113 @@ void CTarvellView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CTarvellView::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = ToForm(event->position());
   int column, row;
   // A release off the board leaves the press pending.
   if (Playing() && SquareAt(at.x(), at.y(), column, row)) {
-    CWorld& world = document_->world;
     if (event->button() == Qt::LeftButton) {
-      if (column == leftPress[0] && row == leftPress[1] && world.BuyUnit(selectedType, column, row))
-        DrawCounters(world.treasury, world.turn);
+      if (column == leftPress[0] && row == leftPress[1]) BuyAt(column, row);
       leftPress[0] = leftPress[1] = -1;
     } else if (event->button() == Qt::RightButton) {
-      if (column == rightPress[0] && row == rightPress[1] && world.SellUnit(column, row))
-        DrawCounters(world.treasury, world.turn);
+      if (column == rightPress[0] && row == rightPress[1]) SellAt(column, row);
       rightPress[0] = rightPress[1] = -1;
     }
   }
   QWidget::mouseReleaseEvent(event);
+}
+
+void CTarvellView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = ToForm(event->position());
+  int column, row;
+  if (Playing() && !IsBusy() && SquareAt(at.x(), at.y(), column, row)) {
+    MoveOutline(hover_, QPoint(column, row));
+  } else {
+    MoveOutline(hover_, QPoint(-1, -1));
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void CTarvellView::leaveEvent(QEvent* event) {
+  MoveOutline(hover_, QPoint(-1, -1));
+  QWidget::leaveEvent(event);
+}
+
+void CTarvellView::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) QWidget::keyPressEvent(event);
+}
+
+bool CTarvellView::eventFilter(QObject* watched, QEvent* event) {
+  // The form's buttons would take the arrows and Space for themselves.
+  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event))) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+bool CTarvellView::HandleKey(const QKeyEvent* event) {
+  if (!Playing() || IsBusy() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  QPoint step;
+  switch (event->key()) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (cursor_.x() < 0) return false;
+      BuyAt(cursor_.x(), cursor_.y());
+      return true;
+    case Qt::Key_Delete:
+      if (cursor_.x() < 0) return false;
+      SellAt(cursor_.x(), cursor_.y());
+      return true;
+    default: return false;
+  }
+  // The cursor appears where the mouse points, or in the middle.
+  QPoint square = cursor_;
+  if (square.x() < 0) {
+    square = hover_.x() >= 0 ? hover_ : QPoint(kBoardSize / 2, kBoardSize / 2);
+  } else {
+    square += step;
+  }
+  square = QPoint(std::clamp(square.x(), 0, kBoardSize - 1), std::clamp(square.y(), 0, kBoardSize - 1));
+  MoveOutline(cursor_, square);
+  return true;
+}
+
+bool CTarvellView::BuyAt(int x, int y) {
+  CWorld& world = document_->world;
+  const QString refusal = PurchaseRefusal(world, selectedType, x, y);
+  if (!world.BuyUnit(selectedType, x, y)) {
+    ShowRefusal(refusal);
+    return false;
+  }
+  DrawCounters(world.treasury, world.turn);
+  ShowRefusal(QString());
+  return true;
+}
+
+bool CTarvellView::SellAt(int x, int y) {
+  CWorld& world = document_->world;
+  const QString refusal = SaleRefusal(world, x, y);
+  if (!world.SellUnit(x, y)) {
+    ShowRefusal(refusal);
+    return false;
+  }
+  DrawCounters(world.treasury, world.turn);
+  ShowRefusal(QString());
+  return true;
+}
+
+void CTarvellView::ShowRefusal(const QString& reason) {
+  auto* frame = qobject_cast<CMainFrame*>(window());
+  if (frame == nullptr) return;
+  // A purchase or sale that goes through takes a refusal's reason away.
+  if (!reason.isEmpty()) {
+    frame->SetMessageText(reason);
+  } else if (refusalShown_) {
+    frame->SetMessageText(QString::fromStdString(LoadResourceString(IDS_IDLE_MESSAGE)));
+  }
+  refusalShown_ = !reason.isEmpty();
 }
 
 void CTarvellView::OnUnitButton(int id) {
@@ -257,12 +513,19 @@ void CTarvellView::EnableTurnControls(bool enabled) {
 void CTarvellView::OnEndSetup() {
   if (!Playing()) return;
   if (document_->world.treasury > 1000 && !AskAreYouSure(this)) return;
+  refusalShown_ = false;
   {
-    CBusyScope busy;  // no input, and no closing, until the turn is over
-    // End Setup and the unit buttons look, and are, disabled meanwhile.
+    CBusyScope busy;  // no input but Escape, and no closing, until the turn is over
+    // End Setup and the unit buttons look, and are, disabled meanwhile, and
+    // the outlines leave the board.
     EnableTurnControls(false);
+    MoveOutline(hover_, QPoint(-1, -1));
+    SetHurryHandler([this] { document_->Hurry(); });
     PlayTurn(document_->world);
+    SetHurryHandler(nullptr);
+    document_->EndHurry();
     EnableTurnControls(true);
   }
+  update();
   ReportProfileSaveFailure(this, false);  // the save at the turn's start or the game's end
 }

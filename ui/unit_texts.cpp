@@ -40,6 +40,11 @@ const char* const kKindRoles[kKindCount] = {
 
 QString Money(int dollars) { return QString("$%1").arg(dollars); }
 
+// "a Farmer", "an Infantry".
+QString WithArticle(const char* name) {
+  return QString(QString("AEIOU").contains(name[0]) ? "an %1" : "a %1").arg(name);
+}
+
 QString Prices(int type) {
   return QString("Price %1; sells for %2.").arg(Money(kUnitPrice[type]), Money(kUnitResale[type]));
 }
@@ -93,9 +98,9 @@ QString PurchaseRefusal(const CWorld& world, int type, int x, int y) {
   const int here = world.At(x, y).unitType;
   if (here == Water) return "Water: nothing can be built here.";
   if (here == Impassable) return "Impassable ground: nothing can be built here.";
-  if (IsPlayerUnit(here)) return QString("Occupied: a %1 already stands here.").arg(kUnitNames[here]);
+  if (IsPlayerUnit(here)) return QString("Occupied: %1 already stands here.").arg(WithArticle(kUnitNames[here]));
   if (kUnitPrice[type] > world.treasury)
-    return QString("Not enough money: a %1 costs %2.").arg(kUnitNames[type], Money(kUnitPrice[type]));
+    return QString("Not enough money: %1 costs %2.").arg(WithArticle(kUnitNames[type]), Money(kUnitPrice[type]));
   return {};
 }
 

@@ -73,6 +73,9 @@ TEST(LearningTest, ARefusalSaysWhy) {
   EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 1), "Impassable ground: nothing can be built here.");
   EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 2), "Occupied: a Settler already stands here.");
   EXPECT_EQ(PurchaseRefusal(world, Farmer, 0, 3), "Not enough money: a Farmer costs $100.");
+  EXPECT_EQ(PurchaseRefusal(world, Artillery, 0, 3), "Not enough money: an Artillery costs $400.");
+  world.At(0, 4).unitType = Infantry;
+  EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 4), "Occupied: an Infantry already stands here.");
   EXPECT_EQ(PurchaseRefusal(world, Mine, 0, 3), "");
   EXPECT_EQ(SaleRefusal(world, 0, 3), "Nothing of yours to sell here.");
   EXPECT_EQ(SaleRefusal(world, 0, 2), "");

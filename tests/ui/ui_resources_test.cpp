@@ -80,8 +80,16 @@ TEST(MenuTest, MainMenuHasFileViewAndHelpWithTheirCommands) {
                            {"", 0, false},
                            {"E&xit", 57665, false},
                        });
-  ExpectItems(menu[1], {{"&Status Bar", 59393, false}, {"", 0, false}, {"&Options", 32775, false}});
-  ExpectItems(menu[2], {{"&About Tarvell...", 57664, false}});
+  ExpectItems(menu[1], {{"&Status Bar", 59393, false},
+                        {"", 0, false},
+                        {"&Options", 32775, false},
+                        {"", 0, false},
+                        {"&Chaos...", ID_VIEW_CHAOS, false},
+                        {"", 0, false},
+                        {"Zoom &100 %", ID_VIEW_ZOOM_100, false},
+                        {"Zoom 1&50 %", ID_VIEW_ZOOM_150, false},
+                        {"Zoom &200 %", ID_VIEW_ZOOM_200, false}});
+  ExpectItems(menu[2], {{"&About Tarvell...", 57664, false}, {"&How to Play", ID_HELP_HOW_TO_PLAY, false}});
   EXPECT_TRUE(LoadMenuResource(1).empty());
 }
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +16,8 @@ namespace {
 
 int busyDepth = 0;
 std::function<void()> deferred;
+std::function<void()> hurry;
+int hurryRequests = 0;  // counts Escape presses handed to the hurry handler
 
 bool IsPlayerInput(QEvent::Type type) {
   switch (type) {
@@ -54,6 +57,13 @@ class InputDropper : public QObject {
       if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget != modal && !modal->isAncestorOf(widget);
       if (auto* window = qobject_cast<QWindow*>(receiver)) return window != modal->windowHandle();
     }
+    // Escape hurries, and goes no further.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat() && hurry) {
+      ++hurryRequests;
+      std::function<void()> action = hurry;
+      action();
+    }
     return true;
   }
 };
@@ -67,8 +77,10 @@ void SleepServingWindow(int milliseconds) {
   CBusyScope busy;
   QElapsedTimer clock;
   clock.start();
+  const int hurryRequestsBefore = hurryRequests;
   for (;;) {
     QCoreApplication::processEvents();
+    if (hurryRequests != hurryRequestsBefore) return;  // hurried: this pause ends too
     const qint64 left = milliseconds - clock.elapsed();
     if (left <= 0) return;
     QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));
@@ -97,6 +109,8 @@ CBusyScope::~CBusyScope() {
 }
 
 bool IsBusy() { return busyDepth > 0; }
+
+void SetHurryHandler(std::function<void()> handler) { hurry = std::move(handler); }
 
 void WhenIdle(std::function<void()> action) {
   if (IsBusy())

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStyleOptionButton>
 
@@ -117,7 +118,11 @@ void CWrappingButton::paintEvent(QPaintEvent*) {
   style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
   const QRect textArea = rect().adjusted(4, 2, -4, -2);
   painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+  // A price and the resale price after it ("$50 ($25)") stay on one line.
+  static const QRegularExpression prices(R"((\$\d+) +\()");
+  QString caption = text();
+  caption.replace(prices, QStringLiteral("\\1") + QChar(QChar::Nbsp) + '(');
+  painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
 
 CFixedWidthEdit::CFixedWidthEdit(QWidget* parent) : QLineEdit(parent) {

@@ -22,10 +22,17 @@ const std::vector<MenuResource> kMainMenu = {
          {MenuItemResource::Command, "&Status Bar", ID_VIEW_STATUS_BAR, false},
          {MenuItemResource::Separator, "", 0, false},
          {MenuItemResource::Command, "&Options", ID_OPTIONS, false},
+         {MenuItemResource::Separator, "", 0, false},
+         {MenuItemResource::Command, "&Chaos...", ID_VIEW_CHAOS, false},
+         {MenuItemResource::Separator, "", 0, false},
+         {MenuItemResource::Command, "Zoom &100 %", ID_VIEW_ZOOM_100, false},
+         {MenuItemResource::Command, "Zoom 1&50 %", ID_VIEW_ZOOM_150, false},
+         {MenuItemResource::Command, "Zoom &200 %", ID_VIEW_ZOOM_200, false},
      }},
     {"&Help",
      {
          {MenuItemResource::Command, "&About Tarvell...", ID_APP_ABOUT, false},
+         {MenuItemResource::Command, "&How to Play", ID_HELP_HOW_TO_PLAY, false},
      }},
 };
 

@@ -49,6 +49,12 @@ constexpr int ID_FILE_MRU_LAST = 57631;  // end of the range that shares one pro
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_VIEW_STATUS_BAR = 59393;  // also the status bar's control id
+// The window's own additions: the Chaos window, the zoom and the help page.
+constexpr int ID_VIEW_CHAOS = 32780;
+constexpr int ID_VIEW_ZOOM_100 = 32781;
+constexpr int ID_VIEW_ZOOM_150 = 32782;
+constexpr int ID_VIEW_ZOOM_200 = 32783;
+constexpr int ID_HELP_HOW_TO_PLAY = 32784;
 
 // --- Status-bar panes.
 constexpr int ID_SEPARATOR = 0;  // the stretching message pane

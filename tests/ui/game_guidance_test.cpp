@@ -1,0 +1,221 @@
+// What the window does to guide and speed up a player: How to Play, the
+// tooltips, the outline under the mouse and the keyboard's cursor, the reasons
+// for a refused purchase or sale, hurrying a turn, the zoom and the Chaos
+// window.
+
+#include <QKeyEvent>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "tests/ui/game_test_support.h"
+#include "ui/chaos_window.h"
+#include "ui/help_window.h"
+#include "ui/platform/busy_wait.h"
+#include "ui/unit_texts.h"
+#include "units/unit.h"
+
+class GameGuidanceTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    ASSERT_TRUE(Start());
+    FlatLand();
+  }
+
+  void Key(QWidget* to, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(to, &press);
+  }
+  void MoveMouse(QPoint to) {
+    QMouseEvent move(QEvent::MouseMove, to, View().mapToGlobal(to), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&View(), &move);
+  }
+  bool hurriedInTurn_ = false;
+  bool pausedAfterHurry_ = false;
+  // Whether square (x, y) shows the outline along its top edge.
+  bool Outlined(int x, int y) { return Pixel(190 + 21 * x + 10, 15 + 21 * y + 1) == CTarvellView::OutlineColour(); }
+};
+
+TEST_F(GameGuidanceTest, HowToPlayOpensFromTheHelpMenuWithItsPrompt) {
+  QAction* item = Frame()->Action(ID_HELP_HOW_TO_PLAY);
+  ASSERT_NE(item, nullptr);
+  EXPECT_FALSE(item->statusTip().isEmpty());
+  Command(ID_HELP_HOW_TO_PLAY);
+  auto* help = Frame()->findChild<CHowToPlayWindow*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_FALSE(help->isModal());
+  EXPECT_GT(help->Page().toPlainText().size(), 1000);
+  EXPECT_TRUE(help->Page().toPlainText().contains("Chaos"));
+}
+
+TEST_F(GameGuidanceTest, EveryButtonLegendEntryAndCounterHasATooltip) {
+  for (const auto& [id, type] : {std::pair{IDC_DRONE, 1},
+                                 {IDC_MINE, 2},
+                                 {IDC_FARMER, 3},
+                                 {IDC_INFANTRY, 4},
+                                 {IDC_SETTLER, 5},
+                                 {IDC_ARMOR, 6},
+                                 {IDC_JAMMER, 7},
+                                 {IDC_ARTILLERY, 8}}) {
+    const QString tip = View().Control(id)->toolTip();
+    EXPECT_TRUE(tip.startsWith("<p>" + UnitName(type))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QString("Price $%1; sells for $%2").arg(kUnitPrice[type]).arg(kUnitResale[type])))
+        << tip.toStdString();
+  }
+  // Every legend picture and every label under the barbarians' pictures.
+  int pictures = 0, barbarianLabels = 0;
+  for (QLabel* label : View().findChildren<QLabel*>()) {
+    const bool picture = !label->pixmap().isNull();
+    const bool legendLabel = label->x() > 600 && !picture;
+    if (!picture && !legendLabel) continue;
+    pictures += picture;
+    barbarianLabels += legendLabel;
+    EXPECT_TRUE(label->toolTip().contains(QRegularExpression(R"(\$\d+)"))) << label->text().toStdString();
+  }
+  EXPECT_EQ(pictures, 16);
+  EXPECT_EQ(barbarianLabels, 16);
+  for (const int id : {IDC_TREASURY, IDC_TURN, IDC_RECORD}) EXPECT_FALSE(View().Control(id)->toolTip().isEmpty());
+}
+
+TEST_F(GameGuidanceTest, TheOutlineFollowsTheMouseAndLeavesWithIt) {
+  MoveMouse(Square(3, 4));
+  EXPECT_EQ(View().HoverSquare(), QPoint(3, 4));
+  EXPECT_TRUE(Outlined(3, 4));
+  MoveMouse(Square(5, 4));
+  EXPECT_EQ(View().HoverSquare(), QPoint(5, 4));
+  EXPECT_TRUE(Outlined(5, 4));
+  EXPECT_FALSE(Outlined(3, 4));
+  MoveMouse({100, 100});  // over the unit buttons
+  EXPECT_EQ(View().HoverSquare(), QPoint(-1, -1));
+  EXPECT_FALSE(Outlined(5, 4));
+}
+
+TEST_F(GameGuidanceTest, EveryRefusalSaysWhyInTheStatusBar) {
+  World().terrain[0][0] = 0;  // water
+  World().terrain[1][0] = 5;  // impassable
+  World().ApplyTerrain(World().terrain);
+  Click(Qt::LeftButton, Square(0, 0));
+  EXPECT_EQ(Status(), "Water: nothing can be built here.");
+  Click(Qt::LeftButton, Square(1, 0));
+  EXPECT_EQ(Status(), "Impassable ground: nothing can be built here.");
+  Click(Qt::LeftButton, Square(2, 0));
+  EXPECT_EQ(Status(), "Ready");  // bought: the reason goes
+  Click(Qt::LeftButton, Square(2, 0));
+  EXPECT_EQ(Status(), "Occupied: a Drone already stands here.");
+  Click(Qt::RightButton, Square(3, 0));
+  EXPECT_EQ(Status(), "Nothing of yours to sell here.");
+  World().treasury = 99;
+  Command(IDC_FARMER);
+  Click(Qt::LeftButton, Square(3, 0));
+  EXPECT_EQ(Status(), "Not enough money: a Farmer costs $100.");
+  EXPECT_EQ(World().At(3, 0).unitType, Empty);
+  World().mode = ModeIdle;
+  Click(Qt::LeftButton, Square(3, 0));  // off the game: no click counts, nothing said
+  EXPECT_EQ(Status(), "Not enough money: a Farmer costs $100.");
+  View().BuyAt(3, 0);
+  EXPECT_EQ(Status(), "No game in progress: start a new game with File > New Game.");
+}
+
+TEST_F(GameGuidanceTest, ArrowsMoveTheCursorEnterOrSpaceBuysAndDeleteSells) {
+  Key(&View(), Qt::Key_Right);  // shows the cursor in the middle
+  EXPECT_EQ(View().CursorSquare(), QPoint(12, 12));
+  Key(&View(), Qt::Key_Right);
+  Key(&View(), Qt::Key_Up);
+  EXPECT_EQ(View().CursorSquare(), QPoint(13, 11));
+  EXPECT_TRUE(Outlined(13, 11));
+  Key(&View(), Qt::Key_Space);
+  EXPECT_EQ(World().At(13, 11).unitType, Drone);
+  Key(&View(), Qt::Key_Delete);
+  EXPECT_EQ(World().At(13, 11).unitType, Empty);
+  EXPECT_EQ(World().treasury, 2000);
+  // The F-keys still choose; the form's buttons do not take the arrows or
+  // Enter for themselves.
+  Frame()->Action(IDC_FARMER)->trigger();
+  QWidget* endSetup = View().Control(IDC_END_SETUP);
+  Key(endSetup, Qt::Key_Left);
+  Key(endSetup, Qt::Key_Return);
+  EXPECT_EQ(World().At(12, 11).unitType, Farmer);
+  for (int i = 0; i < 30; ++i) Key(&View(), Qt::Key_Left);  // stops at the edge
+  EXPECT_EQ(View().CursorSquare(), QPoint(0, 11));
+}
+
+TEST_F(GameGuidanceTest, AtTwiceTheSizeAClickAtASquaresScaledCentreBuysThere) {
+  Command(ID_VIEW_ZOOM_200);
+  EXPECT_TRUE(Frame()->Action(ID_VIEW_ZOOM_200)->isChecked());
+  EXPECT_FALSE(Frame()->Action(ID_VIEW_ZOOM_100)->isChecked());
+  EXPECT_EQ(View().size(), QSize(774, 529) * 2);
+  EXPECT_GE(Frame()->width(), 2 * 774);
+  EXPECT_EQ(View().Control(IDC_END_SETUP)->geometry().size(), QSize(136, 26) * 2);
+  Click(Qt::LeftButton, Square(7, 9) * 2);
+  EXPECT_EQ(World().At(7, 9).unitType, Drone);
+  Click(Qt::LeftButton, Square(23, 23) * 2 + QPoint(9, 9));
+  EXPECT_EQ(World().At(23, 23).unitType, Drone);
+  // Pixels are doubled, not smoothed: the drone's corner pixel fills a 2 x 2 block.
+  const QColor corner = Pixel(2 * (190 + 21 * 7 + 2), 2 * (15 + 21 * 9 + 2));
+  EXPECT_EQ(Pixel(2 * (190 + 21 * 7 + 2) + 1, 2 * (15 + 21 * 9 + 2) + 1), corner);
+  EXPECT_EQ(QSettings("Local AppWizard-Generated Applications", "Tarvell").value("Settings/Zoom").toInt(), 200);
+  Command(ID_VIEW_ZOOM_100);
+  EXPECT_EQ(View().size(), QSize(774, 529));
+  Click(Qt::LeftButton, Square(8, 9));
+  EXPECT_EQ(World().At(8, 9).unitType, Drone);
+}
+
+TEST_F(GameGuidanceTest, ViewChaosOpensTheChaosWindowBesideTheGame) {
+  Command(ID_VIEW_CHAOS);
+  auto* chaos = Frame()->findChild<CChaosWindow*>();
+  ASSERT_NE(chaos, nullptr);
+  EXPECT_TRUE(chaos->isVisible());
+  EXPECT_FALSE(chaos->isModal());
+  EXPECT_TRUE(chaos->isWindow());
+}
+
+// Escape during a turn plays the rest of it without pauses: as the pauses
+// draw nothing from the generator, the turn ends exactly as at speed 0.
+TEST_F(GameGuidanceTest, AHurriedTurnEndsExactlyAsATurnAtSpeedZero) {
+  struct Outcome {
+    UnitGrid units;
+    std::int32_t treasury, chaosMoney;
+    std::uint32_t seed;
+  };
+  simulationRunning.store(1);  // no simulation starts, so none draws meanwhile
+  const auto play = [this](int speed, bool hurry) {
+    randomSeed = 12345;
+    World().StartNewGame();
+    FlatLand();
+    for (int x = 4; x < 20; x += 3) {
+      View().BuyAt(x, 6);
+      View().BuyAt(x, 15);
+    }
+    World().treasury = 900;
+    World().gameSpeed = speed;
+    hurriedInTurn_ = false;
+    if (hurry)
+      QTimer::singleShot(0, &View(), [this] {
+        Key(&View(), Qt::Key_Escape);
+        hurriedInTurn_ = Document().Hurried();
+        // Without another pause in the turn, this waits for its end.
+        QTimer::singleShot(0, &View(), [this] { pausedAfterHurry_ = IsBusy(); });
+      });
+    Command(IDC_END_SETUP);
+    EXPECT_EQ(hurriedInTurn_, hurry);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(pausedAfterHurry_);
+    EXPECT_FALSE(Document().Hurried());  // the next turn is paced again
+    Outcome outcome;
+    std::memcpy(outcome.units, World().shownUnits, sizeof outcome.units);
+    outcome.treasury = World().treasury;
+    outcome.chaosMoney = World().chaosMoney;
+    outcome.seed = randomSeed;
+    return outcome;
+  };
+  const Outcome still = play(0, false);
+  const Outcome hurried = play(3, true);
+  simulationRunning.store(0);
+  EXPECT_EQ(std::memcmp(still.units, hurried.units, sizeof still.units), 0);
+  EXPECT_EQ(still.treasury, hurried.treasury);
+  EXPECT_EQ(still.chaosMoney, hurried.chaosMoney);
+  EXPECT_EQ(still.seed, hurried.seed);
+  EXPECT_EQ(World().turn, 1);
+}
