@@ -26,16 +26,28 @@ void CWorld::MarkSite(int x, int y) {
 }
 
 void CWorld::SetJammed(std::uint8_t flag, int x, int y) {
-  for (int i = -4; i <= 4; ++i)
-    for (int j = -4; j <= 4; ++j) cells[Wrap(x + i)][Wrap(y + j)].jammed = flag;
+  // The wrapped rows are found once; the unrolled loops then only store.
+  int ys[9];
+  for (int k = 0; k < 9; ++k) ys[k] = Wrap(y + k - 4);
+#pragma GCC unroll 9
+  for (int i = -4; i <= 4; ++i) {
+    Cell* column = cells[Wrap(x + i)];
+#pragma GCC unroll 9
+    for (int k = 0; k < 9; ++k) column[ys[k]].jammed = flag;
+  }
 }
 
 namespace {
 
 void ChangeArtilleryCover(Cell (&cells)[kBoardSize][kBoardSize], int x, int y, int delta) {
+  int ys[5];
+  for (int k = 0; k < 5; ++k) ys[k] = Wrap(y + k - 2);
+#pragma GCC unroll 5
   for (int i = -2; i <= 2; ++i) {
+    Cell* column = cells[Wrap(x + i)];
+#pragma GCC unroll 5
     for (int j = -2; j <= 2; ++j) {
-      Cell& cell = cells[Wrap(x + i)][Wrap(y + j)];
+      Cell& cell = column[ys[j + 2]];
       if (i >= -1 && i <= 1 && j >= -1 && j <= 1)
         cell.artilleryCore += delta;
       else
