@@ -1,8 +1,8 @@
 #include "ui/tarvell_view.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
