@@ -1,6 +1,5 @@
 #include "cli/play.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -45,12 +44,6 @@ class CHeadlessOwner : public CWorldOwner {
 // Runs the simulation on the live turn's own thread, to its end.
 void RunInPlace(unsigned (*procedure)()) { procedure(); }
 
-std::uint32_t ClockSeed() {
-  using namespace std::chrono;
-  return SeedFromTickCount(
-      static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count()));
-}
-
 int ParseRange(const Arguments& args, const char* name, int fallback, int low, int high) {
   const auto text = args.Value(name);
   if (!text) return fallback;
@@ -80,7 +73,7 @@ int Play(const Arguments& args) {
   const int games = ParseRange(args, "--games", 1, 1, kMaxGames);
   const int maxTurns = ParseRange(args, "--max-turns", 30, 1, kMaxTurnLimit);
   const auto seedText = args.Value("--seed");
-  const std::uint32_t seed = seedText ? ParseSeed(*seedText, "--seed") : ClockSeed();
+  const std::uint32_t seed = seedText ? ParseSeed(*seedText, "--seed") : SeedFromTickCount(TickCount());
   const std::string policyName = args.Required("--policy");
   std::unique_ptr<CPolicy> policy = MakePolicy(policyName, seed);
   if (!policy) {
