@@ -19,22 +19,28 @@ enum Facing : int { FacingUp = 0, FacingRight = 1, FacingDown = 2, FacingLeft = 
 constexpr int kStepX[4] = {0, 1, 0, -1};
 constexpr int kStepY[4] = {-1, 0, 1, 0};
 
-// The square one step from each square in each facing, wrapped: a table, as
-// the units step and look ahead in every action.
+// Squares are also numbered 0..575, x-major: square x * 24 + y is (x, y),
+// so that a unit's step and the square it lands on are one table read each.
+constexpr int SquareOf(int x, int y) { return x * kBoardSize + y; }
+
 struct Square {
   std::int8_t x;
   std::int8_t y;
 };
+// The square one step from each square in each facing, wrapped, and each
+// square's coordinates.
 struct StepTable {
-  Square to[4][kBoardSize][kBoardSize];  // [facing][x][y]
+  std::uint16_t to[kBoardSquares][4];  // [square][facing]
+  Square at[kBoardSquares];            // [square]
 };
 constexpr StepTable MakeStepTable() {
   StepTable table{};
-  for (int f = 0; f < 4; ++f)
-    for (int x = 0; x < kBoardSize; ++x)
-      for (int y = 0; y < kBoardSize; ++y)
-        table.to[f][x][y] = {static_cast<std::int8_t>(Wrap(x + kStepX[f])),
-                             static_cast<std::int8_t>(Wrap(y + kStepY[f]))};
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      for (int f = 0; f < 4; ++f)
+        table.to[SquareOf(x, y)][f] = static_cast<std::uint16_t>(SquareOf(Wrap(x + kStepX[f]), Wrap(y + kStepY[f])));
+      table.at[SquareOf(x, y)] = {static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)};
+    }
   return table;
 }
 inline constexpr StepTable kStep = MakeStepTable();

@@ -24,9 +24,26 @@ inline std::uint32_t RandomStep() {
 
 // One step, scaled: k + trunc(u * n) with u = x * 4.656612875e-10. The
 // constant is a hair above 2^-31, so u stays below 1 and the result below k + n.
-inline int RandomDraw(int n, int k) {
-  const double u = static_cast<double>(RandomStep()) * 4.656612875e-10;
+constexpr int DrawOf(std::uint32_t x, int n, int k) {
+  const double u = static_cast<double>(x) * 4.656612875e-10;
   return static_cast<int>(u * n + k);
+}
+inline int RandomDraw(int n, int k) { return DrawOf(RandomStep(), n, k); }
+
+// The least generator value whose draw of (n, k) exceeds `result`, or 2^31
+// if none does. A draw never falls as the value rises, so DrawOf(x, n, k) <=
+// result exactly when x < DrawBound(n, k, result): a hot path can test a
+// fixed outcome of a die on the generator's value without the arithmetic.
+constexpr std::uint32_t DrawBound(int n, int k, int result) {
+  std::uint32_t low = 0, high = 0x80000000u;  // the bound lies in [low, high]
+  while (low < high) {
+    const std::uint32_t mid = low + (high - low) / 2;
+    if (DrawOf(mid, n, k) > result)
+      high = mid;
+    else
+      low = mid + 1;
+  }
+  return low;
 }
 
 // A seed taken from the clock. The generator keeps the lowest set bit of its

@@ -66,13 +66,15 @@ void CWorld::StartCounters(std::int32_t startTreasury, std::int32_t startChaosMo
 
 std::int64_t CWorld::UnitsValue(bool& hasRoom, bool& hasUnit) const {
   std::int64_t value = 0;
-  hasRoom = hasUnit = false;
+  int empties = 0, units = 0;  // counted in locals, which the loop keeps in registers
   for (const auto& column : cells)
     for (const Cell& cell : column) {
       const int price = UnitValue(cell.unitType);
       value += price;
-      hasUnit = hasUnit || price > 0;
-      hasRoom = hasRoom || cell.unitType == Empty;
+      units += price > 0;
+      empties += cell.unitType == Empty;
     }
+  hasRoom = empties > 0;
+  hasUnit = units > 0;
   return value;
 }

@@ -95,15 +95,30 @@ class CWorld {
   // What one square's unit is worth, as UnitsValue counts it: its price, 0
   // for none, and 0 after the bad-type message for a code outside -2..8.
   static int UnitValue(int unitType) {
-    if (!IsValidUnitCode(unitType)) [[unlikely]] {
+    // By unitType + 2, from Impassable to Artillery.
+    static constexpr int kValue[11] = {0,
+                                       0,
+                                       0,
+                                       kUnitPrice[1],
+                                       kUnitPrice[2],
+                                       kUnitPrice[3],
+                                       kUnitPrice[4],
+                                       kUnitPrice[5],
+                                       kUnitPrice[6],
+                                       kUnitPrice[7],
+                                       kUnitPrice[8]};
+    const unsigned row = static_cast<unsigned>(unitType - Impassable);
+    if (row >= 11) [[unlikely]] {
       PrintMessage(kBadHumanType);
       return 0;
     }
-    return IsPlayerUnit(unitType) ? kUnitPrice[unitType] : 0;
+    return kValue[row];
   }
 
   Cell& At(int x, int y) { return cells[x][y]; }
   const Cell& At(int x, int y) const { return cells[x][y]; }
+  // The same by square number (see SquareOf).
+  Cell& AtSquare(int square) { return *(&cells[0][0] + square); }
 
   CWorldOwner* owner;
   alignas(64) Cell cells[kBoardSize][kBoardSize];  // one cache line a square

@@ -218,7 +218,7 @@ TEST_F(CombatTest, JumpBarbarianJumpsOverWhatBlocksIt) {
   EXPECT_EQ(unit->y, 3);
 
   unit->facing = FacingLeft;  // across the edge: 4, 3, ..., 0, then 23 and 22
-  unit->x = 1;
+  unit->MoveTo(SquareOf(1, unit->y));
   world.At(0, 3).unitType = Impassable;
   world.At(23, 3).unitType = Mine;
   SeedWhere([] { return RandomDraw(12, 1) <= 2; });  // the Mine's 10 against 2 fails

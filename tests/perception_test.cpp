@@ -199,7 +199,7 @@ TEST_F(PerceptionTest, FarSensingKindsFeelScoutsThreeSquaresAway) {
   mobile->facing = common->facing = FacingRight;
   EXPECT_EQ(mobile->Look(), 2);
   for (CUnit* unit : {static_cast<CUnit*>(mobile), static_cast<CUnit*>(common)}) {
-    unit->y = 4;
+    unit->MoveTo(SquareOf(unit->x, 4));
     unit->facing = FacingUp;
     EXPECT_EQ(unit->Look(), 3);  // two below the Scout: both feel it
   }

@@ -7,9 +7,10 @@
 
 std::uint8_t CBarbarian::Look() { return LookAs<CBarbarian>(); }
 
-bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, bool reportVictim) {
+bool CBarbarian::Attack(const Cell& target, int to, int counterDefence, bool reportVictim) {
   const Defender& victim = kDefenders[target.unitType];
   if (Contest(attack, victim.defence + target.defenceBonus)) {
+    const int tx = kStep.at[to].x, ty = kStep.at[to].y;
     world->RemoveUnit(tx, ty);
     if (reportVictim && world->mode == ModePlaying) {
       char report[256];
@@ -23,84 +24,61 @@ bool CBarbarian::Attack(const Cell& target, int tx, int ty, int counterDefence, 
   return false;
 }
 
-void CBarbarian::Engage() {
-  int tx = 0, ty = 0;
-  if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;  // a bad facing attacks square (0, 0)
-  const Cell& target = world->At(tx, ty);
-  const int ownBonus = world->At(x, y).defenceBonus;
-  if (IsAttackable(target.unitType))
-    Attack(target, tx, ty, defence + ownBonus, true);
-  else if (!IsValidUnitCode(target.unitType))
-    PrintMessage(kBadHumanType);
-}
-
 void CAmphibiousBarbarian::MoveForward() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return;
-  const Cell& target = world->At(tx, ty);
-  if (target.unitType == Empty || target.unitType == Water) {
-    x = tx;
-    y = ty;
-  } else if (target.unitType == Mine) {
-    StepOntoMine(tx, ty, target.defenceBonus);
-  }
+  const int to = Ahead(kBadFacing);
+  if (to < 0) return;
+  const Cell& target = world->AtSquare(to);
+  if (target.unitType == Empty || target.unitType == Water)
+    MoveTo(to);
+  else if (target.unitType == Mine)
+    StepOntoMine(to, target.defenceBonus);
 }
 
 void CJumpBarbarian::MoveForward() {
-  int ax, ay;
-  if (!Ahead(ax, ay, kBadFacing)) return;
-  const Cell& first = world->At(ax, ay);
-  if (first.unitType == Empty) {
-    x = ax;
-    y = ay;
+  const int first = Ahead(kBadFacing);
+  if (first < 0) return;
+  const Cell& firstCell = world->AtSquare(first);
+  if (firstCell.unitType == Empty) {
+    MoveTo(first);
     return;
   }
-  if (first.unitType == Mine) {
-    StepOntoMine(ax, ay, first.defenceBonus);
+  if (firstCell.unitType == Mine) {
+    StepOntoMine(first, firstCell.defenceBonus);
     return;
   }
   // Something blocks the square ahead: look one further in the same direction.
-  int bx, by;
-  Ahead(bx, by, kBadFacing, 2);
-  const Cell& second = world->At(bx, by);
-  if (second.unitType == Empty) {
-    x = bx;
-    y = by;
-  } else if (second.unitType == Mine) {
-    StepOntoMine(bx, by, second.defenceBonus);
-  } else if (IsAttackable(second.unitType)) {
-    JumpStrike(second, bx, by);
-  }
+  const int second = kStep.to[first][facing];
+  const Cell& secondCell = world->AtSquare(second);
+  if (secondCell.unitType == Empty)
+    MoveTo(second);
+  else if (secondCell.unitType == Mine)
+    StepOntoMine(second, secondCell.defenceBonus);
+  else if (IsAttackable(secondCell.unitType))
+    JumpStrike(secondCell, second);
 }
 
-void CJumpBarbarian::JumpStrike(const Cell& target, int tx, int ty) {
+void CJumpBarbarian::JumpStrike(const Cell& target, int to) {
   if (!IsAttackable(target.unitType)) {
     if (!IsValidUnitCode(target.unitType)) PrintMessage(kBadHumanType);
     return;
   }
-  if (Attack(target, tx, ty, defence, false)) {
-    x = tx;
-    y = ty;
-  }
+  if (Attack(target, to, defence, false)) MoveTo(to);
 }
 
 void CKamikazeeBarbarian::Engage() {
-  int tx = 0, ty = 0;
-  if (!Ahead(tx, ty, kBadFacing)) tx = ty = 0;
-  if (!IsAttackable(world->At(tx, ty).unitType)) return;
-  world->RemoveUnit(tx, ty);
+  int to = Ahead(kBadFacing);
+  if (to < 0) to = SquareOf(0, 0);
+  if (!IsAttackable(world->AtSquare(to).unitType)) return;
+  world->RemoveUnit(kStep.at[to].x, kStep.at[to].y);
   Destroy();
 }
 
 void CArmoredBarbarian::MoveForward() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return;
-  const int ahead = world->At(tx, ty).unitType;
-  if (ahead == Mine) world->RemoveUnit(tx, ty);  // cleared without a roll
-  if (ahead == Empty || ahead == Mine) {
-    x = tx;
-    y = ty;
-  }
+  const int to = Ahead(kBadFacing);
+  if (to < 0) return;
+  const int ahead = world->AtSquare(to).unitType;
+  if (ahead == Mine) world->RemoveUnit(kStep.at[to].x, kStep.at[to].y);  // cleared without a roll
+  if (ahead == Empty || ahead == Mine) MoveTo(to);
 }
 
 template class CKind<CBarbarian, CCommonBarbarian>;

@@ -7,6 +7,9 @@
 // they cannot see) gives the Scout information of the unit's own square
 // (0, 2 or 3). Engaging attacks the square ahead.
 
+#include <iterator>
+
+#include "units/combat.h"
 #include "units/unit.h"
 
 // What a fighting kind's Look sees. T is the square ahead, O the unit's own
@@ -22,6 +25,25 @@ enum FighterSight : std::uint8_t {
   FighterSeesJammerOrArtillery = 7,
 };
 
+// What a fighting kind sees ahead, by unitType + 2 (Impassable to
+// Artillery): a perception code, or a marker for the two cases in which the
+// kind decides.
+constexpr std::uint8_t kSightOfOpenGround = 0x80;  // the kind's SenseScouts
+constexpr std::uint8_t kSightOfWater = 0x81;       // the kind's LookAtWater
+inline constexpr std::uint8_t kFighterSight[11] = {
+    FighterSeesBlocked,
+    kSightOfWater,
+    kSightOfOpenGround,
+    FighterSeesDroneOrFarmer,
+    kSightOfOpenGround,
+    FighterSeesDroneOrFarmer,
+    FighterSeesInfantryOrSettler,
+    FighterSeesInfantryOrSettler,
+    FighterSeesArmor,
+    FighterSeesJammerOrArtillery,
+    FighterSeesJammerOrArtillery,
+};
+
 class CBarbarian : public CUnit {
  public:
   using CUnit::CUnit;
@@ -32,7 +54,7 @@ class CBarbarian : public CUnit {
   // within range, 3 one of them lies in the facing direction. Near version:
   // Scouts within 2.
   virtual std::uint8_t SenseScouts() {
-    const Cell& own = world->At(x, y);
+    const Cell& own = Own();
     if (own.jammed != 0 || own.scoutNear == 0) return FighterSeesOpen;
     if (facing < 0 || facing > 3) {
       PrintMessage(kBadFacingTight);
@@ -45,37 +67,57 @@ class CBarbarian : public CUnit {
   template <class Self>
   [[gnu::always_inline]] std::uint8_t LookAs() {
     Self& self = static_cast<Self&>(*this);
-    int tx, ty;
-    if (!Ahead(tx, ty, kBadFacingTight)) return FighterSeesOpen;
-    switch (world->At(tx, ty).unitType) {
-      case Impassable: return FighterSeesBlocked;
-      case Water: return self.LookAtWater();
-      case Empty:
-      case Mine: return self.SenseScouts();
-      case Drone:
-      case Farmer: return FighterSeesDroneOrFarmer;
-      case Infantry:
-      case Settler: return FighterSeesInfantryOrSettler;
-      case Armor: return FighterSeesArmor;
-      case Jammer:
-      case Artillery: return FighterSeesJammerOrArtillery;
-      default: PrintMessage(kBadHumanType); return FighterSeesOpen;
+    const int to = Ahead(kBadFacingTight);
+    if (to < 0) return FighterSeesOpen;
+    const unsigned row = static_cast<unsigned>(world->AtSquare(to).unitType - Impassable);
+    if (row >= std::size(kFighterSight)) [[unlikely]] {
+      PrintMessage(kBadHumanType);
+      return FighterSeesOpen;
     }
+    const std::uint8_t sight = kFighterSight[row];
+    if (sight == kSightOfOpenGround) return self.SenseScouts();
+    if (sight == kSightOfWater) return self.LookAtWater();
+    return sight;
+  }
+
+  // The quick path's parts (see CKind).
+  template <class Self>
+  [[gnu::always_inline]] bool QuickLookAs(const Cell& target, std::uint8_t& perception) {
+    Self& self = static_cast<Self&>(*this);
+    const unsigned row = static_cast<unsigned>(target.unitType - Impassable);
+    if (row >= std::size(kFighterSight)) return false;
+    const std::uint8_t sight = kFighterSight[row];
+    perception = sight == kSightOfOpenGround ? self.SenseScouts() : sight == kSightOfWater ? self.LookAtWater() : sight;
+    return true;
+  }
+  bool QuickEngage(const Cell& target) const {
+    return IsValidUnitCode(target.unitType) && !IsAttackable(target.unitType);
   }
 
  protected:
-  // Attacks the player unit on (tx, ty) whose square values were read at the
+  // Attacks the player unit on square `to` whose values were read at the
   // start. A win removes the victim and loots it; a loss risks the victim's
   // counter-blow against the given defence. Returns true on a kill.
-  bool Attack(const Cell& target, int tx, int ty, int counterDefence, bool reportVictim);
+  bool Attack(const Cell& target, int to, int counterDefence, bool reportVictim);
 };
+
+// Inline, so that an Engage that finds nothing to attack costs no call.
+inline void CBarbarian::Engage() {
+  int to = Ahead(kBadFacing);
+  if (to < 0) to = SquareOf(0, 0);  // a bad facing attacks square (0, 0)
+  const Cell& target = world->AtSquare(to);
+  if (IsAttackable(target.unitType))
+    Attack(target, to, defence + Own().defenceBonus, true);
+  else if (!IsValidUnitCode(target.unitType))
+    PrintMessage(kBadHumanType);
+}
 
 // Senses Scouts within 3 instead of 2.
 class CFarSenseBarbarian : public CBarbarian {
  public:
   using CBarbarian::CBarbarian;
   std::uint8_t SenseScouts() override {
-    const Cell& own = world->At(x, y);
+    const Cell& own = Own();
     if (own.jammed != 0 || own.scoutFar == 0) return FighterSeesOpen;
     if (facing < 0 || facing > 3) {
       PrintMessage(kBadFacing);
@@ -98,6 +140,7 @@ class CAmphibiousBarbarian final : public CKind<CBarbarian, CAmphibiousBarbarian
   using CKind::CKind;
   void MoveForward() override;
   std::uint8_t LookAtWater() override { return SenseScouts(); }
+  bool QuickStep(const Cell& target) const { return target.unitType == Empty || target.unitType == Water; }
 };
 
 // Two actions per phase.
@@ -117,7 +160,7 @@ class CJumpBarbarian final : public CKind<CBarbarian, CJumpBarbarian> {
   // The strike on the player unit at (tx, ty), two ahead: as an attack, but
   // the victim is not reported, the counter-blow meets the bare defence, and
   // a kill lands the Jump Barbarian on the victim's square.
-  void JumpStrike(const Cell& target, int tx, int ty);
+  void JumpStrike(const Cell& target, int to);
 };
 
 // Two actions per phase; its Engage is a sure kill that costs its life.

@@ -64,7 +64,7 @@ void CScout::Destroy() {
 }
 
 void CScavenger::Engage() {
-  const int plunder = world->At(x, y).incomeBonus + 2;
+  const int plunder = Own().incomeBonus + 2;
   if (plunder > 0) SaturatingAdd(loot, plunder);
 }
 

@@ -4,6 +4,8 @@
 // so that fighting kinds nearby learn in which direction a Scout stands. The
 // marks come off when the Scout steps away or dies.
 
+#include <iterator>
+
 #include "units/unit.h"
 
 // What the Scout's Look sees. O is its own square, T the square ahead.
@@ -37,6 +39,12 @@ class CScout final : public CKind<CUnit, CScout> {
   void MoveForward() override;
   [[gnu::always_inline]] std::uint8_t Look() override;
 
+  // The quick path's parts (see CKind): a step that lifts no marks, an
+  // Engage with the marks already made.
+  [[gnu::always_inline]] bool QuickLook(const Cell& target, std::uint8_t& perception);
+  bool QuickStep(const Cell& target) const { return !areaMarked && target.unitType == Empty; }
+  bool QuickEngage(const Cell&) const { return areaMarked != 0; }
+
   // Marks the 7 x 7 (scoutFar) and 5 x 5 (scoutNear) around the Scout with
   // the flags and the direction counts pointing at it.
   void MarkScoutArea();
@@ -59,14 +67,48 @@ class CScavenger final : public CKind<CUnit, CScavenger> {
 
   void Engage() override;
   [[gnu::always_inline]] std::uint8_t Look() override;
+
+  // The quick path's parts (see CKind): its Engage is always plain.
+  [[gnu::always_inline]] bool QuickLook(const Cell& target, std::uint8_t& perception);
+  bool QuickEngage(const Cell&) {
+    Engage();
+    return true;
+  }
+
+ private:
+  // Look, given the square ahead, whose unitType is valid and open.
+  std::uint8_t LookFromOpenGround() const;
 };
 
+// What the Scout sees ahead, by unitType + 2 (Impassable to Artillery);
+// open ground depends on its own square's cover.
+constexpr std::uint8_t kScoutSightOfOpenGround = 0x80;
+inline constexpr std::uint8_t kScoutSight[11] = {
+    ScoutSeesBlocked, ScoutSeesBlocked,       kScoutSightOfOpenGround, ScoutSeesDroneOrFarmer,
+    ScoutSeesMine,    ScoutSeesDroneOrFarmer, ScoutSeesDefender,       ScoutSeesDefender,
+    ScoutSeesArmor,   ScoutSeesDefender,      ScoutSeesDefender,
+};
+
+inline bool CScout::QuickLook(const Cell& target, std::uint8_t& perception) {
+  const Cell& own = Own();
+  if (own.jammed != 0) {
+    perception = ScoutIsJammed;
+    return true;
+  }
+  const unsigned row = static_cast<unsigned>(target.unitType - Impassable);
+  if (row >= std::size(kScoutSight)) return false;
+  perception = kScoutSight[row];
+  if (perception == kScoutSightOfOpenGround)
+    perception = (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
+  return true;
+}
+
 inline std::uint8_t CScout::Look() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return ScoutSeesOpen;
-  const Cell& own = world->At(x, y);
+  const int to = Ahead(kBadFacing);
+  if (to < 0) return ScoutSeesOpen;
+  const Cell& own = Own();
   if (own.jammed != 0) return ScoutIsJammed;
-  switch (world->At(tx, ty).unitType) {
+  switch (world->AtSquare(to).unitType) {
     case Impassable:
     case Water: return ScoutSeesBlocked;
     case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
@@ -83,20 +125,37 @@ inline std::uint8_t CScout::Look() {
 }
 
 inline std::uint8_t CScavenger::Look() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return ScavengerSeesPlayerUnit;  // a safe column
-  const int ahead = world->At(tx, ty).unitType;
+  const int to = Ahead(kBadFacing);
+  if (to < 0) return ScavengerSeesPlayerUnit;  // a safe column
+  const int ahead = world->AtSquare(to).unitType;
   if (ahead == Impassable || ahead == Water) return ScavengerSeesBlocked;
   if (!IsValidUnitCode(ahead)) {
     PrintMessage(kBadHumanType);
     return ScavengerSeesPlayerUnit;
   }
   if (ahead != Empty && ahead != Mine) return ScavengerSeesPlayerUnit;  // it could not plunder past
-  const Cell& own = world->At(x, y);
+  return LookFromOpenGround();
+}
+
+inline std::uint8_t CScavenger::LookFromOpenGround() const {
+  const Cell& own = Own();
   if (own.siteBits != 0 && !(own.siteBits & kSiteHere))
     return (own.siteBits & (1u << facing)) ? ScavengerFacesSite : ScavengerNearSite;
   const int richness = static_cast<std::int8_t>(own.incomeBonus);
   return static_cast<std::uint8_t>(ScavengerOnGround + (richness > 3 ? 3 : richness < 0 ? 0 : richness));
+}
+
+inline bool CScavenger::QuickLook(const Cell& target, std::uint8_t& perception) {
+  const int ahead = target.unitType;
+  if (ahead == Impassable || ahead == Water)
+    perception = ScavengerSeesBlocked;
+  else if (!IsValidUnitCode(ahead))
+    return false;
+  else if (ahead != Empty && ahead != Mine)
+    perception = ScavengerSeesPlayerUnit;
+  else
+    perception = LookFromOpenGround();
+  return true;
 }
 
 // Their phases are compiled with their operations, in scout.cpp.

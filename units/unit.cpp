@@ -12,6 +12,7 @@ CUnit::CUnit(CWorld* world, CUnit* prev, std::int8_t initialState, int x, int y,
       next(nullptr),
       initialState(initialState),
       state(initialState),
+      square(static_cast<std::int16_t>(SquareOf(x, y))),
       x(x),
       y(y),
       facing(facing),
@@ -27,6 +28,7 @@ CUnit::CUnit()
       next(nullptr),
       initialState(0),
       state(0),
+      square(-1),
       x(-1),
       y(-1),
       facing(-1),
@@ -58,28 +60,40 @@ void CUnit::TakeTurn() {
   PerformAction();
 }
 
+namespace {
+// An artillery die is RandomDraw(8, 1): its outcomes 1 and 2, and the
+// impossible ones past 8, as bounds on the generator's value.
+constexpr std::uint32_t kDieIsOne = DrawBound(8, 1, 1);
+constexpr std::uint32_t kDieIsTwoOrLess = DrawBound(8, 1, 2);
+constexpr std::uint32_t kDieIsEightOrLess = DrawBound(8, 1, 8);
+}  // namespace
+
 bool CUnit::ComeUnderFire(const Cell& square) {
   const int ring = square.artilleryRing;
   const int core = square.artilleryCore;
   const int strength = defence + square.defenceBonus;
   // Each Artillery whose outer ring holds the square fires with 1 in 8 at
   // strength 10 and 1 in 8 at strength 5; each whose inner 3 x 3 holds it
-  // fires with 1 in 8 at strength 5.
+  // fires with 1 in 8 at strength 5. A die can show neither below 1 nor
+  // above 8; the report of one is kept for the record.
   for (int i = 0; i < ring; ++i) {
-    const int die = RandomDraw(8, 1);
-    if ((die == 1 && Contest(10, strength)) || (die == 2 && Contest(5, strength))) {
+    const std::uint32_t die = RandomStep();
+    if ((die < kDieIsOne && Contest(10, strength)) ||
+        (die >= kDieIsOne && die < kDieIsTwoOrLess && Contest(5, strength))) {
       Destroy();
       return true;
     }
-    if (die < 1 || die > 8) PrintMessage(kBadDieRoll);
+    if (die >= kDieIsEightOrLess) [[unlikely]]
+      PrintMessage(kBadDieRoll);
   }
   for (int i = 0; i < core; ++i) {
-    const int die = RandomDraw(8, 1);
-    if (die == 1 && Contest(5, strength)) {
+    const std::uint32_t die = RandomStep();
+    if (die < kDieIsOne && Contest(5, strength)) {
       Destroy();
       return true;
     }
-    if (die < 1 || die > 8) PrintMessage(kBadDieRoll);
+    if (die >= kDieIsEightOrLess) [[unlikely]]
+      PrintMessage(kBadDieRoll);
   }
   return false;
 }
@@ -103,13 +117,12 @@ void CUnit::Report() const {
   world->ShowMessage(report);
 }
 
-bool CUnit::StepOntoMine(int tx, int ty, int defenceBonus) {
-  world->RemoveUnit(tx, ty);  // the Mine is spent whatever follows
+bool CUnit::StepOntoMine(int to, int defenceBonus) {
+  world->RemoveUnit(kStep.at[to].x, kStep.at[to].y);  // the Mine is spent whatever follows
   if (Contest(10, defence + defenceBonus)) {
     Destroy();
     return false;
   }
-  x = tx;
-  y = ty;
+  MoveTo(to);
   return true;
 }

@@ -90,6 +90,13 @@ class CUnit {
     if (StillLinked(p, &unit)) unit.state = NextStateOf(code);
   }
 
+  // Puts the unit on a square: the one place x, y and square change.
+  void MoveTo(int to) {
+    square = static_cast<std::int16_t>(to);
+    x = kStep.at[to].x;
+    y = kStep.at[to].y;
+  }
+
   // Actions per phase; the quick kinds take two.
   static constexpr int kActionsPerPhase = 1;
 
@@ -106,6 +113,7 @@ class CUnit {
   CUnit* next;
   std::int8_t initialState;
   std::int8_t state;
+  std::int16_t square;  // SquareOf(x, y), kept with x and y by MoveTo
   std::int32_t x;
   std::int32_t y;
   std::int32_t facing;
@@ -119,20 +127,29 @@ class CUnit {
   // Head of a list: no world, no position.
   CUnit();
 
-  // The square `distance` steps ahead in facing, wrapped. False, after
-  // printing the kind's bad-facing message, when facing is not 0..3.
-  bool Ahead(int& ax, int& ay, const char* badFacingMessage, int distance = 1) const {
+  // The square ahead in facing, wrapped; -1, after printing the kind's
+  // bad-facing message, when facing is not 0..3.
+  int Ahead(const char* badFacingMessage) const {
     if (static_cast<unsigned>(facing) > 3) [[unlikely]] {
       PrintBadFacing(badFacingMessage);
-      return false;
+      return -1;
     }
-    Square square = kStep.to[facing][x][y];
-    for (int step = 1; step < distance; ++step) square = kStep.to[facing][square.x][square.y];
-    ax = square.x;
-    ay = square.y;
-    return true;
+    return kStep.to[square][facing];
   }
+  // The unit's own square.
+  const Cell& Own() const { return world->AtSquare(square); }
   static void PrintBadFacing(const char* message);
+
+  // The quick path's parts (see CKind), for a valid facing and the square
+  // ahead, target. QuickLookAs: the perception code Look would give, and
+  // true, unless Look would print a message. QuickStep: true if MoveForward
+  // would only step onto target. QuickEngage: true if Engage would do
+  // nothing, or nothing but what it has just done itself.
+  template <class Self>
+  [[gnu::always_inline]] bool QuickLookAs(const Cell& target, std::uint8_t& perception) {
+    return static_cast<Self*>(this)->QuickLook(target, perception);
+  }
+  bool QuickStep(const Cell& target) const { return target.unitType == Empty; }
   // Look with the operations it calls bound to the kind Self (a final
   // class): the fighting kinds' version hides this one.
   template <class Self>
@@ -144,29 +161,27 @@ class CUnit {
   void Remove();
   // The artillery covering the unit's square fires on it; true if it died.
   bool TakeArtilleryFire() {
-    const Cell& square = world->At(x, y);
-    if ((square.artilleryRing | square.artilleryCore) == 0) return false;
-    return ComeUnderFire(square);
+    const Cell& own = Own();
+    if ((own.artilleryRing | own.artilleryCore) == 0) return false;
+    return ComeUnderFire(own);
   }
   bool ComeUnderFire(const Cell& square);
   // The unit's kind report while playing, e.g. "Scout destroyed at (%d,%d).\t".
   void Report() const;
-  // A Mine on (tx, ty) goes off under the unit: it is removed and attacks
+  // A Mine on square `to` goes off under the unit: it is removed and attacks
   // with 10 against the unit's defence plus the square's bonus. Returns true
   // if the unit survived, and then moves it onto the square.
-  bool StepOntoMine(int tx, int ty, int defenceBonus);
+  bool StepOntoMine(int to, int defenceBonus);
 };
 
 inline void CUnit::MoveForward() {
-  int tx, ty;
-  if (!Ahead(tx, ty, kBadFacing)) return;
-  const Cell& target = world->At(tx, ty);
-  if (target.unitType == Empty) {
-    x = tx;
-    y = ty;
-  } else if (target.unitType == Mine) {
-    StepOntoMine(tx, ty, target.defenceBonus);
-  }
+  const int to = Ahead(kBadFacing);
+  if (to < 0) return;
+  const Cell& target = world->AtSquare(to);
+  if (target.unitType == Empty)
+    MoveTo(to);
+  else if (target.unitType == Mine)
+    StepOntoMine(to, target.defenceBonus);
 }
 
 // A concrete kind: Base is the kind's parent class, Self the kind itself, a
@@ -176,6 +191,13 @@ inline void CUnit::MoveForward() {
 // at compile time, since the kind is known. The virtual operations stay the
 // kind's interface for everyone else. TakeTurn is instantiated where the
 // kind's operations are defined, so that they can be inlined.
+//
+// Most actions are plain: a turn, a step onto open ground, an Engage that
+// finds nothing to do. TakeTurn does those itself with the square ahead found
+// once, and hands everything else (artillery cover, combat, Mines, messages,
+// the Scout's marks) to the complete path, which calls the operations one by
+// one. The quick path gives up before it changes anything, so the complete
+// path starts from the same unit and board and ends the same way.
 template <class Base, class Self>
 class CKind : public Base {
  public:
@@ -187,18 +209,68 @@ class CKind : public Base {
   // first only if the unit survived.
   void TakeTurn() final;
 
+  // The next action, if it is a plain one: done, with the next state taken,
+  // and true. Otherwise false, with nothing changed and no die drawn.
+  [[gnu::always_inline]] bool QuickAction();
+
  private:
   // PerformAction with the kind's operations bound.
   [[gnu::always_inline]] void Act();
+  // The complete path: the phase's actions from the given one on, each after
+  // the first only if the unit survived; and the phase under artillery cover.
+  [[gnu::noinline]] void ActionsFrom(int first);
+  [[gnu::noinline]] void PhaseUnderCover();
 };
 
 template <class Base, class Self>
 void CKind<Base, Self>::TakeTurn() {
+  // Every call below is the function's last act, so that the quick path
+  // needs no stack frame.
+  const Cell& own = this->Own();
+  if ((own.artilleryRing | own.artilleryCore) != 0) [[unlikely]]
+    return PhaseUnderCover();
+  if (!QuickAction()) return ActionsFrom(0);
+  if constexpr (Self::kActionsPerPhase == 2)
+    if (!QuickAction()) return ActionsFrom(1);
+}
+
+template <class Base, class Self>
+void CKind<Base, Self>::PhaseUnderCover() {
+  if (this->ComeUnderFire(this->Own())) return;
+  ActionsFrom(0);
+}
+
+template <class Base, class Self>
+void CKind<Base, Self>::ActionsFrom(int first) {
   const CUnit* p = this->prev;
-  if (this->TakeArtilleryFire()) return;
   Act();
   if constexpr (Self::kActionsPerPhase == 2)
-    if (CUnit::StillLinked(p, this)) Act();
+    if (first == 0 && CUnit::StillLinked(p, this) && !QuickAction()) Act();
+}
+
+template <class Base, class Self>
+inline bool CKind<Base, Self>::QuickAction() {
+  Self& self = static_cast<Self&>(*this);
+  if (static_cast<unsigned>(this->facing) > 3) [[unlikely]]
+    return false;
+  const int to = kStep.to[this->square][this->facing];
+  const Cell& target = this->world->AtSquare(to);
+  std::uint8_t perception;
+  if (!self.template QuickLookAs<Self>(target, perception)) return false;
+  const std::uint8_t code = this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7];
+  switch (ActionOf(code)) {
+    case ActionEngage:
+      if (!self.QuickEngage(target)) return false;
+      break;
+    case ActionMoveForward:
+      if (!self.QuickStep(target)) return false;
+      this->MoveTo(to);
+      break;
+    case ActionTurnLeft: this->facing = this->facing == FacingUp ? FacingLeft : this->facing - 1; break;
+    case ActionTurnRight: this->facing = this->facing == FacingLeft ? FacingUp : this->facing + 1; break;
+  }
+  this->state = NextStateOf(code);
+  return true;
 }
 
 template <class Base, class Self>
