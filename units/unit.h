@@ -210,15 +210,22 @@ class CKind : public Base {
   void TakeTurn() final;
 
   // The next action, if it is a plain one: done, with the next state taken,
-  // and true. Otherwise false, with nothing changed and no die drawn.
-  [[gnu::always_inline]] bool QuickAction();
+  // and kQuickDone. Otherwise, with nothing changed and no die drawn, the
+  // action code Look and the behaviour table give, or kLookAgain where the
+  // look itself needs the complete path.
+  [[gnu::always_inline]] int QuickAction();
+  static constexpr int kQuickDone = -1;
+  static constexpr int kLookAgain = 256;
 
  private:
   // PerformAction with the kind's operations bound.
   [[gnu::always_inline]] void Act();
-  // The complete path: the phase's actions from the given one on, each after
-  // the first only if the unit survived; and the phase under artillery cover.
-  [[gnu::noinline]] void ActionsFrom(int first);
+  // The phase's actions, quick while they can be.
+  [[gnu::always_inline]] void Actions();
+  // The complete path from action `index` of the phase, which QuickAction
+  // left as `quick`; each action after the first only if the unit survived.
+  [[gnu::noinline]] void ActionsFrom(int index, int quick);
+  // The phase under artillery cover.
   [[gnu::noinline]] void PhaseUnderCover();
 };
 
@@ -229,48 +236,63 @@ void CKind<Base, Self>::TakeTurn() {
   const Cell& own = this->Own();
   if ((own.artilleryRing | own.artilleryCore) != 0) [[unlikely]]
     return PhaseUnderCover();
-  if (!QuickAction()) return ActionsFrom(0);
-  if constexpr (Self::kActionsPerPhase == 2)
-    if (!QuickAction()) return ActionsFrom(1);
+  Actions();
+}
+
+template <class Base, class Self>
+inline void CKind<Base, Self>::Actions() {
+  const int first = QuickAction();
+  if (first != kQuickDone) return ActionsFrom(0, first);
+  if constexpr (Self::kActionsPerPhase == 2) {
+    const int second = QuickAction();
+    if (second != kQuickDone) return ActionsFrom(1, second);
+  }
 }
 
 template <class Base, class Self>
 void CKind<Base, Self>::PhaseUnderCover() {
   if (this->ComeUnderFire(this->Own())) return;
-  ActionsFrom(0);
+  Actions();
 }
 
 template <class Base, class Self>
-void CKind<Base, Self>::ActionsFrom(int first) {
+void CKind<Base, Self>::ActionsFrom(int index, int quick) {
+  Self& self = static_cast<Self&>(*this);
   const CUnit* p = this->prev;
-  Act();
-  if constexpr (Self::kActionsPerPhase == 2)
-    if (first == 0 && CUnit::StillLinked(p, this) && !QuickAction()) Act();
+  for (;;) {
+    if (quick == kLookAgain)
+      Act();
+    else
+      CUnit::Perform(self, static_cast<std::uint8_t>(quick));
+    if (++index == Self::kActionsPerPhase || !CUnit::StillLinked(p, this)) return;
+    quick = QuickAction();
+    if (quick == kQuickDone) return;
+  }
 }
 
 template <class Base, class Self>
-inline bool CKind<Base, Self>::QuickAction() {
+inline int CKind<Base, Self>::QuickAction() {
   Self& self = static_cast<Self&>(*this);
   if (static_cast<unsigned>(this->facing) > 3) [[unlikely]]
-    return false;
+    return kLookAgain;
   const int to = kStep.to[this->square][this->facing];
   const Cell& target = this->world->AtSquare(to);
   std::uint8_t perception;
-  if (!self.template QuickLookAs<Self>(target, perception)) return false;
+  if (!self.template QuickLookAs<Self>(target, perception)) return kLookAgain;
   const std::uint8_t code = this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7];
   switch (ActionOf(code)) {
     case ActionEngage:
-      if (!self.QuickEngage(target)) return false;
+      if (!self.QuickEngage(target)) return code;
       break;
     case ActionMoveForward:
-      if (!self.QuickStep(target)) return false;
+      if (!self.QuickStep(target)) return code;
       this->MoveTo(to);
       break;
     case ActionTurnLeft: this->facing = this->facing == FacingUp ? FacingLeft : this->facing - 1; break;
     case ActionTurnRight: this->facing = this->facing == FacingLeft ? FacingUp : this->facing + 1; break;
   }
   this->state = NextStateOf(code);
-  return true;
+  return kQuickDone;
 }
 
 template <class Base, class Self>
