@@ -2,12 +2,15 @@
 
 #include <cstdint>
 
-void* CUnitPool::NextSlot() {
+void* CUnitPool::NextBlock() {
+  // used_ is a whole number of blocks here: the current one is full, or none
+  // has been handed out since the last release.
   const std::size_t block = used_ / kBlockSlots;
   if (block == blocks_.size()) blocks_.push_back(std::make_unique<Slot[]>(kBlockSlots));
-  Slot* slot = &blocks_[block][used_ % kBlockSlots];
+  free_ = blocks_[block].get();
+  end_ = free_ + kBlockSlots;
   ++used_;
-  return slot;
+  return free_++;
 }
 
 int CUnitPool::IndexOf(const CUnit* unit) const {
