@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <tuple>
+
 #include "tests/unit_fixture.h"
 
 using ControllerTest = UnitTest;
@@ -207,4 +215,148 @@ TEST_F(ControllerTest, DestroyUnlinksFromTheMiddleOfTheList) {
   EXPECT_EQ(c->prev, a);
   EXPECT_FALSE(b == a->next);
   EXPECT_TRUE(owner.calls.empty());
+}
+
+namespace {
+
+// One side of the comparison below: a world with one unit of a kind on (5, 5).
+struct Side {
+  CWorld world;
+  CUnitListHead head;
+  CUnitPool pool;
+  CUnit* unit = nullptr;
+
+  void Place(int kind, int facing) {
+    CWorld* w = &world;
+    switch (kind) {
+      case KindScout: unit = pool.Create<CScout>(w, &head, 0, 5, 5, facing); break;
+      case KindScavenger: unit = pool.Create<CScavenger>(w, &head, 0, 5, 5, facing); break;
+      case KindCommon: unit = pool.Create<CCommonBarbarian>(w, &head, 0, 5, 5, facing); break;
+      case KindAmphibious: unit = pool.Create<CAmphibiousBarbarian>(w, &head, 0, 5, 5, facing); break;
+      case KindMobile: unit = pool.Create<CMobileBarbarian>(w, &head, 0, 5, 5, facing); break;
+      case KindJump: unit = pool.Create<CJumpBarbarian>(w, &head, 0, 5, 5, facing); break;
+      case KindKamikazee: unit = pool.Create<CKamikazeeBarbarian>(w, &head, 0, 5, 5, facing); break;
+      default: unit = pool.Create<CArmoredBarbarian>(w, &head, 0, 5, 5, facing); break;
+    }
+    head.next = unit;
+  }
+  bool Alive() const { return head.next == unit; }
+  void Clear() {
+    if (Alive()) unit->~CUnit();
+    head.next = nullptr;
+    pool.Release();
+  }
+};
+
+// Standard output into a pipe while it lives: Take() gives what was printed
+// since the last call. (Cheaper than gtest's capture, which opens a file.)
+class PrintedText {
+ public:
+  PrintedText() {
+    std::fflush(stdout);
+    saved_ = dup(STDOUT_FILENO);
+    if (pipe(fds_) != 0) std::abort();
+    fcntl(fds_[0], F_SETFL, O_NONBLOCK);
+    dup2(fds_[1], STDOUT_FILENO);
+  }
+  ~PrintedText() {
+    std::fflush(stdout);
+    dup2(saved_, STDOUT_FILENO);
+    close(saved_);
+    close(fds_[0]);
+    close(fds_[1]);
+  }
+  std::string Take() {
+    std::fflush(stdout);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(fds_[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+  }
+
+ private:
+  int fds_[2];
+  int saved_;
+};
+
+// What the phase of a kind must do: artillery fire, then its actions, each
+// operation called through the unit's virtual interface.
+void PhaseOperationByOperation(CUnit* unit, int actions) {
+  const CUnit* p = unit->prev;
+  unit->CUnit::TakeTurn();
+  if (actions == 2 && CUnit::StillLinked(p, unit)) unit->PerformAction();
+}
+
+}  // namespace
+
+// A kind's phase does the plain actions itself and hands the rest on; the
+// result must be that of the operations called one by one. Both run from the
+// same position for every kind, state and facing (a bad one too), every code
+// ahead (a bad one too, and a second square for the Jump Barbarian), own
+// squares that are open, jammed, sensing Scouts, under cover or near a site,
+// and Scouts that have marked their area, under random behaviour tables.
+using KindPhaseTest = CoreTest;
+
+TEST_F(KindPhaseTest, DoesWhatTheOperationsCalledOneByOneDo) {
+  Side quick, reference;
+  PrintedText printed;
+  std::uint32_t tables = 7;
+  int compared = 0;
+  for (int kind = 0; kind < kKindCount; ++kind)
+    for (int ahead = Impassable - 1; ahead <= Artillery + 1; ++ahead)
+      for (int own = 0; own < 6; ++own)
+        for (int facing : {0, 2, 3, 5})  // up, down, left and a bad facing
+          for (int state = 0; state < 4; ++state)
+            for (int marked = 0; marked <= (kind == KindScout ? 1 : 0); ++marked) {
+              tables = tables * 1103515245u + 12345u;
+              for (Side* side : {&quick, &reference}) {
+                CWorld& w = side->world;
+                ClearBoard(w);
+                w.mode = ModeSimulation;
+                w.phase = 7;
+                for (int i = 0; i < static_cast<int>(sizeof w.behaviourTables); ++i)
+                  (&w.behaviourTables[0][0][0])[i] = static_cast<std::uint8_t>((tables >> (i % 24)) + i * 7);
+                for (int f = 0; f < 4; ++f) {
+                  w.At(5 + kStepX[f], 5 + kStepY[f]).unitType = ahead;
+                  w.At(5 + 2 * kStepX[f], 5 + 2 * kStepY[f]).unitType = (f + ahead) % 3 == 0 ? Empty : Infantry;
+                }
+                Cell& o = w.At(5, 5);
+                o.jammed = own == 1;
+                o.scoutNear = o.scoutFar = own == 2 || own == 3;
+                if (own == 2) o.scoutNearDir[FacingUp] = o.scoutFarDir[FacingLeft] = 1;
+                if (own == 3) o.scoutFarDir[FacingDown] = 2;
+                o.artilleryRing = own == 4;
+                o.siteBits = own == 5 ? 0x05 : 0;
+                o.incomeBonus = own == 5 ? 2 : 0;
+                o.defenceBonus = 1;
+                side->Place(kind, facing);
+                side->unit->state = static_cast<std::int8_t>(state);
+                if (marked) static_cast<CScout*>(side->unit)->MarkScoutArea();
+              }
+              const int actions = kind == KindMobile || kind == KindKamikazee ? 2 : 1;
+              randomSeed = 99;
+              quick.unit->TakeTurn();
+              const std::string quickOutput = printed.Take();
+              const std::uint32_t quickSeed = randomSeed;
+              randomSeed = 99;
+              PhaseOperationByOperation(reference.unit, actions);
+              const std::string referenceOutput = printed.Take();
+
+              SCOPED_TRACE(testing::Message() << "kind " << kind << ", ahead " << ahead << ", own " << own
+                                              << ", facing " << facing << ", state " << state << ", marked " << marked);
+              ASSERT_EQ(quick.Alive(), reference.Alive());
+              if (quick.Alive()) {
+                const CUnit& a = *quick.unit;
+                const CUnit& b = *reference.unit;
+                ASSERT_EQ(std::tie(a.x, a.y, a.square, a.facing, a.state, a.loot),
+                          std::tie(b.x, b.y, b.square, b.facing, b.state, b.loot));
+              }
+              ASSERT_EQ(quickOutput, referenceOutput);
+              ASSERT_EQ(quickSeed, randomSeed.load());
+              ASSERT_EQ(std::memcmp(quick.world.cells, reference.world.cells, sizeof quick.world.cells), 0);
+              quick.Clear();
+              reference.Clear();
+              ++compared;
+            }
+  EXPECT_EQ(compared, 9 * 13 * 6 * 4 * 4);
 }
