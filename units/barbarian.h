@@ -66,23 +66,18 @@ class CBarbarian : public CUnit {
   // Look, with SenseScouts and LookAtWater those of the kind Self.
   template <class Self>
   [[gnu::always_inline]] std::uint8_t LookAs() {
-    Self& self = static_cast<Self&>(*this);
     const int to = Ahead(kBadFacingTight);
     if (to < 0) return FighterSeesOpen;
-    const unsigned row = static_cast<unsigned>(world->AtSquare(to).unitType - Impassable);
-    if (row >= std::size(kFighterSight)) [[unlikely]] {
-      PrintMessage(kBadHumanType);
-      return FighterSeesOpen;
-    }
-    const std::uint8_t sight = kFighterSight[row];
-    if (sight == kSightOfOpenGround) return self.SenseScouts();
-    if (sight == kSightOfWater) return self.LookAtWater();
-    return sight;
+    std::uint8_t perception;
+    if (LookAtAs<Self>(world->AtSquare(to), perception)) return perception;
+    PrintMessage(kBadHumanType);
+    return FighterSeesOpen;
   }
 
-  // The quick path's parts (see CKind).
+  // What Look sees with target ahead (see CUnit::LookAtAs), and the quick
+  // path's Engage (see CKind).
   template <class Self>
-  [[gnu::always_inline]] bool QuickLookAs(const Cell& target, std::uint8_t& perception) {
+  [[gnu::always_inline]] bool LookAtAs(const Cell& target, std::uint8_t& perception) {
     Self& self = static_cast<Self&>(*this);
     const unsigned row = static_cast<unsigned>(target.unitType - Impassable);
     if (row >= std::size(kFighterSight)) return false;

@@ -39,9 +39,10 @@ class CScout final : public CKind<CUnit, CScout> {
   void MoveForward() override;
   [[gnu::always_inline]] std::uint8_t Look() override;
 
-  // The quick path's parts (see CKind): a step that lifts no marks, an
-  // Engage with the marks already made.
-  [[gnu::always_inline]] bool QuickLook(const Cell& target, std::uint8_t& perception);
+  // What Look sees with target ahead (see CUnit::LookAtAs), and the quick
+  // path's parts (see CKind): a step that lifts no marks, an Engage with the
+  // marks already made.
+  [[gnu::always_inline]] bool LookAt(const Cell& target, std::uint8_t& perception);
   bool QuickStep(const Cell& target) const { return !areaMarked && target.unitType == Empty; }
   bool QuickEngage(const Cell&) const { return areaMarked != 0; }
 
@@ -68,8 +69,9 @@ class CScavenger final : public CKind<CUnit, CScavenger> {
   void Engage() override;
   [[gnu::always_inline]] std::uint8_t Look() override;
 
-  // The quick path's parts (see CKind): its Engage is always plain.
-  [[gnu::always_inline]] bool QuickLook(const Cell& target, std::uint8_t& perception);
+  // What Look sees with target ahead (see CUnit::LookAtAs), and the quick
+  // path's Engage (see CKind), which is always plain.
+  [[gnu::always_inline]] bool LookAt(const Cell& target, std::uint8_t& perception);
   bool QuickEngage(const Cell&) {
     Engage();
     return true;
@@ -89,7 +91,7 @@ inline constexpr std::uint8_t kScoutSight[11] = {
     ScoutSeesArmor,   ScoutSeesDefender,      ScoutSeesDefender,
 };
 
-inline bool CScout::QuickLook(const Cell& target, std::uint8_t& perception) {
+inline bool CScout::LookAt(const Cell& target, std::uint8_t& perception) {
   const Cell& own = Own();
   if (own.jammed != 0) {
     perception = ScoutIsJammed;
@@ -106,35 +108,19 @@ inline bool CScout::QuickLook(const Cell& target, std::uint8_t& perception) {
 inline std::uint8_t CScout::Look() {
   const int to = Ahead(kBadFacing);
   if (to < 0) return ScoutSeesOpen;
-  const Cell& own = Own();
-  if (own.jammed != 0) return ScoutIsJammed;
-  switch (world->AtSquare(to).unitType) {
-    case Impassable:
-    case Water: return ScoutSeesBlocked;
-    case Empty: return (own.artilleryRing > 0 || own.artilleryCore > 0) ? ScoutSeesOpenUnderCover : ScoutSeesOpen;
-    case Drone:
-    case Farmer: return ScoutSeesDroneOrFarmer;
-    case Mine: return ScoutSeesMine;
-    case Infantry:
-    case Settler:
-    case Jammer:
-    case Artillery: return ScoutSeesDefender;
-    case Armor: return ScoutSeesArmor;
-    default: PrintMessage(kBadHumanType); return ScoutSeesOpen;
-  }
+  std::uint8_t perception;
+  if (LookAt(world->AtSquare(to), perception)) return perception;
+  PrintMessage(kBadHumanType);
+  return ScoutSeesOpen;
 }
 
 inline std::uint8_t CScavenger::Look() {
   const int to = Ahead(kBadFacing);
   if (to < 0) return ScavengerSeesPlayerUnit;  // a safe column
-  const int ahead = world->AtSquare(to).unitType;
-  if (ahead == Impassable || ahead == Water) return ScavengerSeesBlocked;
-  if (!IsValidUnitCode(ahead)) {
-    PrintMessage(kBadHumanType);
-    return ScavengerSeesPlayerUnit;
-  }
-  if (ahead != Empty && ahead != Mine) return ScavengerSeesPlayerUnit;  // it could not plunder past
-  return LookFromOpenGround();
+  std::uint8_t perception;
+  if (LookAt(world->AtSquare(to), perception)) return perception;
+  PrintMessage(kBadHumanType);
+  return ScavengerSeesPlayerUnit;
 }
 
 inline std::uint8_t CScavenger::LookFromOpenGround() const {
@@ -145,7 +131,7 @@ inline std::uint8_t CScavenger::LookFromOpenGround() const {
   return static_cast<std::uint8_t>(ScavengerOnGround + (richness > 3 ? 3 : richness < 0 ? 0 : richness));
 }
 
-inline bool CScavenger::QuickLook(const Cell& target, std::uint8_t& perception) {
+inline bool CScavenger::LookAt(const Cell& target, std::uint8_t& perception) {
   const int ahead = target.unitType;
   if (ahead == Impassable || ahead == Water)
     perception = ScavengerSeesBlocked;

@@ -140,14 +140,15 @@ class CUnit {
   const Cell& Own() const { return world->AtSquare(square); }
   static void PrintBadFacing(const char* message);
 
-  // The quick path's parts (see CKind), for a valid facing and the square
-  // ahead, target. QuickLookAs: the perception code Look would give, and
-  // true, unless Look would print a message. QuickStep: true if MoveForward
-  // would only step onto target. QuickEngage: true if Engage would do
-  // nothing, or nothing but what it has just done itself.
+  // For a valid facing and the square ahead, target. LookAtAs: the
+  // perception code Look gives, and true; false, printing nothing, where
+  // Look would print a message. The quick path's parts (see CKind):
+  // QuickStep, true if MoveForward would only step onto target; QuickEngage,
+  // true if Engage would do nothing, or nothing but what it has just done
+  // itself.
   template <class Self>
-  [[gnu::always_inline]] bool QuickLookAs(const Cell& target, std::uint8_t& perception) {
-    return static_cast<Self*>(this)->QuickLook(target, perception);
+  [[gnu::always_inline]] bool LookAtAs(const Cell& target, std::uint8_t& perception) {
+    return static_cast<Self*>(this)->LookAt(target, perception);
   }
   bool QuickStep(const Cell& target) const { return target.unitType == Empty; }
   // Look with the operations it calls bound to the kind Self (a final
@@ -278,7 +279,7 @@ inline int CKind<Base, Self>::QuickAction() {
   const int to = kStep.to[this->square][this->facing];
   const Cell& target = this->world->AtSquare(to);
   std::uint8_t perception;
-  if (!self.template QuickLookAs<Self>(target, perception)) return kLookAgain;
+  if (!self.template LookAtAs<Self>(target, perception)) return kLookAgain;
   const std::uint8_t code = this->world->behaviourTables[Self::kKind][this->state & 3][perception & 7];
   switch (ActionOf(code)) {
     case ActionEngage:
