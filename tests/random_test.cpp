@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <tuple>
+
 #include "model/random.h"
 #include "tests/test_support.h"
 
@@ -57,4 +60,17 @@ TEST_F(RandomTest, ClockSeedsNeverStickOnADegenerateValue) {
   randomSeed = SeedFromTickCount(0x80000000u);
   const std::uint32_t first = RandomStep();
   EXPECT_NE(RandomStep(), first);
+}
+
+TEST_F(RandomTest, DrawBoundIsWhereTheDrawFirstExceedsTheResult) {
+  // The artillery dice: 1, 2 and nothing above 8.
+  for (const auto& [n, k, result] :
+       {std::tuple{8, 1, 1}, std::tuple{8, 1, 2}, std::tuple{24, 0, 11}, std::tuple{7, 3, 3}}) {
+    const std::uint32_t bound = DrawBound(n, k, result);
+    ASSERT_GT(bound, 0u);
+    EXPECT_LE(DrawOf(bound - 1, n, k), result);
+    EXPECT_GT(DrawOf(bound, n, k), result);
+  }
+  EXPECT_EQ(DrawBound(8, 1, 8), 0x80000000u);
+  EXPECT_EQ(DrawOf(0x7fffffffu, 8, 1), 8);
 }
