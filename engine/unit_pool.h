@@ -39,10 +39,9 @@ class CUnitPool {
        sizeof(CMobileBarbarian), sizeof(CJumpBarbarian), sizeof(CKamikazeeBarbarian), sizeof(CArmoredBarbarian)});
   // The units' own alignment, so that a slot is no larger than the largest
   // kind: a large turn's units should stay in as few cache lines as can be.
-  static constexpr std::size_t kSlotAlign = std::max({alignof(CScout), alignof(CScavenger), alignof(CCommonBarbarian),
-                                                      alignof(CAmphibiousBarbarian), alignof(CMobileBarbarian),
-                                                      alignof(CJumpBarbarian), alignof(CKamikazeeBarbarian),
-                                                      alignof(CArmoredBarbarian)});
+  static constexpr std::size_t kSlotAlign = std::max(
+      {alignof(CScout), alignof(CScavenger), alignof(CCommonBarbarian), alignof(CAmphibiousBarbarian),
+       alignof(CMobileBarbarian), alignof(CJumpBarbarian), alignof(CKamikazeeBarbarian), alignof(CArmoredBarbarian)});
   static constexpr std::size_t kBlockSlots = 1024;
 
   struct alignas(kSlotAlign) Slot {
@@ -59,9 +58,9 @@ class CUnitPool {
   void* NextBlock();
 
   std::vector<std::unique_ptr<Slot[]>> blocks_;
-  std::size_t used_ = 0;              // slots handed out since the last release
-  Slot* free_ = nullptr;              // the next free slot of the current block
-  Slot* end_ = nullptr;               // the end of the current block
+  std::size_t used_ = 0;  // slots handed out since the last release
+  Slot* free_ = nullptr;  // the next free slot of the current block
+  Slot* end_ = nullptr;   // the end of the current block
 };
 
 // The calling thread's pool.
