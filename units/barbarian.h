@@ -66,12 +66,8 @@ class CBarbarian : public CUnit {
   // Look, with SenseScouts and LookAtWater those of the kind Self.
   template <class Self>
   [[gnu::always_inline]] std::uint8_t LookAs() {
-    const int to = Ahead(kBadFacingTight);
-    if (to < 0) return FighterSeesOpen;
-    std::uint8_t perception;
-    if (LookAtAs<Self>(world->AtSquare(to), perception)) return perception;
-    PrintMessage(kBadHumanType);
-    return FighterSeesOpen;
+    static_assert(FighterSeesOpen == 0);
+    return LookAhead<Self>(kBadFacingTight);
   }
 
   // What Look sees with target ahead (see CUnit::LookAtAs), and the quick

@@ -106,21 +106,13 @@ inline bool CScout::LookAt(const Cell& target, std::uint8_t& perception) {
 }
 
 inline std::uint8_t CScout::Look() {
-  const int to = Ahead(kBadFacing);
-  if (to < 0) return ScoutSeesOpen;
-  std::uint8_t perception;
-  if (LookAt(world->AtSquare(to), perception)) return perception;
-  PrintMessage(kBadHumanType);
-  return ScoutSeesOpen;
+  static_assert(ScoutSeesOpen == 0);
+  return LookAhead<CScout>(kBadFacing);
 }
 
 inline std::uint8_t CScavenger::Look() {
-  const int to = Ahead(kBadFacing);
-  if (to < 0) return ScavengerSeesPlayerUnit;  // a safe column
-  std::uint8_t perception;
-  if (LookAt(world->AtSquare(to), perception)) return perception;
-  PrintMessage(kBadHumanType);
-  return ScavengerSeesPlayerUnit;
+  static_assert(ScavengerSeesPlayerUnit == 0);
+  return LookAhead<CScavenger>(kBadFacing);
 }
 
 inline std::uint8_t CScavenger::LookFromOpenGround() const {

@@ -84,10 +84,18 @@ class CUnit {
     switch (ActionOf(code)) {
       case ActionEngage: unit.Engage(); break;
       case ActionMoveForward: unit.MoveForward(); break;
-      case ActionTurnLeft: unit.facing = unit.facing == FacingUp ? FacingLeft : unit.facing - 1; break;
-      case ActionTurnRight: unit.facing = unit.facing == FacingLeft ? FacingUp : unit.facing + 1; break;
+      case ActionTurnLeft: unit.Turn(ActionTurnLeft); break;
+      case ActionTurnRight: unit.Turn(ActionTurnRight); break;
     }
     if (StillLinked(p, &unit)) unit.state = NextStateOf(code);
+  }
+
+  // A quarter turn, left or right.
+  void Turn(Action turn) {
+    if (turn == ActionTurnLeft)
+      facing = facing == FacingUp ? FacingLeft : facing - 1;
+    else
+      facing = facing == FacingLeft ? FacingUp : facing + 1;
   }
 
   // Puts the unit on a square: the one place x, y and square change.
@@ -157,15 +165,28 @@ class CUnit {
   [[gnu::always_inline]] std::uint8_t LookAs() {
     return static_cast<Self*>(this)->Look();
   }
+  // Every kind's Look: what Self's LookAtAs sees on the square ahead, and
+  // after the bad-facing or bad-type message, code 0 (for each kind a column
+  // that is safe to read).
+  template <class Self>
+  [[gnu::always_inline]] std::uint8_t LookAhead(const char* badFacingMessage) {
+    const int to = Ahead(badFacingMessage);
+    if (to < 0) return 0;
+    std::uint8_t perception;
+    if (static_cast<Self*>(this)->template LookAtAs<Self>(world->AtSquare(to), perception)) return perception;
+    PrintMessage(kBadHumanType);
+    return 0;
+  }
+  // True if Artillery covers the unit's square.
+  bool UnderCover() const {
+    const Cell& own = Own();
+    return (own.artilleryRing | own.artilleryCore) != 0;
+  }
   // Unlinks the unit, shows its destruction while playing and ends the
   // object: what every Destroy ends with.
   void Remove();
   // The artillery covering the unit's square fires on it; true if it died.
-  bool TakeArtilleryFire() {
-    const Cell& own = Own();
-    if ((own.artilleryRing | own.artilleryCore) == 0) return false;
-    return ComeUnderFire(own);
-  }
+  bool TakeArtilleryFire() { return UnderCover() && ComeUnderFire(Own()); }
   bool ComeUnderFire(const Cell& square);
   // The unit's kind report while playing, e.g. "Scout destroyed at (%d,%d).\t".
   void Report() const;
@@ -234,8 +255,7 @@ template <class Base, class Self>
 void CKind<Base, Self>::TakeTurn() {
   // Every call below is the function's last act, so that the quick path
   // needs no stack frame.
-  const Cell& own = this->Own();
-  if ((own.artilleryRing | own.artilleryCore) != 0) [[unlikely]]
+  if (this->UnderCover()) [[unlikely]]
     return PhaseUnderCover();
   Actions();
 }
@@ -289,8 +309,8 @@ inline int CKind<Base, Self>::QuickAction() {
       if (!self.QuickStep(target)) return code;
       this->MoveTo(to);
       break;
-    case ActionTurnLeft: this->facing = this->facing == FacingUp ? FacingLeft : this->facing - 1; break;
-    case ActionTurnRight: this->facing = this->facing == FacingLeft ? FacingUp : this->facing + 1; break;
+    case ActionTurnLeft: this->Turn(ActionTurnLeft); break;
+    case ActionTurnRight: this->Turn(ActionTurnRight); break;
   }
   this->state = NextStateOf(code);
   return kQuickDone;
