@@ -55,12 +55,7 @@ class CBarbarian : public CUnit {
   // Scouts within 2.
   virtual std::uint8_t SenseScouts() {
     const Cell& own = Own();
-    if (own.jammed != 0 || own.scoutNear == 0) return FighterSeesOpen;
-    if (facing < 0 || facing > 3) {
-      PrintMessage(kBadFacingTight);
-      return FighterSeesOpen;
-    }
-    return own.scoutNearDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
+    return SenseMarks(own, own.scoutNear, own.scoutNearDir, kBadFacingTight);
   }
 
   // Look, with SenseScouts and LookAtWater those of the kind Self.
@@ -86,6 +81,18 @@ class CBarbarian : public CUnit {
   }
 
  protected:
+  // SenseScouts from one kind of the Scouts' marks on the own square: its
+  // flag and its counts by direction.
+  std::uint8_t SenseMarks(const Cell& own, std::uint8_t marked, const std::int32_t (&towards)[4],
+                          const char* badFacingMessage) const {
+    if (own.jammed != 0 || marked == 0) return FighterSeesOpen;
+    if (facing < 0 || facing > 3) {
+      PrintMessage(badFacingMessage);
+      return FighterSeesOpen;
+    }
+    return towards[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
+  }
+
   // Attacks the player unit on square `to` whose values were read at the
   // start. A win removes the victim and loots it; a loss risks the victim's
   // counter-blow against the given defence. Returns true on a kill.
@@ -109,12 +116,7 @@ class CFarSenseBarbarian : public CBarbarian {
   using CBarbarian::CBarbarian;
   std::uint8_t SenseScouts() override {
     const Cell& own = Own();
-    if (own.jammed != 0 || own.scoutFar == 0) return FighterSeesOpen;
-    if (facing < 0 || facing > 3) {
-      PrintMessage(kBadFacing);
-      return FighterSeesOpen;
-    }
-    return own.scoutFarDir[facing] > 0 ? FighterSensesScoutAhead : FighterSensesScout;
+    return SenseMarks(own, own.scoutFar, own.scoutFarDir, kBadFacing);
   }
 };
 
