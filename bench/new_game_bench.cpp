@@ -21,11 +21,10 @@ BENCHMARK(BM_Terraform);
 
 static void BM_ChooseStrategy(benchmark::State& state) {
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = (i * 7919) % 1000 - 500;
-  wins = 3;
-  losses = 1;
+  const Record record{3, 1};
   CWorld world;
   for (auto _ : state) {
-    ChooseStrategy(world);
+    ChooseStrategy(world, record);
     benchmark::DoNotOptimize(world.purchaseThresholds);
   }
 }

@@ -1,21 +1,15 @@
 #include "cli/play.h"
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <string>
 
+#include "cli/headless.h"
 #include "cli/input_file.h"
 #include "cli/policies.h"
-#include "engine/turn.h"
 #include "model/owner.h"
 #include "model/random.h"
-#include "model/saturating.h"
 #include "model/world.h"
-#include "opponent/game_log.h"
-#include "opponent/profile.h"
-#include "opponent/simulation.h"
-#include "opponent/strategy.h"
+#include "session/session.h"
 
 const std::vector<std::string> kPlayOptions = {"--games", "--seed", "--policy", "--profile", "--max-turns", "--log"};
 const std::vector<std::string> kPlayFlags = {"--concurrent"};
@@ -41,9 +35,6 @@ class CHeadlessOwner : public CWorldOwner {
   void Pause(int) override {}
 };
 
-// Runs the simulation on the live turn's own thread, to its end.
-void RunInPlace(unsigned (*procedure)()) { procedure(); }
-
 int ParseRange(const Arguments& args, const char* name, int fallback, int low, int high) {
   const auto text = args.Value(name);
   if (!text) return fallback;
@@ -52,19 +43,6 @@ int ParseRange(const Arguments& args, const char* name, int fallback, int low, i
     throw UsageError(std::string(name) + " must be " + std::to_string(low) + ".." + std::to_string(high) + ", not '" +
                      *text + "'");
   return value;
-}
-
-void Abandon(CWorld& world) {
-  // Leaving a game after a completed turn counts as a loss.
-  world.mode = ModeIdle;
-  SaturatingAdd(losses, 1);
-}
-
-// As the game tells the player, once, that the profile could not be saved.
-void ReportSaveFailure() {
-  if (const auto failure = TakeUnreportedSaveFailure())
-    std::fprintf(stderr, "tarvell-cli play: the profile %s could not be saved (%s); trying again at the next save\n",
-                 failure->path.c_str(), failure->reason.c_str());
 }
 
 }  // namespace
@@ -85,51 +63,42 @@ int Play(const Arguments& args) {
 
   // Without --profile the record lives in memory only; without --log
   // nothing is logged.
-  ResetProfile();
+  CHeadlessFrontEnd frontEnd("tarvell-cli play");
+  CHeadlessOwner owner;
+  CSession session(frontEnd, &owner, {.logPath = args.Value("--log").value_or(""), .simulateInPlace = !concurrent});
   if (const auto profile = args.Value("--profile")) {
-    const bool exists = CheckInputFile(*profile, true);
-    SetProfileName(*profile);
-    if (exists) LoadProfile();
+    CheckInputFile(*profile, true);
+    ProfileProblem problem;
+    if (!session.UseProfile(*profile, problem)) throw UsageError(ProblemText(problem));
   } else {
-    profileName.clear();
+    session.UseMemoryProfile();
   }
-  gameLogName = args.Value("--log").value_or("");
-  if (!concurrent) simulationStarter = RunInPlace;
   randomSeed = seed;
 
-  CHeadlessOwner owner;
-  auto world = std::make_unique<CWorld>();
-  world->owner = &owner;
-  CPlayerDesk desk(*world);
+  const CWorld& world = session.World();
+  CPlayerDesk desk(session);
   int won = 0, lost = 0, abandoned = 0;
 
   for (int game = 1; game <= games; ++game) {
-    // New Game: wait for the simulation, save the record, start.
-    WaitForSimulation(1);
-    SaveProfile();
-    world->StartNewGame();
+    // New Game: once the simulation has ended, the record is saved and the
+    // game starts.
+    bool started = false;
+    session.NewGame([&](bool) { started = true; });
+    frontEnd.RunUntil([&] { return started; });
     policy->NewGame(desk);
 
     owner.end = CHeadlessOwner::End::None;
     std::string strategies;
-    while (world->mode == ModePlaying && world->turn < maxTurns) {
+    while (world.mode == ModePlaying && world.turn < maxTurns) {
       policy->Setup(desk);
-      // End Setup. The turn chooses the strategy anew when no simulation
-      // runs; with one running it keeps the one in force. The score shown is
-      // the one the choice saw.
-      const bool choosing = !simulationRunning.load(std::memory_order_acquire);
-      const int expected = choosing ? ChosenStrategyIndex() : world->strategyInPlay;
-      const std::int32_t expectedScore = expected >= 0 ? strategyScores[expected].load(std::memory_order_relaxed) : 0;
-      PlayTurn(*world);
-      const int strategy = world->strategyInPlay;
-      const std::int32_t score =
-          strategy == expected ? expectedScore : strategyScores[strategy].load(std::memory_order_relaxed);
-      strategies += ' ' + std::to_string(strategy) + ':' + std::to_string(score);
+      session.PlayTurn();
+      const CSession::TurnStrategy played = session.LastTurnStrategy();
+      strategies += ' ' + std::to_string(played.index) + ':' + std::to_string(played.score);
     }
 
     const char* outcome;
-    if (world->mode == ModePlaying) {
-      Abandon(*world);
+    if (world.mode == ModePlaying) {
+      session.Abandon();  // leaving a game after a completed turn counts as a loss
       outcome = "abandoned";
       ++abandoned;
     } else if (owner.end == CHeadlessOwner::End::Victory) {
@@ -139,16 +108,15 @@ int Play(const Arguments& args) {
       outcome = "loss";
       ++lost;
     }
-    ReportSaveFailure();
-    std::printf("game %d %s turns %d treasury %d chaos %d strategies%s\n", game, outcome, world->turn, world->treasury,
-                world->chaosMoney, strategies.c_str());
+    std::printf("game %d %s turns %d treasury %d chaos %d strategies%s\n", game, outcome, world.turn, world.treasury,
+                world.chaosMoney, strategies.c_str());
   }
 
-  // As the window closes: wait for the simulation, save the record.
-  WaitForSimulation(1);
-  const bool saved = SaveProfile();
-  ReportSaveFailure();
+  // As the window closes: once the simulation has ended, the record is saved.
+  bool closed = false;
+  session.Close([&](bool) { closed = true; });
+  frontEnd.RunUntil([&] { return closed; });
   std::printf("games %d, wins %d, losses %d, abandoned %d\n", games, won, lost, abandoned);
   std::printf("seed %u\n", randomSeed.load());
-  return saved ? 0 : 1;
+  return session.ProfileSaved() ? 0 : 1;
 }

@@ -7,13 +7,14 @@
 
 #include "model/board.h"
 #include "model/world.h"
+#include "session/session.h"
 
-int CPlayerDesk::Terrain(int x, int y) const { return world_.terrain[x][y]; }
-int CPlayerDesk::Unit(int x, int y) const { return world_.At(x, y).unitType; }
-int CPlayerDesk::Treasury() const { return world_.treasury; }
-int CPlayerDesk::Turn() const { return world_.turn; }
-bool CPlayerDesk::Buy(int type, int x, int y) { return world_.BuyUnit(type, x, y); }
-bool CPlayerDesk::Sell(int x, int y) { return world_.SellUnit(x, y); }
+int CPlayerDesk::Terrain(int x, int y) const { return session_.World().terrain[x][y]; }
+int CPlayerDesk::Unit(int x, int y) const { return session_.World().At(x, y).unitType; }
+int CPlayerDesk::Treasury() const { return session_.World().treasury; }
+int CPlayerDesk::Turn() const { return session_.World().turn; }
+bool CPlayerDesk::Buy(int type, int x, int y) { return session_.Buy(type, x, y) == Refusal::None; }
+bool CPlayerDesk::Sell(int x, int y) { return session_.Sell(x, y) == Refusal::None; }
 
 std::uint64_t CPolicyRandom::Next() {
   std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ull);

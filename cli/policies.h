@@ -11,24 +11,25 @@
 #include <string>
 #include <vector>
 
-class CWorld;
+class CSession;
 
 // The player's side of the board between two turns.
 class CPlayerDesk {
  public:
-  explicit CPlayerDesk(CWorld& world) : world_(world) {}
+  explicit CPlayerDesk(CSession& session) : session_(session) {}
 
   int Terrain(int x, int y) const;  // terrain code 0..5, 8 or 9
   int Unit(int x, int y) const;     // unitType: -2, -1, 0 (empty land) or 1..8
   int Treasury() const;
   int Turn() const;  // completed turns of the game
 
-  // A left click (buy the type there) and a right click (sell).
+  // A left click (buy the type there) and a right click (sell), as the
+  // session takes them from the window.
   bool Buy(int type, int x, int y);
   bool Sell(int x, int y);
 
  private:
-  CWorld& world_;
+  CSession& session_;
 };
 
 // A policy's own dice: SplitMix64, the same numbers on every platform.

@@ -13,6 +13,7 @@
 
 #include "bench/bench_boards.h"
 #include "cli/arguments.h"
+#include "cli/headless.h"
 #include "cli/input_file.h"
 #include "cli/play.h"
 #include "cli/scenario.h"
@@ -21,11 +22,11 @@
 #include "model/maps.h"
 #include "model/random.h"
 #include "model/world.h"
-#include "opponent/adaptive_opponent.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
+#include "session/session.h"
 
 namespace {
 
@@ -90,13 +91,22 @@ int Terrain(const Arguments& args) {
 int NewGame(const Arguments& args) {
   const auto seedText = args.Value("--seed");
   const std::uint32_t seed = seedText ? ParseSeed(*seedText, "--seed") : SeedFromTickCount(TickCount());
-  ResetProfile();  // a fresh record: all scores 0, no games
-  CWorld world;
+  CHeadlessFrontEnd frontEnd("tarvell-cli newgame");
+  CSession session(frontEnd, nullptr);
+  session.UseMemoryProfile();  // a fresh record: all scores 0, no games
   randomSeed = seed;
-  world.StartNewGame();
-  std::fputs(TerrainBlock(world).c_str(), stdout);
+  session.NewGame();
+  std::fputs(TerrainBlock(session.World()).c_str(), stdout);
   PrintSeed();
   return 0;
+}
+
+// Reads the profile at path, if it exists, into the session; a profile that
+// exists but cannot be read is an error, not a fresh record.
+void UseProfileOption(CSession& session, const std::string& path) {
+  CheckInputFile(path, true);
+  ProfileProblem problem;
+  if (!session.UseProfile(path, problem)) throw UsageError(ProblemText(problem));
 }
 
 int Strategies(const Arguments&) {
@@ -112,10 +122,11 @@ int Strategies(const Arguments&) {
 }
 
 int Choose(const Arguments& args) {
-  ResetProfile();  // a fresh record: all scores 0, no games
-  profileName = args.Required("--profile");
-  if (CheckInputFile(profileName, true)) LoadProfile();
-  std::printf("wins %d\nlosses %d\nstrategy %d\n", wins, losses, ChosenStrategyIndex());
+  CHeadlessFrontEnd frontEnd("tarvell-cli choose");
+  CSession session(frontEnd, nullptr, {.logPath = ""});
+  UseProfileOption(session, args.Required("--profile"));
+  const Record& record = session.UserRecord();
+  std::printf("wins %d\nlosses %d\nstrategy %d\n", record.wins, record.losses, session.Choice().index);
   return 0;
 }
 
@@ -164,14 +175,13 @@ int Simulate(const Arguments& args) {
   CWorld world;
   SetUpWorld(scenario, world);
   RecordBoard(world);
-  ResetProfile();
-  if (auto profile = args.Value("--profile")) {
-    profileName = *profile;
-    if (CheckInputFile(profileName, true)) LoadProfile();
-  }
+  CHeadlessFrontEnd frontEnd("tarvell-cli simulate");
+  CSession session(frontEnd, nullptr, {.logPath = ""});
+  session.UseMemoryProfile();
+  if (auto profile = args.Value("--profile")) UseProfileOption(session, *profile);
   CWorld simulationWorld;
   RunReplays(simulationWorld);
-  for (const auto& score : strategyScores) std::printf("%d\t", score.load());
+  for (const std::int32_t score : session.Scores()) std::printf("%d\t", score);
   std::printf("\n");
   PrintSeed();
   return 0;
@@ -257,11 +267,11 @@ int Bench(const Arguments& args) {
     long long simulationActions = 0;
     const double simulationSeconds = MedianSeconds(repeat, [&] {
       randomSeed = kBenchSeed;
-      ResetProfile();
+      ResetScores();
       simulationActions = RunReplays(world);
     });
     signature.Add(simulationActions);
-    for (const auto& score : strategyScores) signature.Add(score.load());
+    for (const std::int32_t score : CurrentScores()) signature.Add(score);
     signature.Add(randomSeed.load());
 
     char name[16];
@@ -309,7 +319,6 @@ const std::vector<Command>& Commands() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  UseAdaptiveOpponent();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::fputs("tarvell-cli: no command given (try --help)\n", stderr);

@@ -86,7 +86,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   CUnitPool& pool = TurnUnitPool();
   std::int64_t actions = 0;  // told as an int, held at its limit
 
-  if (world.mode == ModePlaying && opponentHooks) opponentHooks->TurnStarts(world);
+  if (world.mode == ModePlaying && world.opponent) world.opponent->TurnStarts(world);
 
   const std::int32_t startChaosMoney = world.chaosMoney;
   world.lastPlayerGain = 0;
@@ -177,7 +177,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
     if (endValue > kWinFactor * world.chaosMoney) {
       if (world.owner) world.owner->ShowVictory();
       world.mode = ModeIdle;
-      if (opponentHooks) opponentHooks->GameEnded(true);
+      if (world.opponent) world.opponent->GameEnded(true);
       if (CBoardDisplay* view = world.View()) {
         view->DrawRecord();
         view->DrawTerrain(world.terrain);
@@ -186,7 +186,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
     } else if (endValue < kLossFloor) {
       if (world.owner) world.owner->ShowDefeat();
       world.mode = ModeIdle;
-      if (opponentHooks) opponentHooks->GameEnded(false);
+      if (world.opponent) world.opponent->GameEnded(false);
       if (CBoardDisplay* view = world.View()) {
         view->DrawRecord();
         view->DrawTerrain(world.terrain);

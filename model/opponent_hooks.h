@@ -3,11 +3,9 @@
 //
 // The opponent (opponent/: strategy choice, profile, game log, background
 // simulation) is built on the model and the turn, so neither may call it
-// directly. Instead they call these hooks, which the opponent implements and
-// a program installs once at start-up (UseAdaptiveOpponent in
-// opponent/adaptive_opponent.h). Only a playing world calls them. Without
-// hooks installed a game is played against a fixed strategy: nothing is
-// chosen, logged, saved or learned.
+// directly. Instead they call the hooks of the world's `opponent`, which the
+// game's session (session/session.h) implements and sets on the world it
+// holds. Only a playing world calls them.
 
 class CWorld;
 
@@ -25,6 +23,3 @@ class COpponentHooks {
   // The turn's end test found a win or a loss: count it and save the profile.
   virtual void GameEnded(bool won) = 0;
 };
-
-// The installed hooks, or null.
-extern COpponentHooks* opponentHooks;

@@ -72,7 +72,7 @@ void ApplyRaiseStamp(TerrainGrid& t, int a, int b) {
 void CWorld::StartNewGame() {
   mode = ModePlaying;
   StartCounters(kStartingMoney, kStartingMoney);
-  if (opponentHooks) opponentHooks->ChooseStrategy(*this);
+  if (opponent) opponent->ChooseStrategy(*this);
   std::memset(shownUnits, 0, sizeof shownUnits);
 
   int map = RandomDraw(10, 1);
@@ -81,7 +81,7 @@ void CWorld::StartNewGame() {
     map = 1;
   }
   Terraform(builtInMaps[map - 1].data());
-  if (opponentHooks) opponentHooks->LogTerrain(*this);
+  if (opponent) opponent->LogTerrain(*this);
 }
 
 void CWorld::Terraform(const std::int8_t* map) {

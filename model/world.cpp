@@ -3,12 +3,9 @@
 #include <cstring>
 
 #include "model/messages.h"
-#include "model/opponent_hooks.h"
-
-COpponentHooks* opponentHooks = nullptr;
-
 CWorld::CWorld()
     : owner(nullptr),
+      opponent(nullptr),
       mode(ModeIdle),
       treasury(-1),
       chaosMoney(-1),

@@ -18,6 +18,8 @@
 #include "model/messages.h"
 #include "model/owner.h"
 
+class COpponentHooks;
+
 // One board square.
 struct Cell {
   std::int32_t unitType;         // player unit 1..8, Empty, Water or Impassable
@@ -121,6 +123,10 @@ class CWorld {
   Cell& AtSquare(int square) { return *(&cells[0][0] + square); }
 
   CWorldOwner* owner;
+  // The opponent a live game hands over to (see model/opponent_hooks.h), or
+  // null: the game is then played against the strategy loaded, and nothing is
+  // chosen, logged, saved or learned.
+  COpponentHooks* opponent;
   alignas(64) Cell cells[kBoardSize][kBoardSize];  // one cache line a square
   TerrainGrid terrain;
   UnitGrid shownUnits;

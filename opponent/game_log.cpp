@@ -3,8 +3,6 @@
 #include "model/world.h"
 #include "opponent/files.h"
 
-std::string gameLogName = kGameLogName;
-
 std::string TerrainBlock(const CWorld& world) {
   return "New Terrain:\n\n" + BoardRows([&](int x, int y) { return world.terrain[x][y]; }) + '\n';
 }
@@ -14,10 +12,10 @@ std::string PositionBlock(const CWorld& world) {
          BoardRows([&](int x, int y) { return world.cells[x][y].unitType; }) + '\n';
 }
 
-void LogTerrain(const CWorld& world) {
-  if (!gameLogName.empty()) AppendWhole(gameLogName, TerrainBlock(world));
+void LogTerrain(const std::string& log, const CWorld& world) {
+  if (!log.empty()) AppendWhole(log, TerrainBlock(world));
 }
 
-void LogPlayerPositions(const CWorld& world) {
-  if (!gameLogName.empty()) AppendWhole(gameLogName, PositionBlock(world));
+void LogPlayerPositions(const std::string& log, const CWorld& world) {
+  if (!log.empty()) AppendWhole(log, PositionBlock(world));
 }

@@ -3,16 +3,13 @@
 // game and the player's positions at the start of every live turn, appended
 // block by block and never read back. A log that cannot be opened, or that is
 // not a regular file, is skipped; a block is appended whole or not at all.
+// The game's session names the file; an empty name logs nothing.
 
 #include <string>
 
 class CWorld;
 
 constexpr const char kGameLogName[] = "tv_log.txt";
-
-// The file the log is appended to: kGameLogName in the game. tarvell-cli play
-// names its own file, or none: with an empty name nothing is logged.
-extern std::string gameLogName;
 
 // 24 lines, one per x, each the 24 values of y = 0..23 written "%d,", ended
 // by "\n". The value of a square is value(x, y).
@@ -33,5 +30,5 @@ std::string PositionBlock(const CWorld& world);
 
 // Appends a terrain block (the last step of a new game) or a position block
 // (the first of a playing turn) to the log.
-void LogTerrain(const CWorld& world);
-void LogPlayerPositions(const CWorld& world);
+void LogTerrain(const std::string& log, const CWorld& world);
+void LogPlayerPositions(const std::string& log, const CWorld& world);

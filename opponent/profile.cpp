@@ -1,24 +1,23 @@
 #include "opponent/profile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <utility>
 
 #include "opponent/strategy.h"
 
-std::string profileName = "default.tvu";
-
 namespace {
 
 ProfileSaveStep failAt = ProfileSaveStep::None;
-
-// A failed save waiting to be told to the player, and whether this profile's
-// failure has been told since its last successful save.
-std::optional<ProfileSaveFailure> pendingFailure;
-bool failureReported = false;
 
 // Reads one decimal number as the "%d" conversion does: white space first,
 // an optional sign, then digits. Returns false, leaving value alone, when no
@@ -46,58 +45,61 @@ bool ReadNumber(std::FILE* file, std::int32_t& value) {
   return true;
 }
 
+// Why an existing path that OpenRegularFile refused cannot be read; empty
+// when nothing stands there (a fresh profile).
+std::string WhyUnreadable(const std::string& path) {
+  struct stat status;
+  if (::stat(path.c_str(), &status) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? std::string() : std::strerror(errno);
+  if (S_ISDIR(status.st_mode)) return "is a folder";
+  if (!S_ISREG(status.st_mode)) return "not a regular file";
+  const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (file < 0) return std::strerror(errno);
+  ::close(file);
+  return "cannot be read";
+}
+
 }  // namespace
 
-std::string ProfileText() {
-  std::string text = std::to_string(wins) + '\t' + std::to_string(losses) + '\t';
+std::string ProfileText(const Record& record) {
+  std::string text = std::to_string(record.wins) + '\t' + std::to_string(record.losses) + '\t';
   for (const auto& score : strategyScores) text += std::to_string(score.load(std::memory_order_relaxed)) + '\t';
   return text;
 }
 
 void FailProfileSaveAt(ProfileSaveStep step) { failAt = step; }
 
-void SetProfileName(const std::string& name) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-  profileName = error ? name : absolute.lexically_normal().string();
-  pendingFailure.reset();
-  failureReported = false;
+bool SaveProfile(const std::string& path, const Record& record, std::string& error) {
+  return ReplaceFileContent(path, ProfileText(record), error, failAt);
 }
 
-bool SaveProfile() {
-  if (profileName.empty()) return true;  // kept in memory only
-  std::string reason;
-  if (ReplaceFileContent(profileName, ProfileText(), reason, failAt)) {
-    pendingFailure.reset();
-    failureReported = false;
-    return true;
+ProfileRead LoadProfile(const std::string& path, Record& record, std::string& error) {
+  std::FILE* file = OpenRegularFile(path);
+  if (!file) {
+    error = WhyUnreadable(path);
+    return error.empty() ? ProfileRead::Missing : ProfileRead::Unreadable;
   }
-  if (!failureReported) pendingFailure = ProfileSaveFailure{profileName, reason};
-  return false;
-}
-
-std::optional<ProfileSaveFailure> TakeUnreportedSaveFailure() {
-  std::optional<ProfileSaveFailure> failure = std::move(pendingFailure);
-  pendingFailure.reset();
-  if (failure) failureReported = true;
-  return failure;
-}
-
-void LoadProfile() {
-  if (profileName.empty()) return;
-  std::FILE* file = OpenRegularFile(profileName);
-  if (!file) return;
-  bool ok = ReadNumber(file, wins) && ReadNumber(file, losses);
+  bool ok = ReadNumber(file, record.wins) && ReadNumber(file, record.losses);
   for (int i = 0; ok && i < kStrategyCount; ++i) {
     std::int32_t score;
     ok = ReadNumber(file, score);
     if (ok) strategyScores[i].store(score, std::memory_order_relaxed);
   }
   std::fclose(file);
+  return ProfileRead::Read;
 }
 
-void ResetProfile() {
-  wins = 0;
-  losses = 0;
+bool CanReadProfile(const std::string& path, std::string& reason) {
+  std::FILE* file = OpenRegularFile(path);
+  if (file) {
+    std::fclose(file);
+    return true;
+  }
+  reason = WhyUnreadable(path);
+  if (reason.empty()) reason = std::strerror(ENOENT);
+  return false;
+}
+
+void ResetScores() {
   for (auto& score : strategyScores) score.store(0, std::memory_order_relaxed);
 }

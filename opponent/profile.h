@@ -3,53 +3,45 @@
 // file, "%d\t" each (wins and losses first), with no header and no line
 // breaks. A fresh profile is "0\t" 252 times, 504 bytes.
 //
-// A profile that cannot be read leaves the values in memory as they were; one
-// that cannot be written leaves the file as it was, and the shell tells the
-// player once (TakeUnreportedSaveFailure).
+// The record travels with the caller (the game's session holds the current
+// user's); the scores are the shared strategyScores, which the background
+// simulation writes. A profile that cannot be read leaves the values in
+// memory as they were; one that cannot be written leaves the file as it was.
 
-#include <optional>
 #include <string>
 
 #include "opponent/files.h"
+#include "opponent/strategy.h"
 
-// "default.tvu" at start. Empty means a profile kept in memory only, as
-// tarvell-cli play keeps one when no file is given: nothing is read or saved.
-extern std::string profileName;
+// The profile's text for record and the current scores.
+std::string ProfileText(const Record& record);
 
-// Makes name the current profile, held by its absolute path: a relative name
-// is taken against the working folder now, so that later saves and loads of
-// this user reach the same file wherever the working folder moves.
-void SetProfileName(const std::string& name);
+// Writes record and the scores to path and answers whether it was written,
+// with the reason in error when not. The new content replaces the file as a
+// whole (see ReplaceFileContent), so an interrupted save never leaves a
+// truncated profile behind; a symbolic link to a profile stays a link, and a
+// profile this user may not write is left alone.
+bool SaveProfile(const std::string& path, const Record& record, std::string& error);
 
-// Writes the profile to profileName and answers whether it was written. The
-// new content replaces the file as a whole (see ReplaceFileContent), so an
-// interrupted save never leaves a truncated profile behind; a symbolic link
-// to a profile stays a link, and a profile this user may not write is left
-// alone. A failed save leaves the values in memory for the next save.
-bool SaveProfile();
-
-// Why a save failed, for the player.
-struct ProfileSaveFailure {
-  std::string path;
-  std::string reason;
+enum class ProfileRead {
+  Read,        // the file was read (perhaps only in part, see below)
+  Missing,     // no file: a fresh record is the caller's to keep
+  Unreadable,  // a file stands there but cannot be read: error says why
 };
 
-// The first failed save of the current profile, once: after that, nothing
-// until a save of it succeeds or another profile becomes current, so that a
-// player who cannot save hears of it once, not at every turn.
-std::optional<ProfileSaveFailure> TakeUnreportedSaveFailure();
+// Reads wins, losses and the scores in that order from path. Reading stops at
+// the first number that is missing or unreadable (including one that does
+// not fit in 32 bits); the values from there on keep their old values.
+// Anything but a regular file is not read (and never waited on).
+ProfileRead LoadProfile(const std::string& path, Record& record, std::string& error);
 
-// Reads wins, losses and the scores in that order from profileName. Reading
-// stops at the first number that is missing or unreadable (including one that
-// does not fit in 32 bits); the values from there on keep their old values.
-// Anything but a regular file is skipped like a missing one.
-void LoadProfile();
+// Whether path can be read as a profile (an existing, readable, regular
+// file); reason says why not: the system's words, "is a folder" or "not a
+// regular file".
+bool CanReadProfile(const std::string& path, std::string& reason);
 
-// All scores, wins and losses to 0. Touches no file.
-void ResetProfile();
-
-// The profile's text as SaveProfile writes it.
-std::string ProfileText();
+// All scores to 0. Touches no file.
+void ResetScores();
 
 // Test seam: makes the next saves fail at the given step, to prove that a
 // failing save leaves the old file intact. Never set outside tests.

@@ -1,11 +1,8 @@
 #include "opponent/simulation.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <limits>
-#include <system_error>
-#include <thread>
 
 #include "engine/turn.h"
 #include "model/messages.h"
@@ -21,28 +18,13 @@ void RecordBoard(const CWorld& world) {
     for (int y = 0; y < kBoardSize; ++y) recordedUnits[x][y] = static_cast<std::int8_t>(world.cells[x][y].unitType);
 }
 
-void StartDetachedThread(unsigned (*procedure)()) { std::thread(procedure).detach(); }
-
-ThreadStarter simulationStarter = StartDetachedThread;
-
-bool StartSimulation(ThreadStarter start) {
-  simulationRunning.store(1, std::memory_order_release);
-  try {
-    start(RunSimulation);
-  } catch (const std::system_error&) {
-    simulationRunning.store(0, std::memory_order_release);
-    return false;
-  }
-  return true;
-}
-
-unsigned RunSimulation() {
+void RunSimulation() {
   {
     CWorld world;
     RunReplays(world);
   }
   simulationRunning.store(0, std::memory_order_release);
-  return 0;
+  simulationRunning.notify_all();
 }
 
 std::int32_t UpdatedScore(std::int32_t old, std::int32_t playerGain, std::int32_t chaosGain) {
@@ -123,9 +105,4 @@ void SetUpReplay(CWorld& world) {
       }
     }
   world.chaosMoney = value;
-}
-
-void WaitForSimulation(int pollMilliseconds) {
-  while (simulationRunning.load(std::memory_order_acquire))
-    std::this_thread::sleep_for(std::chrono::milliseconds(pollMilliseconds));
 }

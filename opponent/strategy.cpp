@@ -42,8 +42,12 @@ constexpr std::array<StrategyRecord, kStrategyCount> MakeTable() {
 constexpr std::array<StrategyRecord, kStrategyCount> strategyTable = MakeTable();
 
 std::atomic<std::int32_t> strategyScores[kStrategyCount];
-std::int32_t wins = 0;
-std::int32_t losses = 0;
+
+std::array<std::int32_t, kStrategyCount> CurrentScores() {
+  std::array<std::int32_t, kStrategyCount> scores;
+  for (int i = 0; i < kStrategyCount; ++i) scores[i] = strategyScores[i].load(std::memory_order_relaxed);
+  return scores;
+}
 
 void LoadStrategy(CWorld& world, int index) {
   if (index < 0 || index >= kStrategyCount) return;  // no such strategy: nothing changes
@@ -56,7 +60,7 @@ void LoadStrategy(CWorld& world, int index) {
   }
 }
 
-StrategyChoice ChooseFromScores() {
+StrategyChoice ChooseFromScores(const Record& record) {
   // Distances are taken in 64 bits: scores read from a profile may lie
   // anywhere in the 32-bit range, and their difference must not wrap.
   std::int64_t lowest = strategyScores[0].load(std::memory_order_relaxed);
@@ -64,9 +68,9 @@ StrategyChoice ChooseFromScores() {
     lowest = std::min<std::int64_t>(lowest, strategyScores[i].load(std::memory_order_relaxed));
 
   double excess = 0.0;  // how far the win rate lies above one half
-  const std::int64_t games = static_cast<std::int64_t>(wins) + losses;
+  const std::int64_t games = static_cast<std::int64_t>(record.wins) + record.losses;
   if (games > 0) {
-    const double rate = static_cast<double>(wins) / static_cast<double>(games);
+    const double rate = static_cast<double>(record.wins) / static_cast<double>(games);
     if (rate > 0.5) excess = rate - 0.5;
   }
   // A profile may hold a record no game produces (negative losses, say), which
@@ -89,9 +93,9 @@ StrategyChoice ChooseFromScores() {
   return {best, target};
 }
 
-int ChosenStrategyIndex() { return ChooseFromScores().index; }
+int ChosenStrategyIndex(const Record& record) { return ChooseFromScores(record).index; }
 
-void ChooseStrategy(CWorld& world) {
-  world.strategyInPlay = ChosenStrategyIndex();
+void ChooseStrategy(CWorld& world, const Record& record) {
+  world.strategyInPlay = ChosenStrategyIndex(record);
   LoadStrategy(world, world.strategyInPlay);
 }

@@ -30,29 +30,38 @@ static_assert(sizeof(KindPlan) == 33 && sizeof(StrategyRecord) == 264);
 // Built from opponent/strategy_table.txt at compile time.
 extern const std::array<StrategyRecord, kStrategyCount> strategyTable;
 
-// The user's standing, kept in the profile. The scores are written by the
+// The scores of the user's profile, one per strategy. They are written by the
 // simulation thread while the window thread may save them at a game's end, so
 // each is an atomic word; relaxed accesses suffice because the simulation's
 // running flag orders every other read after the last write.
 extern std::atomic<std::int32_t> strategyScores[kStrategyCount];
-extern std::int32_t wins;
-extern std::int32_t losses;
 
-// The choice ChooseStrategy makes from the current scores and record: the
+// A copy of every score, read at once.
+std::array<std::int32_t, kStrategyCount> CurrentScores();
+
+// The user's record of games, kept in the profile with the scores. Only the
+// game's own thread reads or writes it.
+struct Record {
+  std::int32_t wins = 0;
+  std::int32_t losses = 0;
+};
+
+// The choice ChooseStrategy makes from the current scores and a record: the
 // target the record sets, and the strategy whose score lies nearest it (the
 // first of several as near). Read only while no simulation runs.
 struct StrategyChoice {
   int index;
   std::int64_t target;
 };
-StrategyChoice ChooseFromScores();
+StrategyChoice ChooseFromScores(const Record& record);
 
 // The index ChooseStrategy loads.
-int ChosenStrategyIndex();
+int ChosenStrategyIndex(const Record& record);
 
 // Copies strategy `index` into the world: its behaviour tables and the
 // cumulative purchase thresholds. An index outside 0..249 changes nothing.
 void LoadStrategy(CWorld& world, int index);
 
-// Loads the strategy ChosenStrategyIndex names.
-void ChooseStrategy(CWorld& world);
+// Loads the strategy ChosenStrategyIndex names and notes it as the one in
+// play.
+void ChooseStrategy(CWorld& world, const Record& record);

@@ -1,9 +1,9 @@
-# The core's folders are layers, model <- units <- engine <- opponent: a
+# The core's folders are layers, model <- units <- engine <- opponent <- session: a
 # folder includes headers of its own and of the folders below it only. (The
 # build's layer_check programs catch the calls; this catches the types.)
 #   cmake -DSOURCE=<source dir> -P layers_test.cmake
 
-set(layers model units engine opponent)
+set(layers model units engine opponent session)
 set(failures "")
 foreach(layer IN LISTS layers)
   list(FIND layers ${layer} rank)

@@ -4,7 +4,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -13,17 +12,16 @@
 #include <numeric>
 
 #include "model/world.h"
-#include "opponent/profile.h"
-#include "opponent/simulation.h"
+#include "session/session.h"
 
 namespace {
 
 constexpr int kMargin = 40;  // room for the axis labels
 
-QString RecordText() {
-  const std::int64_t games = static_cast<std::int64_t>(wins) + losses;
-  const double share = games > 0 ? static_cast<double>(wins) / static_cast<double>(games) : 0.0;
-  return QString("Record: %1 won, %2 lost (%3 won)").arg(wins).arg(losses).arg(share, 0, 'f', 3);
+QString RecordText(const Record& record) {
+  const std::int64_t games = static_cast<std::int64_t>(record.wins) + record.losses;
+  const double share = games > 0 ? static_cast<double>(record.wins) / static_cast<double>(games) : 0.0;
+  return QString("Record: %1 won, %2 lost (%3 won)").arg(record.wins).arg(record.losses).arg(share, 0, 'f', 3);
 }
 
 }  // namespace
@@ -130,16 +128,15 @@ bool CScoreChart::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-CChaosWindow::CChaosWindow(const CWorld& world, QWidget* parent)
+CChaosWindow::CChaosWindow(const CSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      world_(world),
+      session_(session),
       chart_(new CScoreChart),
       record_(new QLabel),
       strategy_(new QLabel),
       target_(new QLabel),
       simulation_(new QLabel),
-      byScore_(new QCheckBox("Order by score")),
-      poll_(new QTimer(this)) {
+      byScore_(new QCheckBox("Order by score")) {
   setWindowTitle("Tarvell - Chaos");
   resize(880, 640);
   auto* explanation = new QLabel(
@@ -157,23 +154,18 @@ CChaosWindow::CChaosWindow(const CWorld& world, QWidget* parent)
   layout->addWidget(byScore_);
   layout->addWidget(chart_, 1);
   connect(byScore_, &QCheckBox::toggled, chart_, &CScoreChart::SetOrderedByScore);
-  // A simulation ends, a turn starts, the user changes: the window follows
-  // by looking twice a second.
-  connect(poll_, &QTimer::timeout, this, &CChaosWindow::Refresh);
-  poll_->start(500);
   Refresh();
 }
 
 void CChaosWindow::Refresh() {
-  const bool running = simulationRunning.load(std::memory_order_acquire);
+  const bool running = session_.SimulationRunning();
   simulation_->setText(running ? "Simulation: Chaos is replaying your last position under its 250 strategies..."
                                : "Simulation: none running; the scores are up to date.");
   if (running) return;
-  std::array<std::int32_t, kStrategyCount> scores;
-  for (int i = 0; i < kStrategyCount; ++i) scores[i] = strategyScores[i].load(std::memory_order_relaxed);
-  const StrategyChoice choice = ChooseFromScores();
-  const int inPlay = world_.strategyInPlay;
-  record_->setText(RecordText() + "   Profile: " + QString::fromStdString(profileName));
+  const std::array<std::int32_t, kStrategyCount> scores = session_.Scores();
+  const StrategyChoice choice = session_.Choice();
+  const int inPlay = session_.World().strategyInPlay;
+  record_->setText(RecordText(session_.UserRecord()) + "   Profile: " + QString::fromStdString(session_.ProfilePath()));
   strategy_->setText(inPlay >= 0 ? QString("Strategy in play: %1 (score %2)").arg(inPlay).arg(scores[inPlay])
                                  : QString("Strategy in play: none yet"));
   target_->setText(

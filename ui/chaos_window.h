@@ -13,10 +13,9 @@
 
 #include "opponent/strategy.h"
 
-class CWorld;
+class CSession;
 class QCheckBox;
 class QLabel;
-class QTimer;
 
 // The chart alone: one bar per strategy from a zero line, low scores (good
 // for Chaos) below it.
@@ -56,21 +55,22 @@ class CChaosWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // world: the game shown in the main window, for the strategy in play.
-  CChaosWindow(const CWorld& world, QWidget* parent = nullptr);
+  // session: the game shown in the main window, its user and simulation.
+  CChaosWindow(const CSession& session, QWidget* parent = nullptr);
 
   // Reads the scores and the record anew, unless a simulation is running.
+  // The program calls it whenever a simulation starts or ends, a game ends
+  // or the user changes.
   void Refresh();
 
   CScoreChart& Chart() { return *chart_; }
 
  private:
-  const CWorld& world_;
+  const CSession& session_;
   CScoreChart* chart_;
   QLabel* record_;
   QLabel* strategy_;
   QLabel* target_;
   QLabel* simulation_;
   QCheckBox* byScore_;
-  QTimer* poll_;
 };

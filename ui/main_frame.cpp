@@ -12,7 +12,6 @@
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
-#include "opponent/profile.h"
 #include "ui/platform/busy_wait.h"
 #include "ui/platform/keyboard_locks.h"
 #include "ui/resources/dialog_font.h"
@@ -211,31 +210,34 @@ bool CMainFrame::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-bool CMainFrame::OnClose() {
-  if (document_ != nullptr) {
-    const AbandonAnswer answer = document_->ConfirmAbandon(this);
-    if (answer == AbandonAnswer::Cancel) return false;
-    if (answer == AbandonAnswer::Abandon) document_->Abandon();
+void CMainFrame::OnClose() {
+  if (document_ == nullptr) {
+    closeApproved_ = true;
+    close();
+    return;
   }
-  CTarvellDoc::WaitForSimulation();
-  SaveProfile();
-  ReportProfileSaveFailure(this, true);
-  return true;
+  // The session asks before abandoning, waits for the simulation and saves;
+  // the window closes when it agrees.
+  document_->Session().Close([this](bool mayEnd) {
+    if (!mayEnd) return;
+    closeApproved_ = true;
+    close();
+  });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (closeApproved_) {
+    event->accept();
+    QCoreApplication::quit();
+    return;
+  }
+  event->ignore();
   if (IsBusy()) {
     // Never in the middle of a turn: close once it is over.
     WhenIdle([this] { close(); });
-    event->ignore();
     return;
   }
-  if (!OnClose()) {
-    event->ignore();
-    return;
-  }
-  event->accept();
-  QCoreApplication::quit();
+  OnClose();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

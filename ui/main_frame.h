@@ -60,10 +60,11 @@ class CMainFrame : public QMainWindow {
   // Menu, keys, status bar, then position (0, 0) and size 800 x 600; -1
   // fails the creation.
   int OnCreate();
-  // Exit, the close box and the system menu: asks before abandoning a game
-  // in progress, waits for the background simulation and saves the profile;
-  // false keeps the window open.
-  bool OnClose();
+  // Exit, the close box and the system menu: the session's close, which
+  // asks before abandoning a game in progress, waits for the background
+  // simulation (without blocking the window) and saves the profile; the
+  // window closes once it agrees.
+  void OnClose();
 
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -76,6 +77,7 @@ class CMainFrame : public QMainWindow {
   void PollLocks();
 
   CTarvellDoc* document_ = nullptr;
+  bool closeApproved_ = false;
   QFrame* viewBorder_ = nullptr;
   QWidget* view_ = nullptr;
   std::map<int, QAction*> actions_;

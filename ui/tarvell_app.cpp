@@ -13,9 +13,7 @@
 #include <filesystem>
 
 #include "model/random.h"
-#include "opponent/adaptive_opponent.h"
 #include "opponent/files.h"
-#include "opponent/profile.h"
 #include "ui/about_dialog.h"
 #include "ui/chaos_window.h"
 #include "ui/help_window.h"
@@ -35,6 +33,8 @@ constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applica
 constexpr const char* kApplicationTitle = "Tarvell";
 constexpr int kRecentFileCount = 4;
 constexpr const char* kZoomKey = "Settings/Zoom";
+// The profile at start, in the working folder.
+constexpr const char* kDefaultProfile = "default.tvu";
 
 struct ZoomCommand {
   int command;
@@ -42,24 +42,10 @@ struct ZoomCommand {
 };
 constexpr ZoomCommand kZoomCommands[] = {{ID_VIEW_ZOOM_100, 100}, {ID_VIEW_ZOOM_150, 150}, {ID_VIEW_ZOOM_200, 200}};
 
-bool ProfileExists(const std::string& name) {
-  std::FILE* file = OpenRegularFile(name);
-  if (file != nullptr) std::fclose(file);
-  return file != nullptr;
-}
-
 }  // namespace
-
-bool IsProfileName(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string ending = path.substr(path.size() - 4);
-  std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ending == ".tvu";
-}
 
 CTarvellApp::CTarvellApp() : recentFiles_(kSettingsOrganization, kApplicationTitle, kRecentFileCount) {
   randomSeed = SeedFromTickCount(TickCount());
-  UseAdaptiveOpponent();
 }
 
 CTarvellApp::~CTarvellApp() {
@@ -73,14 +59,19 @@ int CTarvellApp::Run() {
 }
 
 bool CTarvellApp::InitInstance(const QStringList& arguments) {
-  SetProfileName(profileName);  // held by its absolute path from now on
-  LoadProfile();
   QString file;
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
     if (!arguments[i].startsWith('-')) file = arguments[i];
   }
-  const bool started =
-      CreateDocumentFrameAndView() && (file.isEmpty() ? OnFileNew() : OpenDocumentFile(file.toStdString()) != nullptr);
+  bool started = CreateDocumentFrameAndView();
+  if (started) {
+    // Nothing runs yet that a step would wait for: each ends before it returns.
+    if (file.isEmpty())
+      document_->OnNewDocument();
+    else
+      document_->Session().OpenProfile(file.toStdString(),
+                                       [&started](OpenResult result) { started = result != OpenResult::Failed; });
+  }
   if (!started) {
     frame_.reset();
     document_.reset();
@@ -95,7 +86,14 @@ bool CTarvellApp::InitInstance(const QStringList& arguments) {
 
 bool CTarvellApp::CreateDocumentFrameAndView() {
   document_ = std::make_unique<CTarvellDoc>();
+  ProfileProblem problem;
+  if (!document_->Session().UseProfile(kDefaultProfile, problem)) document_->ReportOpenFailure(problem);
   frame_ = std::make_unique<CMainFrame>();
+  connect(document_.get(), &CTarvellDoc::profileChanged, this, &CTarvellApp::OnProfileChanged);
+  connect(document_.get(), &CTarvellDoc::gameStarted, this, [this] { view_->OnInitialUpdate(); });
+  connect(document_.get(), &CTarvellDoc::opponentChanged, this, [this] {
+    if (chaos_ != nullptr) chaos_->Refresh();
+  });
   view_ = new CTarvellView(document_.get());
   document_->view = view_;
   frame_->SetDocument(document_.get());
@@ -129,86 +127,23 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   return true;
 }
 
-bool CTarvellApp::OnFileNew() {
-  if (!document_->OnNewDocument()) return false;
-  view_->OnInitialUpdate();
-  return true;
-}
+void CTarvellApp::OnFileNew() { document_->OnNewDocument(); }
 
-bool CTarvellApp::OpenProfile(const std::string& path) {
-  // Only a readable regular file: opening a FIFO to read would wait for a
-  // writer for ever.
-  std::FILE* file = OpenRegularFile(path);
-  if (file != nullptr) std::fclose(file);
-  if (file == nullptr) {
-    ShowMessageBox(frame_.get(), QString("Cannot open %1.").arg(QString::fromLocal8Bit(path.c_str())));
-    return false;
-  }
-  document_->SetTitle(std::filesystem::path(path).filename().string());
-  recentFiles_.Add(QString::fromStdString(path));
-  ShowRecentFiles();
-  view_->OnInitialUpdate();
-  return true;
-}
-
-void CTarvellApp::SwitchUser(const std::string& name, bool fresh) {
-  CTarvellDoc::WaitForSimulation();
-  SaveProfile();
-  ReportProfileSaveFailure(frame_.get(), true);
-  SetProfileName(name);
-  if (fresh) {
-    ResetProfile();
-    SaveProfile();
-    ReportProfileSaveFailure(frame_.get(), false);
-  } else {
-    LoadProfile();
+void CTarvellApp::OnProfileChanged() {
+  const std::string& path = document_->Session().ProfilePath();
+  if (!path.empty() && view_ != nullptr) {
+    recentFiles_.Add(QString::fromStdString(path));
+    ShowRecentFiles();
+    view_->DrawRecord();
   }
   if (chaos_ != nullptr) chaos_->Refresh();
 }
 
-void CTarvellApp::StartGame() {
-  document_->world.StartNewGame();
-  document_->world.RefreshDisplay();
-}
+void CTarvellApp::OpenDocumentFile(const std::string& path) { document_->Session().OpenProfile(path); }
 
-CTarvellDoc* CTarvellApp::OpenDocumentFile(const std::string& path) {
-  if (!IsProfileName(path)) {
-    ShowMessageBox(frame_.get(), QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.")
-                                     .arg(QString::fromLocal8Bit(path.c_str())));
-    return nullptr;
-  }
-  const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
-  if (answer == AbandonAnswer::Cancel) return document_.get();
-  if (answer == AbandonAnswer::Abandon) document_->Abandon();
-  if (!OpenProfile(path)) return nullptr;
-  SwitchUser(path, false);
-  StartGame();
-  return document_.get();
-}
+void CTarvellApp::OnNewUser() { document_->Session().NewUser(); }
 
-void CTarvellApp::OnNewUser() {
-  const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
-  if (answer == AbandonAnswer::Cancel) return;
-  CNewUserDialog dialog(frame_.get());
-  const bool named = dialog.DoModal() == IDOK;
-  const std::string name = std::string(dialog.name) + ".tvu";
-  // "NO" at the overwrite question is the one answer that leaves the game as
-  // it was; every other way on abandons it.
-  if (named && ProfileExists(name) && !AskOverwriteProfile(frame_.get())) return;
-  if (answer == AbandonAnswer::Abandon) document_->Abandon();
-  if (!named) return;
-  SwitchUser(name, true);
-  // Opened as the document without a second question or a second save.
-  if (OpenProfile(profileName)) StartGame();
-}
-
-void CTarvellApp::OnSelectUser() {
-  const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
-  if (answer == AbandonAnswer::Cancel) return;
-  if (answer == AbandonAnswer::Abandon) document_->Abandon();
-  if (const std::optional<std::string> name = ChooseFileToOpen(frame_.get(), "Tarvell User (*.tvu)"))
-    OpenDocumentFile(*name);
-}
+void CTarvellApp::OnSelectUser() { document_->Session().SelectUser(); }
 
 void CTarvellApp::OnOptions() {
   COptionsDialog dialog(frame_.get());
@@ -246,7 +181,7 @@ void CTarvellApp::OnHowToPlay() {
 
 void CTarvellApp::OnChaos() {
   if (chaos_ == nullptr) {
-    chaos_ = new CChaosWindow(document_->world, frame_.get());
+    chaos_ = new CChaosWindow(document_->Session(), frame_.get());
     ZoomWindow(chaos_, view_->Zoom());
   }
   chaos_->Refresh();
@@ -279,12 +214,14 @@ int CTarvellApp::InitialZoom() const {
 }
 
 void CTarvellApp::OnRecentFile(int index) {
-  const std::string path = recentFiles_.Entries().value(index).toStdString();
+  const QString entry = recentFiles_.Entries().value(index);
   // An entry that no longer opens leaves the list.
-  if (OpenDocumentFile(path) == nullptr) {
-    recentFiles_.Remove(index);
+  document_->Session().OpenProfile(entry.toStdString(), [this, entry](OpenResult result) {
+    const int at = recentFiles_.Entries().indexOf(entry);
+    if (result != OpenResult::Failed || at < 0) return;
+    recentFiles_.Remove(at);
     ShowRecentFiles();
-  }
+  });
 }
 
 void CTarvellApp::ShowRecentFiles() {

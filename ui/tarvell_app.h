@@ -39,14 +39,14 @@ class CTarvellApp : public QObject {
   // initialization failed).
   int Run();
 
-  // Opens path as the user's profile: asks before abandoning a game in
-  // progress, saves the outgoing profile, loads this one and starts a new
-  // game. Null when the file cannot be opened (the current user and game
-  // stay); the document, unchanged, when the player says "NO".
-  CTarvellDoc* OpenDocumentFile(const std::string& path);
+  // Opens path as the user's profile (the session's OpenProfile): asks
+  // before abandoning a game in progress, saves the outgoing profile, loads
+  // this one and starts a new game; a file that cannot be opened is reported
+  // and changes nothing.
+  void OpenDocumentFile(const std::string& path);
 
-  // New Game: the document's OnNewDocument, then the view's initial update.
-  bool OnFileNew();
+  // New Game: the document's OnNewDocument.
+  void OnFileNew();
   void OnNewUser();
   void OnSelectUser();
   void OnOptions();
@@ -68,15 +68,8 @@ class CTarvellApp : public QObject {
  private:
   // Builds document, frame and view and connects the commands.
   bool CreateDocumentFrameAndView();
-  // Opens the file as the document, without question or save: checks that
-  // it can be read, titles the window, puts the file on the recent list and
-  // re-initializes the view; a message box when the file cannot be read.
-  bool OpenProfile(const std::string& path);
-  // Saves the outgoing user's profile and makes name the user: a fresh,
-  // saved profile, or the one in its file.
-  void SwitchUser(const std::string& name, bool fresh);
-  // A new game on the board, shown at once.
-  void StartGame();
+  // Another profile is current: on the recent list, its record shown.
+  void OnProfileChanged();
   void OnRecentFile(int index);
   void ShowRecentFiles();
 
@@ -87,8 +80,3 @@ class CTarvellApp : public QObject {
   QPointer<CHowToPlayWindow> howToPlay_;  // owned by the frame, once opened
   QPointer<CChaosWindow> chaos_;          // owned by the frame, once opened
 };
-
-// Whether a file may be opened as a profile: its name ends in ".tvu", in any
-// letter case. Every profile is written back at the next save, so anything
-// else would be overwritten with numbers.
-bool IsProfileName(const std::string& path);

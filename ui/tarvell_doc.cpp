@@ -1,15 +1,14 @@
 #include "ui/tarvell_doc.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QString>
 
 #include <cstdio>
 
-#include "model/saturating.h"
-#include "opponent/profile.h"
-#include "opponent/simulation.h"
-#include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
+#include "ui/new_user_dialog.h"
 #include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
@@ -19,45 +18,13 @@ std::string ProfileTitle(const std::string& profile) {
   return separator == std::string::npos ? profile : profile.substr(separator + 1);
 }
 
-void ReportProfileSaveFailure(QWidget* parent, bool finalSave) {
-  const std::optional<ProfileSaveFailure> failure = TakeUnreportedSaveFailure();
-  if (!failure) return;
-  const QString what = QString("Your record could not be saved to %1 (%2).")
-                           .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason));
-  ShowMessageBox(parent, what + (finalSave ? " The games since its last save are not in it."
-                                           : " The game will try again at the next save."));
-}
+CTarvellDoc::CTarvellDoc() : session_(*this, this), world(session_.World()) {}
 
-void CTarvellDoc::WaitForSimulation() {
-  CBusyScope busy;
-  while (simulationRunning.load(std::memory_order_acquire)) SleepServingWindow(1000);
-}
+CTarvellDoc::~CTarvellDoc() = default;
 
-CTarvellDoc::CTarvellDoc() { world.owner = this; }
-
-CTarvellDoc::~CTarvellDoc() { world.owner = nullptr; }
-
-bool CTarvellDoc::OnNewDocument() {
-  SetTitle(ProfileTitle(profileName));
-  const AbandonAnswer answer = ConfirmAbandon(view);
-  if (answer == AbandonAnswer::Cancel) return false;
-  if (answer == AbandonAnswer::Abandon) Abandon();
-  WaitForSimulation();
-  SaveProfile();
-  ReportProfileSaveFailure(view, false);
-  world.StartNewGame();
-  if (view != nullptr) view->DrawRecord();
-  return true;
-}
-
-AbandonAnswer CTarvellDoc::ConfirmAbandon(QWidget* parent) const {
-  if (world.mode != ModePlaying || world.turn <= 0) return AbandonAnswer::GoOn;
-  return AskAreYouSure(parent) ? AbandonAnswer::Abandon : AbandonAnswer::Cancel;
-}
-
-void CTarvellDoc::Abandon() {
-  world.mode = ModeIdle;
-  SaturatingAdd(losses, 1);
+void CTarvellDoc::OnNewDocument() {
+  SetTitle(ProfileTitle(session_.ProfilePath()));
+  session_.NewGame();
 }
 
 void CTarvellDoc::SetTitle(const std::string& title) {
@@ -91,3 +58,67 @@ void CTarvellDoc::Pause(int milliseconds) {
   if (view != nullptr) view->ShowDrawing();
   SleepServingWindow(milliseconds);
 }
+
+AbandonChoice CTarvellDoc::AskAbandon() {
+  return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
+}
+
+std::optional<std::string> CTarvellDoc::AskNewUserName() {
+  CNewUserDialog dialog(mainFrame);
+  if (dialog.DoModal() != IDOK) return std::nullopt;
+  return std::string(dialog.name);
+}
+
+bool CTarvellDoc::AskOverwrite(const std::string&) { return AskOverwriteProfile(mainFrame); }
+
+std::optional<std::string> CTarvellDoc::AskProfileToOpen() {
+  return ChooseFileToOpen(mainFrame, QStringLiteral("Tarvell User (*.tvu)"));
+}
+
+void CTarvellDoc::ReportSaveFailure(const ProfileProblem& problem, bool finalSave) {
+  const QString what = QString("Your record could not be saved to %1 (%2).")
+                           .arg(QString::fromStdString(problem.path), QString::fromStdString(problem.reason));
+  ShowMessageBox(mainFrame, what + (finalSave ? " The games since its last save are not in it."
+                                              : " The game will try again at the next save."));
+}
+
+void CTarvellDoc::ReportOpenFailure(const ProfileProblem& problem) {
+  const QString path = QString::fromLocal8Bit(problem.path.c_str());
+  const QString reason = QString::fromLocal8Bit(problem.reason.c_str());
+  switch (problem.kind) {
+    case ProfileProblem::NotAProfile:
+      ShowMessageBox(mainFrame, QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(path));
+      break;
+    case ProfileProblem::InUse:
+      ShowMessageBox(mainFrame, QString("%1 is in use by another Tarvell (process %2).").arg(path).arg(problem.holder));
+      break;
+    case ProfileProblem::CannotRead:
+    case ProfileProblem::CannotSave:
+      ShowMessageBox(mainFrame, QString("Cannot open %1 (%2).").arg(path, reason));
+      break;
+  }
+}
+
+void CTarvellDoc::Post(std::function<void()> task) {
+  QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+void CTarvellDoc::Waiting(bool waiting) {
+  if (waiting)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+void CTarvellDoc::ProfileChanged() {
+  SetTitle(ProfileTitle(session_.ProfilePath()));
+  emit profileChanged();
+}
+
+void CTarvellDoc::GameStarted() { emit gameStarted(); }
+
+void CTarvellDoc::SimulationStarted() { emit opponentChanged(); }
+
+void CTarvellDoc::SimulationEnded() { emit opponentChanged(); }
+
+void CTarvellDoc::RecordChanged() { emit opponentChanged(); }

@@ -1,48 +1,39 @@
 #pragma once
-// CTarvellDoc: the one document. It owns the game the player sees (its
-// world, for the whole run) and is that world's owner: the world draws
-// through the document's board view, writes the status line of the main
-// frame through it, shows the end-of-game messages and paces a shown turn
-// with its pauses.
-//
-// The document's file is the user's profile, but the document itself never
-// reads or writes it; the profile functions of the core do.
+// CTarvellDoc: the one document. It holds the game's session (the world the
+// player sees, the user's profile, the background simulation) for the whole
+// run and is the world's owner: the world draws through the document's board
+// view, writes the status line of the main frame through it, shows the
+// end-of-game messages and paces a shown turn with its pauses. It is also
+// the session's front end: it asks the session's questions with the
+// program's dialogs and tells what the session did through its signals.
+
+#include <QObject>
 
 #include <string>
 
 #include "model/world.h"
+#include "session/session.h"
 
 class CMainFrame;
 class CTarvellView;
 class QWidget;
 
-enum class AbandonAnswer {
-  Cancel,   // the player said "NO": the whole command stops
-  GoOn,     // nothing to abandon (no game, or still in the first setup)
-  Abandon,  // the player said "Yes": the game is to be abandoned
-};
+class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd {
+  Q_OBJECT
 
-class CTarvellDoc : public CWorldOwner {
  public:
   CTarvellDoc();
   ~CTarvellDoc() override;
   CTarvellDoc(const CTarvellDoc&) = delete;
   CTarvellDoc& operator=(const CTarvellDoc&) = delete;
 
-  // New Game, and the first document at start-up: asks before abandoning a
-  // game in progress, saves the profile, starts a new game. False (the game
-  // goes on unchanged) when the player says "NO".
-  bool OnNewDocument();
+  CSession& Session() { return session_; }
+  const CSession& Session() const { return session_; }
 
-  // Before a game in progress (at least one turn played) is left, asks "Are
-  // you sure?" over parent. Asking changes nothing; the caller abandons.
-  AbandonAnswer ConfirmAbandon(QWidget* parent) const;
-  // Ends the game in progress and counts it as lost.
-  void Abandon();
-
-  // Blocks until the background simulation has ended, testing every second;
-  // the window goes on showing what is drawn meanwhile.
-  static void WaitForSimulation();
+  // New Game, and the first game at start-up: the session's New Game, which
+  // asks before abandoning a game in progress; the view is initialized anew
+  // when the game has started.
+  void OnNewDocument();
 
   // The file-name part of the profile's name, shown in the window title.
   void SetTitle(const std::string& title);
@@ -60,27 +51,51 @@ class CTarvellDoc : public CWorldOwner {
   // pause at all once the turn is hurried.
   void Pause(int milliseconds) override;
 
+  // CSessionFrontEnd: the questions as the program's dialogs over the main
+  // frame, the reports as message boxes.
+  AbandonChoice AskAbandon() override;
+  std::optional<std::string> AskNewUserName() override;
+  bool AskOverwrite(const std::string& path) override;
+  std::optional<std::string> AskProfileToOpen() override;
+  void ReportSaveFailure(const ProfileProblem& problem, bool finalSave) override;
+  void ReportOpenFailure(const ProfileProblem& problem) override;
+  // Queued to the window thread's event loop.
+  void Post(std::function<void()> task) override;
+  void Waiting(bool waiting) override;
+  void ProfileChanged() override;
+  void GameStarted() override;
+  void SimulationStarted() override;
+  void SimulationEnded() override;
+  void RecordChanged() override;
+
   // Plays the rest of the turn without pauses, as at speed 0; the next turn
   // is paced as usual again.
   void Hurry() { hurried_ = true; }
   bool Hurried() const { return hurried_; }
   void EndHurry() { hurried_ = false; }
 
-  CWorld world;
   CTarvellView* view = nullptr;
   // The main frame once its creation has finished; null before.
   CMainFrame* mainFrame = nullptr;
 
+ signals:
+  // Another profile became current (title, record and scores are new).
+  void profileChanged();
+  // A new game started: the view shows it from the start.
+  void gameStarted();
+  // The background simulation started or ended, or the record changed:
+  // what Chaos knows of the user is new.
+  void opponentChanged();
+
  private:
+  CSession session_;
   std::string title_;
   bool hurried_ = false;
-};
 
-// Tells the player, once, that the current profile could not be saved (the
-// first failure since its last successful save): where, and why. finalSave
-// is the last save before the user changes or the window closes, whose
-// record is then lost; otherwise the game tries again at the next save.
-void ReportProfileSaveFailure(QWidget* parent, bool finalSave);
+ public:
+  // The session's world: the game the player sees.
+  CWorld& world;
+};
 
 // The file-name part of a profile name: what follows its last folder
 // separator ('/' or '\'), or the whole name.

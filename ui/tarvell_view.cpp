@@ -359,10 +359,11 @@ void CTarvellView::DrawTurnPhase(int turn, int phase) {
 }
 
 void CTarvellView::DrawRecord() {
+  const Record& record = document_->Session().UserRecord();
   // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
-  const std::int64_t total = std::int64_t{wins} + losses;
-  const double fraction = total != 0 ? static_cast<double>(wins) / static_cast<double>(total) : 0.0;
-  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
+  const std::int64_t total = std::int64_t{record.wins} + record.losses;
+  const double fraction = total != 0 ? static_cast<double>(record.wins) / static_cast<double>(total) : 0.0;
+  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", record.wins, record.losses, fraction));
 }
 
 void CTarvellView::DrawTerrainAt(int x, int y, int code) {
@@ -598,10 +599,10 @@ bool CTarvellView::HandleKey(const QKeyEvent* event) {
 }
 
 bool CTarvellView::BuyAt(int x, int y) {
-  CWorld& world = document_->world;
-  const QString refusal = PurchaseRefusal(world, selectedType, x, y);
-  if (!world.BuyUnit(selectedType, x, y)) {
-    ShowRefusal(refusal);
+  const CWorld& world = document_->world;
+  const Refusal refusal = document_->Session().Buy(selectedType, x, y);
+  if (refusal != Refusal::None) {
+    ShowRefusal(RefusalText(refusal, world, selectedType, x, y));
     return false;
   }
   DrawCounters(world.treasury, world.turn);
@@ -610,10 +611,10 @@ bool CTarvellView::BuyAt(int x, int y) {
 }
 
 bool CTarvellView::SellAt(int x, int y) {
-  CWorld& world = document_->world;
-  const QString refusal = SaleRefusal(world, x, y);
-  if (!world.SellUnit(x, y)) {
-    ShowRefusal(refusal);
+  const CWorld& world = document_->world;
+  const Refusal refusal = document_->Session().Sell(x, y);
+  if (refusal != Refusal::None) {
+    ShowRefusal(RefusalText(refusal, world, selectedType, x, y));
     return false;
   }
   DrawCounters(world.treasury, world.turn);
@@ -660,12 +661,11 @@ void CTarvellView::OnEndSetup() {
     EnableTurnControls(false);
     MoveOutline(hover_, QPoint(-1, -1));
     SetHurryHandler([this] { document_->Hurry(); });
-    PlayTurn(document_->world);
+    document_->Session().PlayTurn();
     SetHurryHandler(nullptr);
     document_->EndHurry();
     ShowDrawing();
     EnableTurnControls(true);
   }
   update();
-  ReportProfileSaveFailure(this, false);  // the save at the turn's start or the game's end
 }

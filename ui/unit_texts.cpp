@@ -92,20 +92,18 @@ QString TurnToolTip() { return "Turns played. While a turn runs, its phase (0 to
 
 QString RecordToolTip() { return "Games won and lost with this profile, and the share won."; }
 
-QString PurchaseRefusal(const CWorld& world, int type, int x, int y) {
-  if (world.mode != ModePlaying) return "No game in progress: start a new game with File > New Game.";
-  if (!IsPlayerUnit(type)) return {};
-  const int here = world.At(x, y).unitType;
-  if (here == Water) return "Water: nothing can be built here.";
-  if (here == Impassable) return "Impassable ground: nothing can be built here.";
-  if (IsPlayerUnit(here)) return QString("Occupied: %1 already stands here.").arg(WithArticle(kUnitNames[here]));
-  if (kUnitPrice[type] > world.treasury)
-    return QString("Not enough money: %1 costs %2.").arg(WithArticle(kUnitNames[type]), Money(kUnitPrice[type]));
-  return {};
-}
-
-QString SaleRefusal(const CWorld& world, int x, int y) {
-  if (world.mode != ModePlaying) return "No game in progress: start a new game with File > New Game.";
-  if (!IsPlayerUnit(world.At(x, y).unitType)) return "Nothing of yours to sell here.";
+QString RefusalText(Refusal refusal, const CWorld& world, int type, int x, int y) {
+  switch (refusal) {
+    case Refusal::None:
+    case Refusal::BadType: return {};
+    case Refusal::NoGame: return "No game in progress: start a new game with File > New Game.";
+    case Refusal::Water: return "Water: nothing can be built here.";
+    case Refusal::Impassable: return "Impassable ground: nothing can be built here.";
+    case Refusal::Occupied:
+      return QString("Occupied: %1 already stands here.").arg(WithArticle(kUnitNames[world.At(x, y).unitType]));
+    case Refusal::NothingToSell: return "Nothing of yours to sell here.";
+    case Refusal::NotEnoughMoney:
+      return QString("Not enough money: %1 costs %2.").arg(WithArticle(kUnitNames[type]), Money(kUnitPrice[type]));
+  }
   return {};
 }

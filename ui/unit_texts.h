@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "session/session.h"
+
 class CWorld;
 
 // Unit type 1..8.
@@ -18,8 +20,6 @@ QString TreasuryToolTip();
 QString TurnToolTip();
 QString RecordToolTip();
 
-// Why BuyUnit(type, x, y) would refuse, or an empty string when it would
-// succeed.
-QString PurchaseRefusal(const CWorld& world, int type, int x, int y);
-// Why SellUnit(x, y) would refuse, or an empty string.
-QString SaleRefusal(const CWorld& world, int x, int y);
+// The words for the session's refusal of a purchase of type (or a sale) on
+// square (x, y) of world; empty for none.
+QString RefusalText(Refusal refusal, const CWorld& world, int type, int x, int y);
