@@ -104,7 +104,7 @@ constexpr char kSavingInfix[] = ".saving";
 constexpr char kNameLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kSuffixLength = 6;
 
-// Whether name is one that a save of the file target_name chooses for its
+// Whether name is one that a save of the file targetName chooses for its
 // temporary file, or the fixed one older versions chose.
 bool IsTemporaryName(const std::string& name, const std::string& targetName) {
   const std::string stem = targetName + kSavingInfix;
@@ -243,7 +243,7 @@ CProfileLock CProfileLock::Acquire(const std::string& path) {
   // FIFO. Others who may not write the lock file can still lock it.
   constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
   Descriptor file(::open(lock.lockPath_.c_str(), O_RDWR | O_CREAT | kFlags, 0666));
-  bool ownFile = file.Valid();
+  bool writable = file.Valid();
   if (!file.Valid() && (errno == EACCES || errno == EROFS)) {
     const int refusal = errno;
     file.Reset(::open(lock.lockPath_.c_str(), O_RDONLY | kFlags));
@@ -281,7 +281,7 @@ CProfileLock CProfileLock::Acquire(const std::string& path) {
   }
   lock.state_ = State::Held;
   lock.holder_ = ::getpid();
-  if (ownFile) {
+  if (writable) {
     // Only a name for the player; a lock whose file cannot take it still holds.
     const std::string pid = std::to_string(lock.holder_) + '\n';
     if (::ftruncate(file.Get(), 0) == 0) WriteAllAt(file.Get(), pid, 0);
