@@ -39,16 +39,18 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+bool BecomeUnprivileged() {
+  if (geteuid() != 0) return true;
+  const passwd* nobody = getpwnam("nobody");
+  return nobody != nullptr && setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0;
+}
+
 int InChild(const std::function<int()>& body, bool unprivileged) {
   std::fflush(nullptr);
   const pid_t child = fork();
   if (child < 0) return -1;
   if (child == 0) {
-    if (unprivileged && geteuid() == 0) {
-      const passwd* nobody = getpwnam("nobody");
-      if (nobody == nullptr || setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
-        _exit(99);
-    }
+    if (unprivileged && !BecomeUnprivileged()) _exit(99);
     const int status = body();
     std::fflush(nullptr);
     _exit(status);

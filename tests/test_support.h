@@ -41,6 +41,10 @@ class ScratchFolder {
 // the tests run as root.
 int InChild(const std::function<int()>& body, bool unprivileged = false);
 
+// In a process running as root, becomes the user "nobody" for good; elsewhere
+// does nothing. False when that fails.
+bool BecomeUnprivileged();
+
 std::string ReadFile(const std::filesystem::path& file);
 std::vector<std::string> Lines(const std::string& text);
 void WriteFile(const std::filesystem::path& file, const std::string& text);
