@@ -1,17 +1,9 @@
 #include "opponent/profile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <limits>
-#include <utility>
 
 #include "opponent/strategy.h"
 
@@ -45,20 +37,6 @@ bool ReadNumber(std::FILE* file, std::int32_t& value) {
   return true;
 }
 
-// Why an existing path that OpenRegularFile refused cannot be read; empty
-// when nothing stands there (a fresh profile).
-std::string WhyUnreadable(const std::string& path) {
-  struct stat status;
-  if (::stat(path.c_str(), &status) != 0)
-    return errno == ENOENT || errno == ENOTDIR ? std::string() : std::strerror(errno);
-  if (S_ISDIR(status.st_mode)) return "is a folder";
-  if (!S_ISREG(status.st_mode)) return "not a regular file";
-  const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (file < 0) return std::strerror(errno);
-  ::close(file);
-  return "cannot be read";
-}
-
 }  // namespace
 
 std::string ProfileText(const Record& record) {
@@ -74,30 +52,22 @@ bool SaveProfile(const std::string& path, const Record& record, std::string& err
 }
 
 ProfileRead LoadProfile(const std::string& path, Record& record, std::string& error) {
-  std::FILE* file = OpenRegularFile(path);
-  if (!file) {
-    error = WhyUnreadable(path);
-    return error.empty() ? ProfileRead::Missing : ProfileRead::Unreadable;
+  const ProfileReading reading = OpenProfileForReading(path);
+  if (!reading.stream) {
+    error = reading.reason;
+    return reading.missing ? ProfileRead::Missing : ProfileRead::Unreadable;
   }
+  ReadProfile(reading.stream.get(), record);
+  return ProfileRead::Read;
+}
+
+void ReadProfile(std::FILE* file, Record& record) {
   bool ok = ReadNumber(file, record.wins) && ReadNumber(file, record.losses);
   for (int i = 0; ok && i < kStrategyCount; ++i) {
     std::int32_t score;
     ok = ReadNumber(file, score);
     if (ok) strategyScores[i].store(score, std::memory_order_relaxed);
   }
-  std::fclose(file);
-  return ProfileRead::Read;
-}
-
-bool CanReadProfile(const std::string& path, std::string& reason) {
-  std::FILE* file = OpenRegularFile(path);
-  if (file) {
-    std::fclose(file);
-    return true;
-  }
-  reason = WhyUnreadable(path);
-  if (reason.empty()) reason = std::strerror(ENOENT);
-  return false;
 }
 
 void ResetScores() {

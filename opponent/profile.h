@@ -29,16 +29,13 @@ enum class ProfileRead {
   Unreadable,  // a file stands there but cannot be read: error says why
 };
 
-// Reads wins, losses and the scores in that order from path. Reading stops at
+// Reads wins, losses and the scores in that order from a profile opened
+// with OpenProfileForReading. Reading stops at
 // the first number that is missing or unreadable (including one that does
 // not fit in 32 bits); the values from there on keep their old values.
 // Anything but a regular file is not read (and never waited on).
 ProfileRead LoadProfile(const std::string& path, Record& record, std::string& error);
-
-// Whether path can be read as a profile (an existing, readable, regular
-// file); reason says why not: the system's words, "is a folder" or "not a
-// regular file".
-bool CanReadProfile(const std::string& path, std::string& reason);
+void ReadProfile(std::FILE* file, Record& record);
 
 // All scores to 0. Touches no file.
 void ResetScores();

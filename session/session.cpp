@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -18,18 +20,6 @@ bool IsProfileName(const std::string& path) {
   std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
   return ending == ".tvu";
 }
-
-namespace {
-
-// A profile is held by its absolute path from the moment it is named, so
-// that later saves reach the same file wherever the working folder moves.
-std::string AbsolutePath(const std::string& name) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-  return error ? name : absolute.lexically_normal().string();
-}
-
-}  // namespace
 
 CSession::CSession(CSessionFrontEnd& frontEnd, CWorldOwner* owner, Options options)
     : frontEnd_(frontEnd), options_(std::move(options)), self_(std::make_shared<CSession*>(this)) {
@@ -49,18 +39,43 @@ CSession::~CSession() {
 
 bool CSession::SimulationRunning() const { return simulationRunning.load(std::memory_order_acquire) != 0; }
 
+bool CSession::ClaimProfile(const std::string& path, Need need, Claim& claim, ProfileProblem& problem) {
+  std::string error;
+  if (!ResolveProfilePath(path, claim.path, error)) {
+    problem = {ProfileProblem::CannotRead, path, error};
+    return false;
+  }
+  const bool current = claim.path == profilePath_ && lock_.Held();
+  if (!current) {
+    claim.lock = CProfileLock::Acquire(claim.path);
+    switch (claim.lock.GetState()) {
+      case CProfileLock::State::Held: claim.lock.SweepStaleSaves(); break;
+      case CProfileLock::State::InUse:
+        problem = {ProfileProblem::InUse, claim.path, "", static_cast<long>(claim.lock.Holder())};
+        return false;
+      default: problem = {ProfileProblem::CannotRead, claim.path, claim.lock.Reason()}; return false;
+    }
+  }
+  if (need == Need::Fresh) return true;
+  const ProfileReading reading = OpenProfileForReading(claim.path);
+  if (reading.stream || (reading.missing && need == Need::Readable)) return true;
+  problem = {ProfileProblem::CannotRead, claim.path, reading.missing ? std::strerror(ENOENT) : reading.reason};
+  return false;
+}
+
 bool CSession::UseProfile(const std::string& path, ProfileProblem& problem) {
-  const std::string absolute = AbsolutePath(path);
+  Claim claim;
+  if (!ClaimProfile(path, Need::Readable, claim, problem)) return false;
   Record record;
   std::string error;
   ResetScores();
-  if (LoadProfile(absolute, record, error) == ProfileRead::Unreadable) {
-    problem = {ProfileProblem::CannotRead, absolute, error};
+  if (LoadProfile(claim.path, record, error) == ProfileRead::Unreadable) {
     ResetScores();
-    // TODO lock
+    problem = {ProfileProblem::CannotRead, claim.path, error};
     return false;
   }
-  profilePath_ = absolute;
+  if (claim.lock.Held()) lock_ = std::move(claim.lock);
+  profilePath_ = claim.path;
   record_ = record;
   unreportedFailure_.reset();
   failureReported_ = false;
@@ -70,6 +85,7 @@ bool CSession::UseProfile(const std::string& path, ProfileProblem& problem) {
 
 void CSession::UseMemoryProfile() {
   profilePath_.clear();
+  lock_ = CProfileLock();
   record_ = Record{};
   ResetScores();
   unreportedFailure_.reset();
@@ -149,23 +165,11 @@ void CSession::TellSaveFailure(bool finalSave) {
   frontEnd_.ReportSaveFailure(problem, finalSave);
 }
 
-bool CSession::CheckProfile(const std::string& path) {
-  if (!IsProfileName(path)) {
-    frontEnd_.ReportOpenFailure({ProfileProblem::NotAProfile, path, ""});
-    return false;
-  }
-  std::string reason;
-  if (!CanReadProfile(path, reason)) {
-    frontEnd_.ReportOpenFailure({ProfileProblem::CannotRead, path, reason});
-    return false;
-  }
-  return true;
-}
-
-void CSession::SwitchUser(const std::string& path, bool fresh) {
+void CSession::SwitchUser(Claim claim, bool fresh) {
   Save();
   TellSaveFailure(true);
-  profilePath_ = AbsolutePath(path);
+  if (claim.lock.Held()) lock_ = std::move(claim.lock);  // the outgoing profile's lock goes
+  profilePath_ = claim.path;
   unreportedFailure_.reset();
   failureReported_ = false;
   record_ = Record{};
@@ -221,7 +225,17 @@ void CSession::OpenProfile(const std::string& path, std::function<void(OpenResul
     if (done) done(OpenResult::Kept);
     return;
   }
-  if (!CheckProfile(path)) {
+  // A file that cannot become the profile is told before any question, and
+  // leaves the game and the user as they were.
+  auto claim = std::make_shared<Claim>();
+  ProfileProblem problem;
+  if (!IsProfileName(path)) {
+    frontEnd_.ReportOpenFailure({ProfileProblem::NotAProfile, path, ""});
+    if (done) done(OpenResult::Failed);
+    return;
+  }
+  if (!ClaimProfile(path, Need::Existing, *claim, problem)) {
+    frontEnd_.ReportOpenFailure(problem);
     if (done) done(OpenResult::Failed);
     return;
   }
@@ -230,8 +244,8 @@ void CSession::OpenProfile(const std::string& path, std::function<void(OpenResul
     return;
   }
   if (abandon) Abandon();
-  WhenIdle([this, path, done = std::move(done)] {
-    SwitchUser(path, false);
+  WhenIdle([this, claim, done = std::move(done)] {
+    SwitchUser(std::move(*claim), false);
     StartGame();
     if (done) done(OpenResult::Opened);
   });
@@ -244,20 +258,28 @@ void CSession::NewUser(std::function<void(bool)> done) {
     return;
   }
   const std::optional<std::string> name = frontEnd_.AskNewUserName();
-  const std::string path = name ? AbsolutePath(*name + ".tvu") : std::string();
+  const std::string path = name ? *name + ".tvu" : std::string();
+  std::error_code ignored;
   // "NO" at the overwrite question is the one answer that leaves the game as
   // it was; every other way on abandons it.
-  if (name && std::filesystem::exists(path) && !frontEnd_.AskOverwrite(path)) {
+  if (name && std::filesystem::exists(path, ignored) && !frontEnd_.AskOverwrite(path)) {
     if (done) done(false);
     return;
   }
   if (abandon) Abandon();
+  auto claim = std::make_shared<Claim>();
+  ProfileProblem problem;
+  if (name && !ClaimProfile(path, Need::Fresh, *claim, problem)) {
+    frontEnd_.ReportOpenFailure(problem);
+    if (done) done(false);
+    return;
+  }
   if (!name) {
     if (done) done(false);
     return;
   }
-  WhenIdle([this, path, done = std::move(done)] {
-    SwitchUser(path, true);
+  WhenIdle([this, claim, done = std::move(done)] {
+    SwitchUser(std::move(*claim), true);
     StartGame();
     if (done) done(true);
   });

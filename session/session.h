@@ -31,6 +31,7 @@
 
 #include "model/opponent_hooks.h"
 #include "model/world.h"
+#include "opponent/files.h"
 #include "opponent/game_log.h"
 #include "opponent/strategy.h"
 
@@ -144,10 +145,12 @@ class CSession final : public COpponentHooks {
   // A step waits for the simulation.
   bool Busy() const { return !waiting_.empty(); }
 
-  // Makes path the current profile without question or save: its record and
-  // scores are read, a missing file being a fresh record. False, with
-  // problem set and nothing changed, when it cannot be used. Only while no
-  // simulation runs (at start-up, or for a command of tarvell-cli).
+  // Makes path the current profile without question or save: it is held
+  // for this program (see CProfileLock) and its record and scores are read,
+  // a missing file being a fresh record. False, with problem set and
+  // nothing changed, when it cannot be used: another program holds it, or
+  // it exists but cannot be read. Only while no simulation runs (at
+  // start-up, or for a command of tarvell-cli).
   bool UseProfile(const std::string& path, ProfileProblem& problem);
   // A fresh record kept in memory only: nothing is read or saved.
   void UseMemoryProfile();
@@ -211,17 +214,31 @@ class CSession final : public COpponentHooks {
   // Saves the profile; a failure is kept to be told once.
   bool Save();
   void TellSaveFailure(bool finalSave);
-  // Checks that path can be opened as a profile; reports it when not.
-  bool CheckProfile(const std::string& path);
-  // Saves the outgoing profile a last time and makes path the user: a fresh
-  // record (saved at once), or the one in its file.
-  void SwitchUser(const std::string& path, bool fresh);
+  // A profile about to become current: its resolved path and its lock.
+  struct Claim {
+    std::string path;
+    CProfileLock lock;
+  };
+  // What a profile about to be claimed must be.
+  enum class Need {
+    Fresh,     // made anew: nothing is read
+    Readable,  // read if it exists; missing is a fresh record
+    Existing,  // an existing profile that can be read
+  };
+  // Resolves path as the system does, takes its lock and checks that it is
+  // what need says; answers false with problem set when it cannot be used.
+  // The profile held now is claimed with the lock the session already has.
+  bool ClaimProfile(const std::string& path, Need need, Claim& claim, ProfileProblem& problem);
+  // Saves the outgoing profile a last time and makes the claimed profile
+  // the user's: a fresh record (saved at once), or the one in its file.
+  void SwitchUser(Claim claim, bool fresh);
   void StartGame();
 
   CSessionFrontEnd& frontEnd_;
   Options options_;
   CWorld world_;
   std::string profilePath_;
+  CProfileLock lock_;
   Record record_;
   TurnStrategy turnStrategy_;
   std::optional<ProfileProblem> unreportedFailure_;

@@ -44,22 +44,6 @@ class FilesTest : public CoreTest {
   }
 };
 
-TEST_F(FilesTest, AProfileIsHeldByItsAbsolutePathWhereverTheWorkingFolderMoves) {
-  fs::create_directories("a");
-  fs::create_directories("b");
-  WriteFile("b/default.tvu", "9\t9\t");
-  fs::current_path("a");
-  SetProfileName("default.tvu");
-  fs::current_path("../b");  // as the Select User file dialog does
-  wins = 3;
-  ASSERT_TRUE(SaveProfile());
-  EXPECT_EQ(ReadFile(folder.Path() / "a/default.tvu").substr(0, 4), "3\t0\t");
-  EXPECT_EQ(ReadFile(folder.Path() / "b/default.tvu"), "9\t9\t");
-  wins = 0;
-  LoadProfile();
-  EXPECT_EQ(wins, 3);
-}
-
 TEST_F(FilesTest, ASaveReplacesWhatTheProfilePathMeansAndKeepsItsMode) {
   fs::create_directories("store");
   WriteFile("store/real.tvu", "1\t1\t");
@@ -67,11 +51,10 @@ TEST_F(FilesTest, ASaveReplacesWhatTheProfilePathMeansAndKeepsItsMode) {
   fs::create_symlink("store/later.tvu", "dangling.tvu");
   WriteFile("private.tvu", "1\t1\t");
   fs::permissions("private.tvu", fs::perms::owner_read | fs::perms::owner_write);
-  wins = 5;
-  for (const char* name : {"link.tvu", "dangling.tvu", "private.tvu"}) {
-    profileName = name;
-    EXPECT_TRUE(SaveProfile()) << name;
-  }
+  const Record record{5, 0};
+  std::string error;
+  for (const char* name : {"link.tvu", "dangling.tvu", "private.tvu"})
+    EXPECT_TRUE(SaveProfile(name, record, error)) << name;
   EXPECT_TRUE(fs::is_symlink("link.tvu"));
   EXPECT_TRUE(fs::is_symlink("dangling.tvu"));
   EXPECT_EQ(ReadFile("store/real.tvu").substr(0, 2), "5\t");
@@ -94,14 +77,13 @@ TEST_F(FilesTest, ASaveHasThePermissionsOfThePlayer) {
                   fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
   fs::permissions("shut", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                               fs::perms::others_read | fs::perms::others_exec);
-  wins = 6;
   const int status = InChild(
       [] {
-        profileName = "locked.tvu";
-        if (SaveProfile()) return 1;
-        if (!TakeUnreportedSaveFailure()) return 2;
-        profileName = "shut/open.tvu";
-        return SaveProfile() ? 0 : 3;
+        const Record record{6, 0};
+        std::string error;
+        if (SaveProfile("locked.tvu", record, error)) return 1;
+        if (error.empty()) return 2;
+        return SaveProfile("shut/open.tvu", record, error) ? 0 : 3;
       },
       true);
   EXPECT_EQ(status, 0);
@@ -110,33 +92,17 @@ TEST_F(FilesTest, ASaveHasThePermissionsOfThePlayer) {
   EXPECT_EQ(Leftovers("shut"), "");
 }
 
-TEST_F(FilesTest, AFailedSaveIsToldOnceUntilASaveSucceeds) {
-  FailProfileSaveAt(ProfileSaveStep::Write);
-  EXPECT_FALSE(SaveProfile());
-  const auto failure = TakeUnreportedSaveFailure();
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->path, profileName);
-  EXPECT_FALSE(failure->reason.empty());
-  EXPECT_FALSE(SaveProfile());
-  EXPECT_FALSE(TakeUnreportedSaveFailure().has_value());
-  FailProfileSaveAt(ProfileSaveStep::None);
-  EXPECT_TRUE(SaveProfile());
-  FailProfileSaveAt(ProfileSaveStep::Rename);
-  EXPECT_FALSE(SaveProfile());
-  EXPECT_TRUE(TakeUnreportedSaveFailure().has_value());
-}
-
 TEST_F(FilesTest, TheLogTakesWholeBlocksAndNeverBlocks) {
   CWorld world;
   ClearBoard(world);
   world.turn = 0;
 
   ASSERT_EQ(mkfifo(kGameLogName, 0600), 0);  // would wait for a reader for ever
-  LogTerrain(world);
-  LogPlayerPositions(world);
+  LogTerrain(kGameLogName, world);
+  LogPlayerPositions(kGameLogName, world);
   fs::remove(kGameLogName);
 
-  LogTerrain(world);
+  LogTerrain(kGameLogName, world);
   const std::string whole = ReadFile(kGameLogName);
   // A disk that fills up in the middle of the next block: the file is cut
   // back to where the block began.
@@ -144,22 +110,22 @@ TEST_F(FilesTest, TheLogTakesWholeBlocksAndNeverBlocks) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{whole.size() + 100, whole.size() + 100};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
-    LogPlayerPositions(world);
+    LogPlayerPositions(kGameLogName, world);
     return 0;
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadFile(kGameLogName), whole);
-  LogPlayerPositions(world);
+  LogPlayerPositions(kGameLogName, world);
   EXPECT_EQ(ReadFile(kGameLogName), whole + PositionBlock(world));
 }
 
 TEST_F(FilesTest, AProfileThatIsNoRegularFileIsNeitherReadNorReplaced) {
   ASSERT_EQ(mkfifo("fifo.tvu", 0600), 0);  // opening it to read would wait for a writer
-  profileName = "fifo.tvu";
-  wins = 3;
-  LoadProfile();
-  EXPECT_EQ(wins, 3);
-  EXPECT_FALSE(SaveProfile());
+  Record record{3, 0};
+  std::string error;
+  EXPECT_EQ(LoadProfile("fifo.tvu", record, error), ProfileRead::Unreadable);
+  EXPECT_EQ(record.wins, 3);
+  EXPECT_FALSE(SaveProfile("fifo.tvu", record, error));
   EXPECT_TRUE(fs::is_fifo("fifo.tvu"));
 }
 

@@ -20,70 +20,74 @@ class ProfileTest : public CoreTest {
   static void FillScores(int first) {
     for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = first + i;
   }
+  bool Save(const std::string& path = "default.tvu") { return SaveProfile(path, record, error); }
+  ProfileRead Load(const std::string& path = "default.tvu") { return LoadProfile(path, record, error); }
+
+  Record record;
+  std::string error;
 };
 
 TEST_F(ProfileTest, FreshProfileIsZeroAndTab252Times) {
-  SaveProfile();
+  Save();
   const std::string text = ReadFile("default.tvu");
   EXPECT_EQ(text.size(), 504u);
   EXPECT_EQ(text, Zeros(252));
 }
 
 TEST_F(ProfileTest, SavedFileStartsWithRecordThenScoresInOrder) {
-  wins = 3;
-  losses = 12;
+  record.wins = 3;
+  record.losses = 12;
   strategyScores[0] = -5;
   strategyScores[249] = 2147483647;
-  SaveProfile();
+  Save();
   const std::string text = ReadFile("default.tvu");
   EXPECT_EQ(text.substr(0, 10), "3\t12\t-5\t0\t");
   EXPECT_EQ(text.substr(text.size() - 11), "2147483647\t");
 }
 
 TEST_F(ProfileTest, SaveThenLoadGivesBackEveryValue) {
-  wins = 17;
-  losses = -2;
+  record.wins = 17;
+  record.losses = -2;
   FillScores(-100);
-  profileName = "bob.tvu";
-  SaveProfile();
-  ResetProfile();
-  LoadProfile();
-  EXPECT_EQ(wins, 17);
-  EXPECT_EQ(losses, -2);
+  ASSERT_TRUE(Save("bob.tvu"));
+  record = {};
+  ResetScores();
+  EXPECT_EQ(Load("bob.tvu"), ProfileRead::Read);
+  EXPECT_EQ(record.wins, 17);
+  EXPECT_EQ(record.losses, -2);
   for (int i = 0; i < kStrategyCount; ++i) EXPECT_EQ(strategyScores[i].load(), i - 100);
 }
 
 TEST_F(ProfileTest, MissingFileLeavesEverythingAsItWas) {
-  wins = 4;
+  record.wins = 4;
   FillScores(1);
-  profileName = "nobody.tvu";
-  LoadProfile();
-  EXPECT_EQ(wins, 4);
+  EXPECT_EQ(Load("nobody.tvu"), ProfileRead::Missing);
+  EXPECT_EQ(record.wins, 4);
   EXPECT_EQ(strategyScores[10].load(), 11);
 }
 
 TEST_F(ProfileTest, ShortFileLoadsWhatItHolds) {
   FillScores(1);
   WriteFile("default.tvu", "7\t2\t");
-  LoadProfile();
-  EXPECT_EQ(wins, 7);
-  EXPECT_EQ(losses, 2);
+  Load();
+  EXPECT_EQ(record.wins, 7);
+  EXPECT_EQ(record.losses, 2);
   EXPECT_EQ(strategyScores[0].load(), 1);
   EXPECT_EQ(strategyScores[249].load(), 250);
 }
 
 TEST_F(ProfileTest, ReadingStopsAtTheFirstUnreadableNumber) {
   FillScores(1);
-  wins = 9;
+  record.wins = 9;
   WriteFile("default.tvu", "x\t1\t2\t");
-  LoadProfile();
-  EXPECT_EQ(wins, 9);  // a letter first: nothing changes
+  Load();
+  EXPECT_EQ(record.wins, 9);  // a letter first: nothing changes
   EXPECT_EQ(strategyScores[0].load(), 1);
 
   WriteFile("default.tvu", "1\t2\t-3\t4x\t5\t");
-  LoadProfile();
-  EXPECT_EQ(wins, 1);
-  EXPECT_EQ(losses, 2);
+  Load();
+  EXPECT_EQ(record.wins, 1);
+  EXPECT_EQ(record.losses, 2);
   EXPECT_EQ(strategyScores[0].load(), -3);
   EXPECT_EQ(strategyScores[1].load(), 4);  // the digits before the letter are a number
   EXPECT_EQ(strategyScores[2].load(), 3);  // the letter stops the reading
@@ -92,51 +96,49 @@ TEST_F(ProfileTest, ReadingStopsAtTheFirstUnreadableNumber) {
 TEST_F(ProfileTest, NumbersOutside32BitsStopTheReadingWithoutWrapping) {
   FillScores(1);
   WriteFile("default.tvu", "1\t2\t2147483647\t-2147483648\t2147483648\t6\t");
-  LoadProfile();
+  Load();
   EXPECT_EQ(strategyScores[0].load(), 2147483647);
   EXPECT_EQ(strategyScores[1].load(), -2147483647 - 1);
   EXPECT_EQ(strategyScores[2].load(), 3);  // 2^31 is unreadable: it and all after stay
   EXPECT_EQ(strategyScores[3].load(), 4);
 
   WriteFile("default.tvu", "99999999999999999999\t2\t");
-  wins = 5;
-  LoadProfile();
-  EXPECT_EQ(wins, 5);
-  EXPECT_EQ(losses, 2);  // from the first read above
+  record.wins = 5;
+  Load();
+  EXPECT_EQ(record.wins, 5);
+  EXPECT_EQ(record.losses, 2);  // from the first read above
 }
 
 TEST_F(ProfileTest, AnyWhiteSpaceSeparatesNumbers) {
   WriteFile("default.tvu", " 3 \n 4\r\n+5\t\t\t6");
-  LoadProfile();
-  EXPECT_EQ(wins, 3);
-  EXPECT_EQ(losses, 4);
+  Load();
+  EXPECT_EQ(record.wins, 3);
+  EXPECT_EQ(record.losses, 4);
   EXPECT_EQ(strategyScores[0].load(), 5);
   EXPECT_EQ(strategyScores[1].load(), 6);
 }
 
-TEST_F(ProfileTest, ResetClearsRecordAndScoresButNoFile) {
-  wins = 1;
-  losses = 2;
+TEST_F(ProfileTest, ResetClearsTheScoresButNoFile) {
+  record.wins = 1;
+  record.losses = 2;
   FillScores(3);
-  SaveProfile();
-  ResetProfile();
-  EXPECT_EQ(wins, 0);
-  EXPECT_EQ(losses, 0);
+  Save();
+  ResetScores();
   for (const auto& score : strategyScores) EXPECT_EQ(score.load(), 0);
   EXPECT_EQ(ReadFile("default.tvu").substr(0, 4), "1\t2\t");
 }
 
 TEST_F(ProfileTest, AFailedSaveLeavesThePreviousFileIntact) {
-  wins = 1;
+  record.wins = 1;
   FillScores(-7);
-  SaveProfile();
+  Save();
   const std::string previous = ReadFile("default.tvu");
-  wins = 2;
+  record.wins = 2;
   FillScores(1000);
   for (ProfileSaveStep step : {ProfileSaveStep::Open, ProfileSaveStep::Write, ProfileSaveStep::Flush,
                                ProfileSaveStep::Close, ProfileSaveStep::Rename}) {
     FailProfileSaveAt(step);
-    SaveProfile();
+    Save();
     EXPECT_EQ(ReadFile("default.tvu"), previous) << "failing step " << static_cast<int>(step);
     int files = 0;
     for (const auto& entry : fs::directory_iterator(folder.Path())) {
@@ -146,14 +148,13 @@ TEST_F(ProfileTest, AFailedSaveLeavesThePreviousFileIntact) {
     EXPECT_EQ(files, 1) << "a temporary file was left behind";
   }
   FailProfileSaveAt(ProfileSaveStep::None);
-  SaveProfile();
+  Save();
   EXPECT_EQ(ReadFile("default.tvu").substr(0, 4), "2\t0\t");
 }
 
 TEST_F(ProfileTest, AProfileThatCannotBeWrittenIsSilentlySkipped) {
-  profileName = "no-such-folder/user.tvu";
   testing::internal::CaptureStdout();
-  SaveProfile();
+  EXPECT_FALSE(Save("no-such-folder/user.tvu"));
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   EXPECT_FALSE(fs::exists("no-such-folder"));
 }
@@ -163,8 +164,7 @@ TEST_F(ProfileTest, ARenameRefusedByTheFolderKeepsTheOldProfile) {
   // file: the save fails at the rename, as a folder refusing it would.
   fs::create_directory("taken.tvu");
   WriteFile("taken.tvu/keep", "x");
-  profileName = "taken.tvu";
-  SaveProfile();
+  EXPECT_FALSE(Save("taken.tvu"));
   EXPECT_TRUE(fs::is_directory("taken.tvu"));
   EXPECT_EQ(ReadFile("taken.tvu/keep"), "x");
   for (const auto& entry : fs::directory_iterator(folder.Path()))

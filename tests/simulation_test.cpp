@@ -41,10 +41,6 @@ class SimulationTest : public CoreTest {
     std::memset(recordedTerrain, 2, sizeof recordedTerrain);
     std::memset(recordedUnits, 0, sizeof recordedUnits);
   }
-  void TearDown() override {
-    WaitForSimulation(5);
-    CoreTest::TearDown();
-  }
 };
 
 TEST_F(SimulationTest, ScoresAreRunningAveragesTruncatedTowardZero) {
@@ -133,24 +129,6 @@ TEST_F(SimulationTest, EveryStrategyIsScoredOnceFromTheWholeStartPosition) {
   }
   EXPECT_EQ(randomSeed, seedAfter);
   EXPECT_GT(lostUnits, 100);  // the replays did take units off the board
-}
-
-TEST_F(SimulationTest, TheThreadScoresThenClearsTheFlag) {
-  recordedUnits[5][5] = Settler;
-  ASSERT_TRUE(StartSimulation());
-  WaitForSimulation(5);
-  EXPECT_EQ(simulationRunning.load(), 0);
-  int changed = 0;
-  for (const auto& score : strategyScores) changed += score.load() != 0;
-  EXPECT_GT(changed, 0);
-}
-
-TEST_F(SimulationTest, AThreadThatCannotStartLeavesNoSimulationRunning) {
-  const bool started = StartSimulation(
-      [](unsigned (*)()) { throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again)); });
-  EXPECT_FALSE(started);
-  EXPECT_EQ(simulationRunning.load(), 0);
-  WaitForSimulation(5);  // returns at once
 }
 
 TEST_F(SimulationTest, AReplayAllocatesNothing) {

@@ -20,11 +20,13 @@ class StrategyTest : public CoreTest {
   }
   int Chosen() {
     CWorld world;
-    ChooseStrategy(world);
-    EXPECT_EQ(Thresholds(ChosenStrategyIndex()),
+    ChooseStrategy(world, record);
+    EXPECT_EQ(Thresholds(ChosenStrategyIndex(record)),
               std::vector<int>(world.purchaseThresholds, world.purchaseThresholds + kKindCount));
-    return ChosenStrategyIndex();
+    return ChosenStrategyIndex(record);
   }
+
+  Record record;
 };
 
 TEST_F(StrategyTest, ThresholdsAccumulateWeightPlusOne) {
@@ -107,7 +109,7 @@ TEST_F(StrategyTest, LoadingAStrategyBeyondTheTableChangesNothing) {
 TEST_F(StrategyTest, EqualScoresChooseTheFirstStrategy) {
   EXPECT_EQ(Chosen(), 0);
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 5;
-  wins = 9;
+  record.wins = 9;
   EXPECT_EQ(Chosen(), 0);
 }
 
@@ -115,39 +117,39 @@ TEST_F(StrategyTest, AllPositiveScoresChooseTheLowestWhateverTheRecord) {
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 100 + i;
   SetScores({{42, 7}});
   for (auto [w, l] : {std::pair{0, 0}, {0, 10}, {10, 0}, {5, 5}}) {
-    wins = w;
-    losses = l;
+    record.wins = w;
+    record.losses = l;
     EXPECT_EQ(Chosen(), 42);
   }
 }
 
 TEST_F(StrategyTest, WinningUsersMeetStrongerStrategies) {
   SetScores({{0, 30}, {9, -40}, {7, -18}, {3, -22}});
-  wins = 3;
-  losses = 1;              // p = 0.75: target trunc(2 x 0.25 x -40) = -20
+  record.wins = 3;
+  record.losses = 1;       // p = 0.75: target trunc(2 x 0.25 x -40) = -20
   EXPECT_EQ(Chosen(), 3);  // -18 and -22 tie; the lower index wins
-  EXPECT_EQ(ChooseFromScores().target, -20);
-  wins = 1;
-  losses = 0;  // p = 1: target is the lowest score
+  EXPECT_EQ(ChooseFromScores(record).target, -20);
+  record.wins = 1;
+  record.losses = 0;  // p = 1: target is the lowest score
   EXPECT_EQ(Chosen(), 9);
 }
 
 TEST_F(StrategyTest, TargetIsTruncatedTowardZero) {
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 50;
   SetScores({{5, -7}, {6, -3}, {7, -2}});
-  wins = 2;
-  losses = 1;  // target trunc(-7 / 3) = -2, not -3
+  record.wins = 2;
+  record.losses = 1;  // target trunc(-7 / 3) = -2, not -3
   EXPECT_EQ(Chosen(), 7);
 }
 
 TEST_F(StrategyTest, UsersWinningAtMostHalfMeetAnEvenMatch) {
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 50;
   SetScores({{5, -40}, {6, 1}, {7, -1}});
-  wins = 4;
-  losses = 4;
+  record.wins = 4;
+  record.losses = 4;
   EXPECT_EQ(Chosen(), 6);  // target 0: 1 and -1 tie, 6 comes first
-  wins = 0;
-  losses = 0;
+  record.wins = 0;
+  record.losses = 0;
   EXPECT_EQ(Chosen(), 6);
 }
 
@@ -160,11 +162,11 @@ TEST_F(StrategyTest, ExtremeScoresDoNotOverflowTheDistance) {
 TEST_F(StrategyTest, ARecordNoGameProducesStillChoosesWithinRange) {
   // Wins 4 and losses -1 put the win rate at 4/3: the target would lie far
   // below the 32-bit range, and converting it there is undefined.
-  wins = 4;
-  losses = -1;
+  record.wins = 4;
+  record.losses = -1;
   SetScores({{7, -2147483647 - 1}});
   EXPECT_EQ(Chosen(), 7);
-  wins = 2147483647;
-  losses = -2147483646;  // one game, won 2^31 times over
+  record.wins = 2147483647;
+  record.losses = -2147483646;  // one game, won 2^31 times over
   EXPECT_EQ(Chosen(), 7);
 }

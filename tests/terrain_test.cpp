@@ -156,6 +156,9 @@ TEST_F(TerrainTest, UnknownTerrainCodeIsReportedAndNeutral) {
 
 TEST_F(TerrainTest, NewGameResetsTheGameAndDrawsInTheGivenOrder) {
   ScratchFolder folder;
+  TestFrontEnd frontEnd;
+  CSession session(frontEnd, nullptr);
+  world.opponent = &session;  // it chooses the strategy and logs, as for its own world
   for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 100;
   strategyScores[42] = 7;
   world.gameSpeed = 4;
@@ -190,6 +193,9 @@ TEST_F(TerrainTest, NewGameResetsTheGameAndDrawsInTheGivenOrder) {
 
 TEST_F(TerrainTest, EveryNewGameAppendsItsTerrainToTheLog) {
   ScratchFolder folder;
+  TestFrontEnd frontEnd;
+  CSession session(frontEnd, nullptr);
+  world.opponent = &session;  // it chooses the strategy and logs, as for its own world
   randomSeed = 5;
   world.StartNewGame();
   world.StartNewGame();
@@ -213,9 +219,9 @@ TEST_F(TerrainTest, PositionBlockShowsUnitsWithTheirSigns) {
   world.At(0, 0).unitType = Water;
   world.At(0, 1).unitType = Impassable;
   world.At(0, 2).unitType = Drone;
-  LogPlayerPositions(world);
+  LogPlayerPositions(kGameLogName, world);
   world.turn = 3;
-  LogPlayerPositions(world);
+  LogPlayerPositions(kGameLogName, world);
   const std::string log = ReadFile(kGameLogName);
   const std::string zeros = [] {
     std::string s;

@@ -13,14 +13,12 @@
 
 #include "model/random.h"
 #include "model/world.h"
-#include "opponent/adaptive_opponent.h"
 #include "opponent/profile.h"
+#include "opponent/simulation.h"
 
 void CoreTest::SetUp() {
-  UseAdaptiveOpponent();
   randomSeed = 1;
-  ResetProfile();
-  profileName = "default.tvu";
+  ResetScores();
   FailProfileSaveAt(ProfileSaveStep::None);
 }
 
@@ -99,4 +97,52 @@ std::uint32_t SeedWhere(const std::function<bool()>& draws) {
     }
   }
   throw std::runtime_error("no seed makes these draws");
+}
+
+void WaitForNoSimulation() {
+  while (const std::uint8_t running = simulationRunning.load(std::memory_order_acquire))
+    simulationRunning.wait(running, std::memory_order_acquire);
+}
+
+AbandonChoice TestFrontEnd::AskAbandon() {
+  asked.push_back("abandon");
+  return abandon;
+}
+
+std::optional<std::string> TestFrontEnd::AskNewUserName() {
+  asked.push_back("name");
+  return newUserName;
+}
+
+bool TestFrontEnd::AskOverwrite(const std::string&) {
+  asked.push_back("overwrite");
+  return overwrite;
+}
+
+std::optional<std::string> TestFrontEnd::AskProfileToOpen() {
+  asked.push_back("open");
+  return profileToOpen;
+}
+
+void TestFrontEnd::ReportSaveFailure(const ProfileProblem& problem, bool) { saveFailures.push_back(problem); }
+
+void TestFrontEnd::ReportOpenFailure(const ProfileProblem& problem) { openFailures.push_back(problem); }
+
+void TestFrontEnd::Post(std::function<void()> task) {
+  {
+    const std::lock_guard lock(mutex_);
+    tasks_.push_back(std::move(task));
+  }
+  posted_.notify_one();
+}
+
+bool TestFrontEnd::RunPosted(std::chrono::milliseconds timeout) {
+  std::vector<std::function<void()>> tasks;
+  {
+    std::unique_lock lock(mutex_);
+    if (!posted_.wait_for(lock, timeout, [this] { return !tasks_.empty(); })) return false;
+    tasks.swap(tasks_);
+  }
+  for (auto& task : tasks) task();
+  return true;
 }

@@ -5,18 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "model/owner.h"
+#include "session/session.h"
 
 class CWorld;
 
-// Every test starts as the program does: seed 1, a 0-0 record, all scores 0,
-// the default profile name.
+// Every test starts as the program does: seed 1, all scores 0. A test that
+// plays a live game makes a session (TestFrontEnd below).
 class CoreTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -95,3 +99,40 @@ struct CliRun {
   std::string err;
 };
 CliRun RunCli(const std::string& args);
+
+// Blocks until no background simulation runs (the running flag is clear).
+void WaitForNoSimulation();
+
+// A session's front end for tests: answers the questions from its fields,
+// keeps every report, and runs the tasks the simulation thread posts when
+// the test asks for them, as an event loop would.
+class TestFrontEnd : public CSessionFrontEnd {
+ public:
+  AbandonChoice abandon = AbandonChoice::Abandon;
+  std::optional<std::string> newUserName;
+  bool overwrite = false;
+  std::optional<std::string> profileToOpen;
+
+  std::vector<std::string> asked;  // "abandon", "name", "overwrite", "open"
+  std::vector<ProfileProblem> saveFailures;
+  std::vector<ProfileProblem> openFailures;
+  int waiting = 0;  // Waiting(true) minus Waiting(false)
+
+  AbandonChoice AskAbandon() override;
+  std::optional<std::string> AskNewUserName() override;
+  bool AskOverwrite(const std::string& path) override;
+  std::optional<std::string> AskProfileToOpen() override;
+  void ReportSaveFailure(const ProfileProblem& problem, bool finalSave) override;
+  void ReportOpenFailure(const ProfileProblem& problem) override;
+  void Post(std::function<void()> task) override;
+  void Waiting(bool on) override { waiting += on ? 1 : -1; }
+
+  // Waits at most timeout for a posted task, then runs every task posted so
+  // far; false when none came.
+  bool RunPosted(std::chrono::milliseconds timeout);
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable posted_;
+  std::vector<std::function<void()>> tasks_;
+};

@@ -52,10 +52,6 @@ class TurnTest : public CoreTest {
     world.phase = 0;
     LoadStrategy(world, 0);
   }
-  void TearDown() override {
-    WaitForSimulation(5);
-    CoreTest::TearDown();
-  }
   void SetThresholds(std::initializer_list<int> thresholds) {
     std::copy(thresholds.begin(), thresholds.end(), world.purchaseThresholds);
   }
@@ -243,28 +239,35 @@ TEST_F(TurnTest, ASimulationTurnShowsAndBooksNothing) {
   ScratchFolder folder;
   PlayTurn(world);
   EXPECT_TRUE(owner.calls.empty());
-  EXPECT_EQ(wins, 0);
   EXPECT_EQ(world.mode, ModeSimulation);
   EXPECT_FALSE(std::filesystem::exists("default.tvu"));
   EXPECT_FALSE(std::filesystem::exists("tv_log.txt"));
   EXPECT_EQ(simulationRunning.load(), 0);
 }
 
+// A live game: the session of a fresh default profile is the world's
+// opponent, as it is for the game it holds.
 class PlayingTurnTest : public TurnTest {
  protected:
   void SetUp() override {
     TurnTest::SetUp();
+    ProfileProblem problem;
+    ASSERT_TRUE(session.UseProfile("default.tvu", problem));
     world.mode = ModePlaying;
     world.owner = &owner;
+    world.opponent = &session;
   }
   void TearDown() override {
-    WaitForSimulation(5);
+    world.opponent = nullptr;
     TurnTest::TearDown();
   }
   int CountCalls(const std::string& call) const { return std::count(owner.calls.begin(), owner.calls.end(), call); }
+  const Record& UserRecord() const { return session.UserRecord(); }
 
   ScratchFolder folder;
   RecordingOwner owner;
+  TestFrontEnd frontEnd;
+  CSession session{frontEnd, nullptr};
 };
 
 TEST_F(PlayingTurnTest, AWinIsExactlyMoreThanTwentyTimesChaosMoney) {
@@ -272,12 +275,12 @@ TEST_F(PlayingTurnTest, AWinIsExactlyMoreThanTwentyTimesChaosMoney) {
   world.treasury = 100;
   PlayTurn(world);
   EXPECT_EQ(world.mode, ModePlaying);  // 100 is not more than 20 x 5
-  WaitForSimulation(5);
+  WaitForNoSimulation();
   world.chaosMoney = 5;
   world.treasury = 101;
   PlayTurn(world);
   EXPECT_EQ(world.mode, ModeIdle);
-  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(UserRecord().wins, 1);
   EXPECT_EQ(CountCalls("Victory"), 1);
 }
 
@@ -286,12 +289,12 @@ TEST_F(PlayingTurnTest, ALossIsAnEndValueBelowTwenty) {
   world.treasury = 20;
   PlayTurn(world);
   EXPECT_EQ(world.mode, ModePlaying);
-  WaitForSimulation(5);
+  WaitForNoSimulation();
   world.treasury = 19;
   world.chaosMoney = 5;
   PlayTurn(world);
   EXPECT_EQ(world.mode, ModeIdle);
-  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(UserRecord().losses, 1);
   EXPECT_EQ(CountCalls("Defeat"), 1);
 }
 
@@ -299,8 +302,8 @@ TEST_F(PlayingTurnTest, WhenBothTestsHoldOnlyTheWinCounts) {
   world.chaosMoney = 0;
   world.treasury = 10;
   PlayTurn(world);
-  EXPECT_EQ(wins, 1);
-  EXPECT_EQ(losses, 0);
+  EXPECT_EQ(UserRecord().wins, 1);
+  EXPECT_EQ(UserRecord().losses, 0);
   EXPECT_EQ(CountCalls("Defeat"), 0);
 }
 
@@ -308,7 +311,7 @@ TEST_F(PlayingTurnTest, TheGameEndIsShownSavedAndStillCountsTheTurn) {
   world.chaosMoney = 0;
   world.treasury = 500;
   PlayTurn(world);
-  WaitForSimulation(5);
+  WaitForNoSimulation();
   const auto victory = std::find(owner.calls.begin(), owner.calls.end(), "Victory");
   ASSERT_NE(victory, owner.calls.end());
   EXPECT_EQ(std::vector<std::string>(victory, owner.calls.end()),
@@ -332,7 +335,7 @@ TEST_F(PlayingTurnTest, ATurnIsLoggedSavedAndLearnedFrom) {
   EXPECT_EQ(world.purchaseThresholds[7], 108);      // strategy 0 on a fresh profile
   EXPECT_EQ(world.strategyInPlay, 0);
   EXPECT_EQ(recordedUnits[2][3], Drone);
-  WaitForSimulation(5);
+  WaitForNoSimulation();
   bool scored = false;
   for (const auto& score : strategyScores) scored |= score.load() != 0;
   EXPECT_TRUE(scored);
@@ -379,9 +382,9 @@ TEST_F(PlayingTurnTest, LiveTurnsGoOnWhileTheSimulationRuns) {
   world.treasury = 0;
   for (int t = 0; t < 4 && world.mode == ModePlaying; ++t) {
     PlayTurn(world);
-    SaveProfile();  // as a game's end may, while the simulation writes scores
+    session.GameEnded(false);  // saves, as a game's end may, while the simulation writes scores
   }
-  WaitForSimulation(5);
+  WaitForNoSimulation();
   EXPECT_EQ(simulationRunning.load(), 0);
   EXPECT_GE(world.turn, 1);
 }
@@ -397,7 +400,7 @@ TEST_F(PlayingTurnTest, AStalledGameNeitherWrapsNorEndsInAFalseVictory) {
   PlayTurn(world);
   EXPECT_EQ(world.chaosMoney, std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(world.mode, ModePlaying);
-  EXPECT_EQ(wins + losses, 0);
+  EXPECT_EQ(UserRecord().wins + UserRecord().losses, 0);
   EXPECT_EQ(CountCalls("Victory") + CountCalls("Defeat"), 0);
 }
 
@@ -423,10 +426,12 @@ TEST_F(TurnTest, NothingWrapsAtTheLimitsOfTheStoredValues) {
 }
 
 TEST_F(PlayingTurnTest, TheRecordStaysAtItsLimit) {
-  wins = std::numeric_limits<std::int32_t>::max();
+  WriteFile("default.tvu", "2147483647\t0\t");
+  ProfileProblem problem;
+  ASSERT_TRUE(session.UseProfile("default.tvu", problem));
   world.chaosMoney = 0;
   world.treasury = 10;
   PlayTurn(world);
   EXPECT_EQ(world.mode, ModeIdle);
-  EXPECT_EQ(wins, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(UserRecord().wins, std::numeric_limits<std::int32_t>::max());
 }
