@@ -168,7 +168,7 @@ void CChaosWindow::Refresh() {
   const bool running = simulationRunning.load(std::memory_order_acquire);
   simulation_->setText(running ? "Simulation: Chaos is replaying your last position under its 250 strategies..."
                                : "Simulation: none running; the scores are up to date.");
-  if (running) return;
+  if (running || (held_ && held_())) return;
   std::array<std::int32_t, kStrategyCount> scores;
   for (int i = 0; i < kStrategyCount; ++i) scores[i] = strategyScores[i].load(std::memory_order_relaxed);
   const StrategyChoice choice = ChooseFromScores();

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "opponent/strategy.h"
 
@@ -60,7 +61,12 @@ class CChaosWindow : public QWidget {
   CChaosWindow(const CWorld& world, QWidget* parent = nullptr);
 
   // Reads the scores and the record anew, unless a simulation is running.
+  // Only whether one runs while held (see HoldWhile).
   void Refresh();
+  // While held() is true, the record, the strategy and the scores shown stay
+  // as they are: the main window's board shows a turn whose end the world
+  // already holds.
+  void HoldWhile(std::function<bool()> held) { held_ = std::move(held); }
 
   CScoreChart& Chart() { return *chart_; }
 
@@ -73,4 +79,5 @@ class CChaosWindow : public QWidget {
   QLabel* simulation_;
   QCheckBox* byScore_;
   QTimer* poll_;
+  std::function<bool()> held_;
 };

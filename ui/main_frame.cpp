@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "opponent/profile.h"
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/keyboard_locks.h"
 #include "ui/resources/dialog_font.h"
 #include "ui/resources/images.h"
@@ -21,6 +20,7 @@
 #include "ui/resources/resource_ids.h"
 #include "ui/resources/strings.h"
 #include "ui/tarvell_doc.h"
+#include "ui/tarvell_view.h"
 
 namespace {
 
@@ -224,9 +224,21 @@ bool CMainFrame::OnClose() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (IsBusy()) {
-    // Never in the middle of a turn: close once it is over.
-    WhenIdle([this] { close(); });
+  TurnPlayback* playback = document_ != nullptr && document_->view != nullptr ? &document_->view->Playback() : nullptr;
+  if (playback != nullptr && playback->ShowingTurn()) {
+    // Never in the middle of a turn: the rest of it plays without pauses,
+    // as Escape has it, and then the window asks as always.
+    playback->Hurry();
+    if (!closeAfterTurn_) {
+      closeAfterTurn_ = true;
+      connect(
+          playback, &TurnPlayback::turnShowing, this,
+          [this] {
+            closeAfterTurn_ = false;
+            close();
+          },
+          static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
     event->ignore();
     return;
   }

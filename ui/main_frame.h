@@ -62,7 +62,8 @@ class CMainFrame : public QMainWindow {
   int OnCreate();
   // Exit, the close box and the system menu: asks before abandoning a game
   // in progress, waits for the background simulation and saves the profile;
-  // false keeps the window open.
+  // false keeps the window open. During a turn the close first hurries the
+  // rest of the turn.
   bool OnClose();
 
   bool event(QEvent* event) override;
@@ -84,4 +85,5 @@ class CMainFrame : public QMainWindow {
   std::vector<QAction*> recentActions_;
   std::vector<QLabel*> panes_;
   QTimer lockTimer_;
+  bool closeAfterTurn_ = false;  // a close waits for the hurried rest of a turn
 };

@@ -123,13 +123,30 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   for (const int id :
        {IDC_DRONE, IDC_MINE, IDC_FARMER, IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
     connect(frame_->Action(id), &QAction::triggered, view_, [this, id] { view_->OnUnitButton(id); });
+  connect(&view_->Playback(), &TurnPlayback::turnShowing, this, &CTarvellApp::OnTurnShowing);
   connect(frame_.get(), &CMainFrame::recentFileChosen, this, &CTarvellApp::OnRecentFile);
   connect(frame_.get(), &CMainFrame::fileDropped, this,
           [this](const QString& path) { OpenDocumentFile(path.toStdString()); });
   return true;
 }
 
+void CTarvellApp::OnTurnShowing(bool showing) {
+  // The commands that act on the game or the user wait for the turn's end:
+  // disabled, and refused by their handlers too. Looking (the Chaos window,
+  // the zoom, How to Play) goes on.
+  for (const int id : {ID_FILE_NEW, ID_NEW_USER, ID_FILE_OPEN, ID_OPTIONS, IDC_DRONE, IDC_MINE, IDC_FARMER,
+                       IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
+    if (QAction* action = frame_->Action(id)) action->setEnabled(!showing);
+  for (int i = 0; i < kRecentFileCount; ++i)
+    if (QAction* action = frame_->Action(ID_FILE_MRU_FILE1 + i); action != nullptr && action->data().isValid())
+      action->setEnabled(!showing);
+  if (!showing && chaos_ != nullptr) chaos_->Refresh();
+}
+
+bool CTarvellApp::TurnShowing() const { return view_ != nullptr && view_->ShowingTurn(); }
+
 bool CTarvellApp::OnFileNew() {
+  if (TurnShowing()) return false;
   if (!document_->OnNewDocument()) return false;
   view_->OnInitialUpdate();
   return true;
@@ -172,6 +189,7 @@ void CTarvellApp::StartGame() {
 }
 
 CTarvellDoc* CTarvellApp::OpenDocumentFile(const std::string& path) {
+  if (TurnShowing()) return document_.get();  // the game and user stay as they are
   if (!IsProfileName(path)) {
     ShowMessageBox(frame_.get(), QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.")
                                      .arg(QString::fromLocal8Bit(path.c_str())));
@@ -187,6 +205,7 @@ CTarvellDoc* CTarvellApp::OpenDocumentFile(const std::string& path) {
 }
 
 void CTarvellApp::OnNewUser() {
+  if (TurnShowing()) return;
   const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
   if (answer == AbandonAnswer::Cancel) return;
   CNewUserDialog dialog(frame_.get());
@@ -203,6 +222,7 @@ void CTarvellApp::OnNewUser() {
 }
 
 void CTarvellApp::OnSelectUser() {
+  if (TurnShowing()) return;
   const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());
   if (answer == AbandonAnswer::Cancel) return;
   if (answer == AbandonAnswer::Abandon) document_->Abandon();
@@ -211,6 +231,7 @@ void CTarvellApp::OnSelectUser() {
 }
 
 void CTarvellApp::OnOptions() {
+  if (TurnShowing()) return;
   COptionsDialog dialog(frame_.get());
   dialog.speed = document_->world.gameSpeed;
   if (dialog.DoModal() == IDOK) document_->world.gameSpeed = dialog.speed;
@@ -247,6 +268,9 @@ void CTarvellApp::OnHowToPlay() {
 void CTarvellApp::OnChaos() {
   if (chaos_ == nullptr) {
     chaos_ = new CChaosWindow(document_->world, frame_.get());
+    // During a turn the world is ahead of the board: what the window shows
+    // waits for the turn's end.
+    chaos_->HoldWhile([this] { return TurnShowing(); });
     ZoomWindow(chaos_, view_->Zoom());
   }
   chaos_->Refresh();

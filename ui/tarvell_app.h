@@ -78,6 +78,9 @@ class CTarvellApp : public QObject {
   // A new game on the board, shown at once.
   void StartGame();
   void OnRecentFile(int index);
+  // A turn starts or has ended showing on the board.
+  void OnTurnShowing(bool showing);
+  bool TurnShowing() const;
   void ShowRecentFiles();
 
   CRecentFileList recentFiles_;

@@ -10,7 +10,6 @@
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 
@@ -28,10 +27,7 @@ void ReportProfileSaveFailure(QWidget* parent, bool finalSave) {
                                            : " The game will try again at the next save."));
 }
 
-void CTarvellDoc::WaitForSimulation() {
-  CBusyScope busy;
-  while (simulationRunning.load(std::memory_order_acquire)) SleepServingWindow(1000);
-}
+void CTarvellDoc::WaitForSimulation() { ::WaitForSimulation(1000); }
 
 CTarvellDoc::CTarvellDoc() { world.owner = this; }
 
@@ -74,20 +70,6 @@ void CTarvellDoc::SetStatusText(int turn, int phase, const char* message) {
   if (mainFrame != nullptr) mainFrame->SetMessageTextLater(QString::fromUtf8(text));
 }
 
-// The board behind the message shows the turn's end.
-void CTarvellDoc::ShowVictory() {
-  if (view != nullptr) view->ShowDrawing();
-  ShowVictoryMessage(mainFrame);
-}
+void CTarvellDoc::ShowVictory() { MakeVictoryMessage(mainFrame)->Open(); }
 
-void CTarvellDoc::ShowDefeat() {
-  if (view != nullptr) view->ShowDrawing();
-  ShowDefeatMessage(mainFrame);
-}
-
-void CTarvellDoc::Pause(int milliseconds) {
-  if (hurried_ || milliseconds <= 0) return;
-  // Whatever was drawn is on screen while the game waits.
-  if (view != nullptr) view->ShowDrawing();
-  SleepServingWindow(milliseconds);
-}
+void CTarvellDoc::ShowDefeat() { MakeDefeatMessage(mainFrame)->Open(); }

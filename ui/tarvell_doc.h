@@ -2,8 +2,8 @@
 // CTarvellDoc: the one document. It owns the game the player sees (its
 // world, for the whole run) and is that world's owner: the world draws
 // through the document's board view, writes the status line of the main
-// frame through it, shows the end-of-game messages and paces a shown turn
-// with its pauses.
+// frame through it. A shown turn, with its pauses and end-of-game messages,
+// is recorded and played back by the view (TurnPlayback).
 //
 // The document's file is the user's profile, but the document itself never
 // reads or writes it; the profile functions of the core do.
@@ -40,8 +40,7 @@ class CTarvellDoc : public CWorldOwner {
   // Ends the game in progress and counts it as lost.
   void Abandon();
 
-  // Blocks until the background simulation has ended, testing every second;
-  // the window goes on showing what is drawn meanwhile.
+  // Blocks until the background simulation has ended, testing every second.
   static void WaitForSimulation();
 
   // The file-name part of the profile's name, shown in the window title.
@@ -54,17 +53,12 @@ class CTarvellDoc : public CWorldOwner {
   // all) in the status line, on screen with the board's next update; dropped
   // before the main frame exists.
   void SetStatusText(int turn, int phase, const char* message) override;
+  // A turn and a sale are shown by the view's TurnPlayback, which stands in
+  // as the world's owner while they are computed: the document itself never
+  // pauses, and opens an end-of-game message without waiting for it.
   void ShowVictory() override;
   void ShowDefeat() override;
-  // Pauses the game while the window goes on showing what is drawn; no
-  // pause at all once the turn is hurried.
-  void Pause(int milliseconds) override;
-
-  // Plays the rest of the turn without pauses, as at speed 0; the next turn
-  // is paced as usual again.
-  void Hurry() { hurried_ = true; }
-  bool Hurried() const { return hurried_; }
-  void EndHurry() { hurried_ = false; }
+  void Pause(int /*milliseconds*/) override {}
 
   CWorld world;
   CTarvellView* view = nullptr;
@@ -73,7 +67,6 @@ class CTarvellDoc : public CWorldOwner {
 
  private:
   std::string title_;
-  bool hurried_ = false;
 };
 
 // Tells the player, once, that the current profile could not be saved (the

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMimeData>
 #include <QSlider>
@@ -10,7 +11,6 @@
 
 #include "tests/ui/game_test_support.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog.h"
 
 using GameStartTest = GameTest;
@@ -152,16 +152,30 @@ TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
   EXPECT_GT(scored, 0);  // the simulation's scores reached the file
 }
 
-TEST_F(GameStartTest, ACloseRequestDuringATurnWaitsForItsEnd) {
+// A close during a slow turn plays the rest of it without pauses, then asks
+// as a close after a turn does.
+TEST_F(GameStartTest, ACloseDuringASlowTurnHurriesItThenAsks) {
   ASSERT_TRUE(Start());
   Frame()->show();
-  {
-    CBusyScope turn;
-    Frame()->close();
-    EXPECT_TRUE(Frame()->isVisible());
-  }
-  QCoreApplication::processEvents();
+  FlatLand();
+  for (int x = 0; x < 24; x += 3) World().PlaceUnit(Infantry, x, x);
+  World().treasury = 900;
+  World().chaosMoney = 2000;  // some 30 barbarians, 25 ms a move: half a minute and more
+  World().gameSpeed = 5;
+  QElapsedTimer clock;
+  clock.start();
+  View().Control<QAbstractButton>(IDC_END_SETUP)->click();
+  Frame()->close();
+  EXPECT_TRUE(Frame()->isVisible());
+  EXPECT_TRUE(View().ShowingTurn());
+  Dialogs().Press(IDD_CONFIRM, IDOK);
+  QDeadlineTimer deadline(20000);
+  while (Frame()->isVisible() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
   EXPECT_FALSE(Frame()->isVisible());
+  EXPECT_LT(clock.elapsed(), 10000);
+  EXPECT_EQ(World().turn, 1);
+  EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the game left after its turn counts as lost
 }
 
 TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {

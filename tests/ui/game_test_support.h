@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -75,12 +76,24 @@ class GameTest : public ::testing::Test {
 
   // A command as the player gives it: its menu item or key, or the button
   // on the board form.
+  // End Setup's turn is waited for: shown to its end, an end-of-game
+  // message answered.
   void Command(int id) {
     if (QAction* action = Frame()->Action(id)) {
       action->trigger();
     } else {
       View().Control<QAbstractButton>(id)->click();
     }
+    WaitForBoard();
+  }
+  // Runs the event loop until the board has shown all it was given (a turn,
+  // or a sale's marker and pause); false after a minute.
+  bool WaitForBoard() {
+    QDeadlineTimer deadline(60000);
+    while (View().Playback().Showing() && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_FALSE(View().Playback().Showing()) << "the board was still showing a turn after a minute";
+    return !View().Playback().Showing();
   }
   // The unit button that is checked, or 0.
   int CheckedUnitButton() {
@@ -100,7 +113,8 @@ class GameTest : public ::testing::Test {
     View().DrawTerrain(World().terrain);
   }
 
-  // A click as the player makes it: press at one point, release at another.
+  // A click as the player makes it: press at one point, release at another;
+  // what it shows is waited for.
   void Click(Qt::MouseButton button, QPoint press, QPoint release);
   void Click(Qt::MouseButton button, QPoint at) { Click(button, at, at); }
   // The centre of a square in client pixels.
