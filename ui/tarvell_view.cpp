@@ -277,6 +277,7 @@ QRect CTarvellView::ToClient(const QRect& form) const {
 }
 
 void CTarvellView::OnInitialUpdate() {
+  playback_->Finish();  // a sale's display, before the board is drawn anew
   fullRedrawPending_ = true;
   update();
   if (auto* frame = qobject_cast<CMainFrame*>(window())) {

@@ -276,9 +276,14 @@ TEST_F(GameBoardTest, AtTheFastestSpeedADoubleClickAndKeysDuringATurnPlayOneTurn
   EXPECT_EQ(Blocks(Read("tv_log.txt"), "New Terrain"), Blocks(log, "New Terrain")) << "Ctrl+N made a new game";
   EXPECT_EQ(View().selectedType, 1) << "F8 acted";
   EXPECT_TRUE(endSetup->isEnabled());
-  // A click after the double-click time plays the next turn.
+  // A click after the double-click time plays the next turn, and so does F9.
   QTest::qWait(QApplication::doubleClickInterval());
   QTest::mouseClick(endSetup, Qt::LeftButton);
   ASSERT_TRUE(WaitForBoard());
   EXPECT_EQ(World().turn, 2);
+  EXPECT_TRUE(endSetup->toolTip().contains("F9"));
+  QCoreApplication::postEvent(&View(), new QKeyEvent(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier));
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(WaitForBoard());
+  EXPECT_EQ(World().turn, 3);
 }

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "tests/ui/game_test_support.h"
+#include "ui/chaos_window.h"
 #include "ui/platform/dialog.h"
 
 class GameUsersTest : public GameTest {
@@ -144,8 +145,32 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   for (int i = 0; i < 10; ++i) Click(Qt::LeftButton, Square(2 * i, 3));
   EXPECT_EQ(Text(IDC_TREASURY), "$1000");
   World().chaosMoney = 40;  // Chaos is almost broke: the turn's income wins it
-  Dialogs().Press(IDD_VICTORY, IDOK);
+  Command(ID_VIEW_CHAOS);
+  auto* chaos = Frame()->findChild<CChaosWindow*>();
+  ASSERT_NE(chaos, nullptr);
+  const auto chaosRecord = [chaos] {
+    for (QLabel* label : chaos->findChildren<QLabel*>())
+      if (label->text().startsWith("Record:")) return label->text();
+    return QString();
+  };
+  // The win is booked and saved before its message shows; the board and the
+  // Chaos window show it only once the message is closed.
+  QString shownAtMessage, chaosAtMessage;
+  Dialogs().Do(IDD_VICTORY, [&](CDialog& message) {
+    EXPECT_EQ(wins, 1);
+    EXPECT_EQ(Read("default.tvu").substr(0, 4), "1\t0\t");
+    shownAtMessage = Text(IDC_RECORD);
+    ::WaitForSimulation(5);  // the window reads nothing while one runs
+    chaos->Refresh();
+    chaosAtMessage = chaosRecord();
+    message.PressButton(IDOK);
+  });
   Command(IDC_END_SETUP);
+  EXPECT_EQ(shownAtMessage, "0-0 (0.000)");
+  EXPECT_TRUE(chaosAtMessage.startsWith("Record: 0 won, 0 lost")) << chaosAtMessage.toStdString();
+  ::WaitForSimulation(5);
+  chaos->Refresh();
+  EXPECT_TRUE(chaosRecord().startsWith("Record: 1 won, 0 lost")) << chaosRecord().toStdString();
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(wins, 1);
   EXPECT_EQ(Text(IDC_RECORD), "1-0 (1.000)");
