@@ -567,7 +567,8 @@ void CTarvellView::mouseReleaseEvent(QMouseEvent* event) {
   if (ShowingTurn()) {
     // Refused: nothing is bought, sold or kept for later.
   } else if (!Playing()) {
-    if (onBoard && clickButton) ShowRefusal(PurchaseRefusal(document_->world, selectedType, column, row));
+    if (onBoard && clickButton && document_ != nullptr)
+      ShowRefusal(PurchaseRefusal(document_->world, selectedType, column, row));
   } else if (onBoard) {
     if (event->button() == Qt::LeftButton) {
       if (column == leftPress[0] && row == leftPress[1]) BuyAt(column, row);

@@ -96,7 +96,7 @@ void TurnPlayback::PlayOn() {
     const Event& event = events_[next_++];
     switch (event.kind) {
       case Kind::Pause:
-        if (finishing_ || hurried_ || event.a <= 0) break;
+        if (finishing_ || hurried_) break;
         // Whatever was drawn is on screen while the turn waits.
         view_.ShowDrawing();
         timer_.start(event.a);

@@ -16,7 +16,6 @@
 // without making the window busy: the next thing the player does first plays
 // what is left of it at once.
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -47,7 +46,8 @@ class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
   // starts showing it; the turn shows until showingTurn is false again.
   void PlayTurnOf(CWorld& world);
   // Runs work on world (a sale, a purchase) with its display recorded, and
-  // shows it; a pause in it goes on after this returns.
+  // shows it; a pause in it goes on after this returns. Neither runs
+  // anything while a turn shows.
   void Show(CWorld& world, const std::function<void()>& work);
 
   // Whether a turn is being shown, from its computation until the last of it
@@ -94,7 +94,9 @@ class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
   void SetStatusText(int turn, int phase, const char* message) override;
   void ShowVictory() override { Add(Kind::Victory); }
   void ShowDefeat() override { Add(Kind::Defeat); }
-  void Pause(int milliseconds) override { Add(Kind::Pause, 0, 0, milliseconds); }
+  void Pause(int milliseconds) override {
+    if (milliseconds > 0) Add(Kind::Pause, 0, 0, milliseconds);
+  }
 
   // CBoardDisplay, while a record is made.
   void DrawCounters(int treasury, int turn) override { Add(Kind::Counters, 0, 0, treasury, turn); }
