@@ -149,7 +149,6 @@ void TurnPlayback::OpenEndOfGame(bool victory) {
   // The rest of the turn waits for the player to close the message; it may
   // be answered before Open returns, so the turn goes on from the event loop.
   CDialog* message = victory ? MakeVictoryMessage(dialogParent_()) : MakeDefeatMessage(dialogParent_());
-  endOfGame_ = message;
   connect(message, &QDialog::finished, this, &TurnPlayback::PlayOn, Qt::QueuedConnection);
   message->Open();
 }

@@ -17,7 +17,6 @@
 // what is left of it at once.
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -30,7 +29,6 @@
 
 class CTarvellView;
 class CWorld;
-class QDialog;
 class QWidget;
 
 class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
@@ -130,7 +128,6 @@ class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
   std::vector<QString> texts_;
   std::size_t next_ = 0;
   QTimer timer_;
-  QPointer<QDialog> endOfGame_;
   bool showingTurn_ = false;
   bool hurried_ = false;
   bool finishing_ = false;
