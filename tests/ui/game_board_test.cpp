@@ -202,15 +202,22 @@ TEST_F(GameBoardTest, DestructionReportsReachTheStatusLine) {
 namespace {
 
 // Notes, for every event of one type that reaches a watched object, whether a
-// turn was showing then.
+// turn was showing then, and whether the buttons looked disabled meanwhile.
 class DuringTurn : public QObject {
  public:
   DuringTurn(CTarvellView& view, QEvent::Type type) : view_(view), type_(type) {}
   int inTurn = 0, outside = 0;
+  bool buttonsDisabled = true;
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == type_) ++(view_.ShowingTurn() ? inTurn : outside);
+    if (event->type() != type_) return false;
+    if (!view_.ShowingTurn()) {
+      ++outside;
+      return false;
+    }
+    ++inTurn;
+    buttonsDisabled &= !view_.Control(IDC_END_SETUP)->isEnabled() && !view_.Control(IDC_FARMER)->isEnabled();
     return false;
   }
 
@@ -256,6 +263,11 @@ TEST_F(GameBoardTest, AtTheFastestSpeedADoubleClickAndKeysDuringATurnPlayOneTurn
     }
   };
   doubleClick();
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    const QPointF square(Square(5, 5));
+    QCoreApplication::postEvent(&View(), new QMouseEvent(type, square, View().mapToGlobal(square), Qt::LeftButton,
+                                                         Qt::NoButton, Qt::NoModifier));
+  }
   QCoreApplication::postEvent(&View(), new QKeyEvent(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier));
   QCoreApplication::postEvent(&View(), new QKeyEvent(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier));
   bool late = false;
@@ -269,12 +281,14 @@ TEST_F(GameBoardTest, AtTheFastestSpeedADoubleClickAndKeysDuringATurnPlayOneTurn
   QCoreApplication::processEvents();
 
   EXPECT_EQ(keys.inTurn, 2) << "the keys came after the turn";
+  EXPECT_TRUE(keys.buttonsDisabled && doubleClicks.buttonsDisabled);
   EXPECT_GE(doubleClicks.inTurn, 1) << "the first double click came after the turn";
   EXPECT_EQ(doubleClicks.inTurn + doubleClicks.outside, 2);
   EXPECT_EQ(World().turn, 1);
   EXPECT_EQ(Blocks(Read("tv_log.txt"), "Human Position"), Blocks(log, "Human Position") + 1);
   EXPECT_EQ(Blocks(Read("tv_log.txt"), "New Terrain"), Blocks(log, "New Terrain")) << "Ctrl+N made a new game";
   EXPECT_EQ(View().selectedType, 1) << "F8 acted";
+  EXPECT_EQ(World().At(5, 5).unitType, Empty) << "a click on the board during the turn bought";
   EXPECT_TRUE(endSetup->isEnabled());
   // A click after the double-click time plays the next turn, and so does F9.
   QTest::qWait(QApplication::doubleClickInterval());
