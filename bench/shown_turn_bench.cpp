@@ -52,6 +52,7 @@ void BM_ShownTurn(benchmark::State& state) {
     SetUpShownTurn(document, board);
     state.ResumeTiming();
     view->OnEndSetup();  // as the player's click plays it, until the screen is up to date
+    while (view->ShowingTurn()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   state.SetLabel("$" + std::to_string(board.value));
 

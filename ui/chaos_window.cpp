@@ -161,7 +161,7 @@ void CChaosWindow::Refresh() {
   const bool running = session_.SimulationRunning();
   simulation_->setText(running ? "Simulation: Chaos is replaying your last position under its 250 strategies..."
                                : "Simulation: none running; the scores are up to date.");
-  if (running) return;
+  if (running || (held_ && held_())) return;
   const std::array<std::int32_t, kStrategyCount> scores = session_.Scores();
   const StrategyChoice choice = session_.Choice();
   const int inPlay = session_.World().strategyInPlay;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "opponent/strategy.h"
 
@@ -59,9 +60,14 @@ class CChaosWindow : public QWidget {
   CChaosWindow(const CSession& session, QWidget* parent = nullptr);
 
   // Reads the scores and the record anew, unless a simulation is running.
-  // The program calls it whenever a simulation starts or ends, a game ends
-  // or the user changes.
+  // Only whether one runs while held (see HoldWhile). The program calls it
+  // whenever a simulation starts or ends, a game ends, a shown turn ends or
+  // the user changes.
   void Refresh();
+  // While held() is true, the record, the strategy and the scores shown stay
+  // as they are: the main window's board shows a turn whose end the world
+  // already holds.
+  void HoldWhile(std::function<bool()> held) { held_ = std::move(held); }
 
   CScoreChart& Chart() { return *chart_; }
 
@@ -73,4 +79,5 @@ class CChaosWindow : public QWidget {
   QLabel* target_;
   QLabel* simulation_;
   QCheckBox* byScore_;
+  std::function<bool()> held_;
 };

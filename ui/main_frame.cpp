@@ -12,7 +12,6 @@
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/keyboard_locks.h"
 #include "ui/resources/dialog_font.h"
 #include "ui/resources/images.h"
@@ -20,6 +19,7 @@
 #include "ui/resources/resource_ids.h"
 #include "ui/resources/strings.h"
 #include "ui/tarvell_doc.h"
+#include "ui/tarvell_view.h"
 
 namespace {
 
@@ -213,31 +213,47 @@ bool CMainFrame::event(QEvent* event) {
 void CMainFrame::OnClose() {
   if (document_ == nullptr) {
     closeApproved_ = true;
-    close();
     return;
   }
   // The session asks before abandoning, waits for the simulation and saves;
-  // the window closes when it agrees.
+  // the window closes when it agrees: at once, or once the simulation ended.
   document_->Session().Close([this](bool mayEnd) {
     if (!mayEnd) return;
     closeApproved_ = true;
-    close();
+    if (!handlingClose_) close();
   });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (closeApproved_) {
-    event->accept();
-    QCoreApplication::quit();
+  TurnPlayback* playback = document_ != nullptr && document_->view != nullptr ? &document_->view->Playback() : nullptr;
+  if (!closeApproved_ && playback != nullptr && playback->ShowingTurn()) {
+    // Never in the middle of a turn: the rest of it plays without pauses,
+    // as Escape has it, and then the window asks as always.
+    playback->Hurry();
+    if (!closeAfterTurn_) {
+      closeAfterTurn_ = true;
+      connect(
+          playback, &TurnPlayback::turnShowing, this,
+          [this] {
+            closeAfterTurn_ = false;
+            close();
+          },
+          static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
+    event->ignore();
     return;
   }
-  event->ignore();
-  if (IsBusy()) {
-    // Never in the middle of a turn: close once it is over.
-    WhenIdle([this] { close(); });
+  if (!closeApproved_) {
+    handlingClose_ = true;
+    OnClose();
+    handlingClose_ = false;
+  }
+  if (!closeApproved_) {
+    event->ignore();
     return;
   }
-  OnClose();
+  event->accept();
+  QCoreApplication::quit();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

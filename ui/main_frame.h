@@ -63,7 +63,8 @@ class CMainFrame : public QMainWindow {
   // Exit, the close box and the system menu: the session's close, which
   // asks before abandoning a game in progress, waits for the background
   // simulation (without blocking the window) and saves the profile; the
-  // window closes once it agrees.
+  // window closes once it agrees. During a turn the close first hurries the
+  // rest of the turn.
   void OnClose();
 
   bool event(QEvent* event) override;
@@ -77,7 +78,8 @@ class CMainFrame : public QMainWindow {
   void PollLocks();
 
   CTarvellDoc* document_ = nullptr;
-  bool closeApproved_ = false;
+  bool closeApproved_ = false;  // the session agreed: the next close ends the program
+  bool handlingClose_ = false;
   QFrame* viewBorder_ = nullptr;
   QWidget* view_ = nullptr;
   std::map<int, QAction*> actions_;
@@ -86,4 +88,5 @@ class CMainFrame : public QMainWindow {
   std::vector<QAction*> recentActions_;
   std::vector<QLabel*> panes_;
   QTimer lockTimer_;
+  bool closeAfterTurn_ = false;  // a close waits for the hurried rest of a turn
 };

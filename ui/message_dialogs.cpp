@@ -6,6 +6,16 @@ bool AskAreYouSure(QWidget* parent) { return CDialog(IDD_CONFIRM, parent).DoModa
 
 bool AskOverwriteProfile(QWidget* parent) { return CDialog(IDD_OVERWRITE, parent).DoModal() == IDOK; }
 
-void ShowVictoryMessage(QWidget* parent) { CDialog(IDD_VICTORY, parent).DoModal(); }
+namespace {
 
-void ShowDefeatMessage(QWidget* parent) { CDialog(IDD_DEFEAT, parent).DoModal(); }
+CDialog* MakeMessage(int templateId, QWidget* parent) {
+  auto* dialog = new CDialog(templateId, parent);
+  QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+  return dialog;
+}
+
+}  // namespace
+
+CDialog* MakeVictoryMessage(QWidget* parent) { return MakeMessage(IDD_VICTORY, parent); }
+
+CDialog* MakeDefeatMessage(QWidget* parent) { return MakeMessage(IDD_DEFEAT, parent); }

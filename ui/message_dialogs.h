@@ -2,8 +2,9 @@
 // The four dialogs with a fixed message and no code of their own: the
 // confirmation "Are you sure?", the question before a profile is overwritten,
 // and the two end-of-game messages. Each is a plain CDialog on its template;
-// these helpers show one modally over parent and read its answer.
+// the questions are shown modally over parent and their answer read.
 
+class CDialog;
 class QWidget;
 
 // "Are you sure?": true only for "Yes". Enter and Escape answer "NO".
@@ -13,6 +14,8 @@ bool AskAreYouSure(QWidget* parent);
 // for "Yes". Enter and Escape answer "NO".
 bool AskOverwriteProfile(QWidget* parent);
 
-// The end-of-game messages; each returns when the player has closed it.
-void ShowVictoryMessage(QWidget* parent);
-void ShowDefeatMessage(QWidget* parent);
+// The end-of-game messages, made to be opened without waiting (CDialog::Open):
+// whoever waits for the player connects to their finished signal. Each
+// deletes itself once closed.
+CDialog* MakeVictoryMessage(QWidget* parent);
+CDialog* MakeDefeatMessage(QWidget* parent);

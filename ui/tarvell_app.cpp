@@ -90,7 +90,10 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   if (!document_->Session().UseProfile(kDefaultProfile, problem)) document_->ReportOpenFailure(problem);
   frame_ = std::make_unique<CMainFrame>();
   connect(document_.get(), &CTarvellDoc::profileChanged, this, &CTarvellApp::OnProfileChanged);
-  connect(document_.get(), &CTarvellDoc::gameStarted, this, [this] { view_->OnInitialUpdate(); });
+  connect(document_.get(), &CTarvellDoc::gameStarted, this, [this] {
+    view_->OnInitialUpdate();
+    view_->DrawRecord();
+  });
   connect(document_.get(), &CTarvellDoc::opponentChanged, this, [this] {
     if (chaos_ != nullptr) chaos_->Refresh();
   });
@@ -121,13 +124,31 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   for (const int id :
        {IDC_DRONE, IDC_MINE, IDC_FARMER, IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
     connect(frame_->Action(id), &QAction::triggered, view_, [this, id] { view_->OnUnitButton(id); });
+  connect(&view_->Playback(), &TurnPlayback::turnShowing, this, &CTarvellApp::OnTurnShowing);
   connect(frame_.get(), &CMainFrame::recentFileChosen, this, &CTarvellApp::OnRecentFile);
   connect(frame_.get(), &CMainFrame::fileDropped, this,
           [this](const QString& path) { OpenDocumentFile(path.toStdString()); });
   return true;
 }
 
-void CTarvellApp::OnFileNew() { document_->OnNewDocument(); }
+void CTarvellApp::OnTurnShowing(bool showing) {
+  // The commands that act on the game or the user wait for the turn's end:
+  // disabled, and refused by their handlers too. Looking (the Chaos window,
+  // the zoom, How to Play) goes on.
+  for (const int id : {ID_FILE_NEW, ID_NEW_USER, ID_FILE_OPEN, ID_OPTIONS, IDC_DRONE, IDC_MINE, IDC_FARMER,
+                       IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
+    if (QAction* action = frame_->Action(id)) action->setEnabled(!showing);
+  for (int i = 0; i < kRecentFileCount; ++i)
+    if (QAction* action = frame_->Action(ID_FILE_MRU_FILE1 + i); action != nullptr && action->data().isValid())
+      action->setEnabled(!showing);
+  if (!showing && chaos_ != nullptr) chaos_->Refresh();
+}
+
+bool CTarvellApp::TurnShowing() const { return view_ != nullptr && view_->ShowingTurn(); }
+
+void CTarvellApp::OnFileNew() {
+  if (!TurnShowing()) document_->OnNewDocument();
+}
 
 void CTarvellApp::OnProfileChanged() {
   const std::string& path = document_->Session().ProfilePath();
@@ -139,13 +160,20 @@ void CTarvellApp::OnProfileChanged() {
   if (chaos_ != nullptr) chaos_->Refresh();
 }
 
-void CTarvellApp::OpenDocumentFile(const std::string& path) { document_->Session().OpenProfile(path); }
+void CTarvellApp::OpenDocumentFile(const std::string& path) {
+  if (!TurnShowing()) document_->Session().OpenProfile(path);  // else the game and user stay as they are
+}
 
-void CTarvellApp::OnNewUser() { document_->Session().NewUser(); }
+void CTarvellApp::OnNewUser() {
+  if (!TurnShowing()) document_->Session().NewUser();
+}
 
-void CTarvellApp::OnSelectUser() { document_->Session().SelectUser(); }
+void CTarvellApp::OnSelectUser() {
+  if (!TurnShowing()) document_->Session().SelectUser();
+}
 
 void CTarvellApp::OnOptions() {
+  if (TurnShowing()) return;
   COptionsDialog dialog(frame_.get());
   dialog.speed = document_->world.gameSpeed;
   if (dialog.DoModal() == IDOK) document_->world.gameSpeed = dialog.speed;
@@ -182,6 +210,9 @@ void CTarvellApp::OnHowToPlay() {
 void CTarvellApp::OnChaos() {
   if (chaos_ == nullptr) {
     chaos_ = new CChaosWindow(document_->Session(), frame_.get());
+    // During a turn the world is ahead of the board: what the window shows
+    // waits for the turn's end.
+    chaos_->HoldWhile([this] { return TurnShowing(); });
     ZoomWindow(chaos_, view_->Zoom());
   }
   chaos_->Refresh();
@@ -214,6 +245,7 @@ int CTarvellApp::InitialZoom() const {
 }
 
 void CTarvellApp::OnRecentFile(int index) {
+  if (TurnShowing()) return;
   const QString entry = recentFiles_.Entries().value(index);
   // An entry that no longer opens leaves the list.
   document_->Session().OpenProfile(entry.toStdString(), [this, entry](OpenResult result) {

@@ -71,6 +71,9 @@ class CTarvellApp : public QObject {
   // Another profile is current: on the recent list, its record shown.
   void OnProfileChanged();
   void OnRecentFile(int index);
+  // A turn starts or has ended showing on the board.
+  void OnTurnShowing(bool showing);
+  bool TurnShowing() const;
   void ShowRecentFiles();
 
   CRecentFileList recentFiles_;

@@ -9,7 +9,6 @@
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 
@@ -41,23 +40,9 @@ void CTarvellDoc::SetStatusText(int turn, int phase, const char* message) {
   if (mainFrame != nullptr) mainFrame->SetMessageTextLater(QString::fromUtf8(text));
 }
 
-// The board behind the message shows the turn's end.
-void CTarvellDoc::ShowVictory() {
-  if (view != nullptr) view->ShowDrawing();
-  ShowVictoryMessage(mainFrame);
-}
+void CTarvellDoc::ShowVictory() { MakeVictoryMessage(mainFrame)->Open(); }
 
-void CTarvellDoc::ShowDefeat() {
-  if (view != nullptr) view->ShowDrawing();
-  ShowDefeatMessage(mainFrame);
-}
-
-void CTarvellDoc::Pause(int milliseconds) {
-  if (hurried_ || milliseconds <= 0) return;
-  // Whatever was drawn is on screen while the game waits.
-  if (view != nullptr) view->ShowDrawing();
-  SleepServingWindow(milliseconds);
-}
+void CTarvellDoc::ShowDefeat() { MakeDefeatMessage(mainFrame)->Open(); }
 
 AbandonChoice CTarvellDoc::AskAbandon() {
   return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
@@ -75,7 +60,18 @@ std::optional<std::string> CTarvellDoc::AskProfileToOpen() {
   return ChooseFileToOpen(mainFrame, QStringLiteral("Tarvell User (*.tvu)"));
 }
 
+void CTarvellDoc::TurnShown() {
+  if (!deferredSaveFailure_) return;
+  const auto [problem, finalSave] = std::move(*deferredSaveFailure_);
+  deferredSaveFailure_.reset();
+  ReportSaveFailure(problem, finalSave);
+}
+
 void CTarvellDoc::ReportSaveFailure(const ProfileProblem& problem, bool finalSave) {
+  if (view != nullptr && view->ShowingTurn()) {
+    deferredSaveFailure_.emplace(problem, finalSave);
+    return;
+  }
   const QString what = QString("Your record could not be saved to %1 (%2).")
                            .arg(QString::fromStdString(problem.path), QString::fromStdString(problem.reason));
   ShowMessageBox(mainFrame, what + (finalSave ? " The games since its last save are not in it."

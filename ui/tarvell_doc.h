@@ -2,8 +2,9 @@
 // CTarvellDoc: the one document. It holds the game's session (the world the
 // player sees, the user's profile, the background simulation) for the whole
 // run and is the world's owner: the world draws through the document's board
-// view, writes the status line of the main frame through it, shows the
-// end-of-game messages and paces a shown turn with its pauses. It is also
+// view and writes the status line of the main frame through it. A shown
+// turn, with its pauses and end-of-game messages, is recorded and played back
+// by the view (TurnPlayback). The document is also
 // the session's front end: it asks the session's questions with the
 // program's dialogs and tells what the session did through its signals.
 
@@ -45,11 +46,12 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
   // all) in the status line, on screen with the board's next update; dropped
   // before the main frame exists.
   void SetStatusText(int turn, int phase, const char* message) override;
+  // A turn and a sale are shown by the view's TurnPlayback, which stands in
+  // as the world's owner while they are computed: the document itself never
+  // pauses, and opens an end-of-game message without waiting for it.
   void ShowVictory() override;
   void ShowDefeat() override;
-  // Pauses the game while the window goes on showing what is drawn; no
-  // pause at all once the turn is hurried.
-  void Pause(int milliseconds) override;
+  void Pause(int /*milliseconds*/) override {}
 
   // CSessionFrontEnd: the questions as the program's dialogs over the main
   // frame, the reports as message boxes.
@@ -68,11 +70,9 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
   void SimulationEnded() override;
   void RecordChanged() override;
 
-  // Plays the rest of the turn without pauses, as at speed 0; the next turn
-  // is paced as usual again.
-  void Hurry() { hurried_ = true; }
-  bool Hurried() const { return hurried_; }
-  void EndHurry() { hurried_ = false; }
+  // The view has shown the last of a turn: a save failure the turn met is
+  // told now, not in the middle of the turn's display.
+  void TurnShown();
 
   CTarvellView* view = nullptr;
   // The main frame once its creation has finished; null before.
@@ -90,7 +90,7 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
  private:
   CSession session_;
   std::string title_;
-  bool hurried_ = false;
+  std::optional<std::pair<ProfileProblem, bool>> deferredSaveFailure_;
 
  public:
   // The session's world: the game the player sees.

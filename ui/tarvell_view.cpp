@@ -1,6 +1,8 @@
 #include "ui/tarvell_view.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +20,6 @@
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog_units.h"
 #include "ui/resources/dialog_font.h"
 #include "ui/resources/images.h"
@@ -159,6 +160,21 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
     Control<QPushButton>(button.id)->setFlat(false);
   }
   connect(Control<QAbstractButton>(IDC_END_SETUP), &QAbstractButton::clicked, this, &CTarvellView::OnEndSetup);
+  // A mouse click on End Setup leaves the focus where it was (the board's
+  // cursor keeps its keys); Tab reaches it, and then Enter or Space press it.
+  Control(IDC_END_SETUP)->setFocusPolicy(Qt::TabFocus);
+  auto* endSetupKey = new QAction(this);
+  endSetupKey->setObjectName(QStringLiteral("endSetupKey"));
+  endSetupKey->setShortcut(QKeySequence(Qt::Key_F9));
+  endSetupKey->setAutoRepeat(false);
+  addAction(endSetupKey);
+  connect(endSetupKey, &QAction::triggered, this, &CTarvellView::OnEndSetup);
+  playback_ = new TurnPlayback(
+      *this, [this] { return window(); },
+      [this](const QString& text) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->SetMessageTextLater(text);
+      });
+  connect(playback_, &TurnPlayback::turnShowing, this, &CTarvellView::OnTurnShowing);
   // Tooltips: a legend's labels say what its picture says; the counters'
   // frames what their values say.
   QString legendTip;
@@ -180,6 +196,8 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
     if (control.id == IDC_RECORD || text == "Your Record") tip = RecordToolTip();
     for (const UnitButton& button : kUnitButtons)
       if (button.id == control.id) tip = UnitToolTip(button.type);
+    if (control.id == IDC_END_SETUP)
+      tip = tr("Ends your setup: Chaos plays one turn (F9). Asks first when more than $1000 would be left unspent.");
     // As a paragraph the tip wraps instead of running across the screen.
     if (!tip.isEmpty()) widget->setToolTip("<p>" + tip.toHtmlEscaped() + "</p>");
   }
@@ -259,6 +277,7 @@ QRect CTarvellView::ToClient(const QRect& form) const {
 }
 
 void CTarvellView::OnInitialUpdate() {
+  playback_->Finish();  // a sale's display, before the board is drawn anew
   fullRedrawPending_ = true;
   update();
   if (auto* frame = qobject_cast<CMainFrame*>(window())) {
@@ -360,10 +379,14 @@ void CTarvellView::DrawTurnPhase(int turn, int phase) {
 
 void CTarvellView::DrawRecord() {
   const Record& record = document_->Session().UserRecord();
+  DrawRecordOf(record.wins, record.losses);
+}
+
+void CTarvellView::DrawRecordOf(int won, int lost) {
   // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
-  const std::int64_t total = std::int64_t{record.wins} + record.losses;
-  const double fraction = total != 0 ? static_cast<double>(record.wins) / static_cast<double>(total) : 0.0;
-  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", record.wins, record.losses, fraction));
+  const std::int64_t total = std::int64_t{won} + lost;
+  const double fraction = total != 0 ? static_cast<double>(won) / static_cast<double>(total) : 0.0;
+  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", won, lost, fraction));
 }
 
 void CTarvellView::DrawTerrainAt(int x, int y, int code) {
@@ -433,7 +456,9 @@ void CTarvellView::DrawImageAt(const QImage& image, int column, int row, int x, 
 }
 
 void CTarvellView::paintEvent(QPaintEvent* event) {
-  if (fullRedrawPending_ && !surface_.isNull()) {
+  // While a turn shows, the surface holds what it has drawn so far: the
+  // world already holds the turn's end.
+  if (fullRedrawPending_ && !surface_.isNull() && !ShowingTurn()) {
     fullRedrawPending_ = false;
     EndSurfacePainting();
     surface_.fill(palette().color(QPalette::Window));
@@ -467,15 +492,27 @@ void CTarvellView::PaintSurface(QPainter& painter, const QRect& clientArea) {
 
 void CTarvellView::PaintOutlines(QPainter& painter) {
   // Only while the player sets up: a turn draws over the board on its own.
-  if (!Playing() || IsBusy()) return;
+  if (!Playing() || ShowingTurn()) return;
   painter.save();
   painter.scale(zoomPercent_ / 100.0, zoomPercent_ / 100.0);
-  painter.setPen(QPen(OutlineColour(), 2));
   painter.setBrush(Qt::NoBrush);
-  for (const QPoint& square : {hover_, cursor_})
-    if (square.x() >= 0)
-      painter.drawRect(kBoardLeft + kPitch * square.x() + 1, kBoardTop + kPitch * square.y() + 1, kPitch - 1,
-                       kPitch - 1);
+  const auto outline = [&painter](QPoint square) {
+    painter.drawRect(kBoardLeft + kPitch * square.x() + 1, kBoardTop + kPitch * square.y() + 1, kPitch - 1, kPitch - 1);
+  };
+  // The mouse's square in solid yellow; the keyboard's in white dashes on
+  // black, so that the two never look alike.
+  if (hover_.x() >= 0) {
+    painter.setPen(QPen(OutlineColour(), 2));
+    outline(hover_);
+  }
+  if (cursor_.x() >= 0) {
+    painter.setPen(QPen(Qt::black, 2));
+    outline(cursor_);
+    QPen dashes(CursorColour(), 2, Qt::CustomDashLine, Qt::FlatCap);
+    dashes.setDashPattern({2, 2});
+    painter.setPen(dashes);
+    outline(cursor_);
+  }
   painter.restore();
 }
 
@@ -512,7 +549,7 @@ bool CTarvellView::SquareAt(int px, int py, int& column, int& row) {
 void CTarvellView::mousePressEvent(QMouseEvent* event) {
   const QPoint at = ToForm(event->position());
   int column, row;
-  if (Playing() && SquareAt(at.x(), at.y(), column, row)) {
+  if (!ShowingTurn() && Playing() && SquareAt(at.x(), at.y(), column, row)) {
     int* press = event->button() == Qt::LeftButton    ? leftPress
                  : event->button() == Qt::RightButton ? rightPress
                                                       : nullptr;
@@ -527,8 +564,15 @@ void CTarvellView::mousePressEvent(QMouseEvent* event) {
 void CTarvellView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = ToForm(event->position());
   int column, row;
+  const bool onBoard = SquareAt(at.x(), at.y(), column, row);
+  const bool clickButton = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
   // A release off the board leaves the press pending.
-  if (Playing() && SquareAt(at.x(), at.y(), column, row)) {
+  if (ShowingTurn()) {
+    // Refused: nothing is bought, sold or kept for later.
+  } else if (!Playing()) {
+    if (onBoard && clickButton && document_ != nullptr)
+      ShowRefusal(RefusalText(Refusal::NoGame, document_->world, selectedType, column, row));
+  } else if (onBoard) {
     if (event->button() == Qt::LeftButton) {
       if (column == leftPress[0] && row == leftPress[1]) BuyAt(column, row);
       leftPress[0] = leftPress[1] = -1;
@@ -543,7 +587,7 @@ void CTarvellView::mouseReleaseEvent(QMouseEvent* event) {
 void CTarvellView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = ToForm(event->position());
   int column, row;
-  if (Playing() && !IsBusy() && SquareAt(at.x(), at.y(), column, row)) {
+  if (Playing() && !ShowingTurn() && SquareAt(at.x(), at.y(), column, row)) {
     MoveOutline(hover_, QPoint(column, row));
   } else {
     MoveOutline(hover_, QPoint(-1, -1));
@@ -561,13 +605,67 @@ void CTarvellView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CTarvellView::eventFilter(QObject* watched, QEvent* event) {
-  // The form's buttons would take the arrows and Space for themselves.
-  if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent*>(event))) return true;
-  return QWidget::eventFilter(watched, event);
+  if (watched == Control(IDC_END_SETUP) && RefuseEndSetupMouse(event)) return true;
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  // Enter or Space on a focused button presses that button: Space as the
+  // button itself takes it, Enter here (a button outside a dialog ignores
+  // it). The arrows stay the board cursor's.
+  if (auto* button = qobject_cast<QAbstractButton*>(watched);
+      button != nullptr && !ShowingTurn() && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (key->key() == Qt::Key_Space) return false;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      if (!key->isAutoRepeat() && button->isEnabled()) button->click();
+      return true;
+    }
+  }
+  return HandleKey(key) || QWidget::eventFilter(watched, event);
+}
+
+bool CTarvellView::RefuseEndSetupMouse(const QEvent* event) const {
+  // The second click of a double click arrives as a double click: never a
+  // turn. A click within the double-click time of the one that started the
+  // last turn is that click's echo (a turn at the fastest speed may be over
+  // by then), so its press is dropped and its release clicks nothing.
+  if (event->type() == QEvent::MouseButtonDblClick) return true;
+  return event->type() == QEvent::MouseButtonPress && lastTurnStart_.isValid() &&
+         lastTurnStart_.elapsed() < QApplication::doubleClickInterval();
 }
 
 bool CTarvellView::HandleKey(const QKeyEvent* event) {
-  if (!Playing() || IsBusy() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  if (ShowingTurn()) {
+    // Escape hurries the turn; the board's keys are refused, not kept.
+    switch (event->key()) {
+      case Qt::Key_Escape:
+        if (!event->isAutoRepeat()) playback_->Hurry();
+        return true;
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Space:
+      case Qt::Key_Delete: return true;
+      default: return false;
+    }
+  }
+  if (!Playing()) {
+    switch (event->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Space:
+      case Qt::Key_Delete:
+        if (document_ != nullptr) ShowRefusal(RefusalText(Refusal::NoGame, document_->world, selectedType, 0, 0));
+        return true;
+      default: return false;
+    }
+  }
   QPoint step;
   switch (event->key()) {
     case Qt::Key_Left: step = {-1, 0}; break;
@@ -599,8 +697,10 @@ bool CTarvellView::HandleKey(const QKeyEvent* event) {
 }
 
 bool CTarvellView::BuyAt(int x, int y) {
-  const CWorld& world = document_->world;
-  const Refusal refusal = document_->Session().Buy(selectedType, x, y);
+  if (ShowingTurn()) return false;
+  CWorld& world = document_->world;
+  Refusal refusal = Refusal::None;
+  playback_->Show(world, [&] { refusal = document_->Session().Buy(selectedType, x, y); });
   if (refusal != Refusal::None) {
     ShowRefusal(RefusalText(refusal, world, selectedType, x, y));
     return false;
@@ -611,8 +711,11 @@ bool CTarvellView::BuyAt(int x, int y) {
 }
 
 bool CTarvellView::SellAt(int x, int y) {
-  const CWorld& world = document_->world;
-  const Refusal refusal = document_->Session().Sell(x, y);
+  if (ShowingTurn()) return false;
+  CWorld& world = document_->world;
+  // The marker shows, and the bare tile follows after the pause.
+  Refusal refusal = Refusal::None;
+  playback_->Show(world, [&] { refusal = document_->Session().Sell(x, y); });
   if (refusal != Refusal::None) {
     ShowRefusal(RefusalText(refusal, world, selectedType, x, y));
     return false;
@@ -635,6 +738,7 @@ void CTarvellView::ShowRefusal(const QString& reason) {
 }
 
 void CTarvellView::OnUnitButton(int id) {
+  if (ShowingTurn()) return;
   for (const UnitButton& button : kUnitButtons) {
     if (button.id != id) continue;
     selectedType = button.type;
@@ -643,29 +747,32 @@ void CTarvellView::OnUnitButton(int id) {
   }
 }
 
-void CTarvellView::EnableTurnControls(bool enabled) {
-  for (const UnitButton& button : kUnitButtons) Control(button.id)->setEnabled(enabled);
-  Control(IDC_END_SETUP)->setEnabled(enabled);
-  for (const UnitButton& button : kUnitButtons) Control(button.id)->repaint();
-  Control(IDC_END_SETUP)->repaint();
+void CTarvellView::OnTurnShowing(bool showing) {
+  for (const UnitButton& button : kUnitButtons) Control(button.id)->setEnabled(!showing);
+  Control(IDC_END_SETUP)->setEnabled(!showing);
+  if (showing) {
+    // Escape must reach the view while the buttons are disabled; the
+    // outlines leave the board.
+    focusBeforeTurn_ = QApplication::focusWidget();
+    setFocus();
+    MoveOutline(hover_, QPoint(-1, -1));
+  } else if (focusBeforeTurn_ != nullptr && focusBeforeTurn_->isEnabled()) {
+    focusBeforeTurn_->setFocus();
+  }
+  // The cursor's outline leaves or comes back; a full repaint asked for
+  // during the turn now draws from the world.
+  update();
+  if (!showing) document_->TurnShown();
 }
 
 void CTarvellView::OnEndSetup() {
-  if (!Playing()) return;
+  if (document_ == nullptr || ShowingTurn()) return;
+  if (!Playing()) {
+    ShowRefusal(RefusalText(Refusal::NoGame, document_->world, selectedType, 0, 0));
+    return;
+  }
   if (document_->world.treasury > 1000 && !AskAreYouSure(this)) return;
   refusalShown_ = false;
-  {
-    CBusyScope busy;  // no input but Escape, and no closing, until the turn is over
-    // End Setup and the unit buttons look, and are, disabled meanwhile, and
-    // the outlines leave the board.
-    EnableTurnControls(false);
-    MoveOutline(hover_, QPoint(-1, -1));
-    SetHurryHandler([this] { document_->Hurry(); });
-    document_->Session().PlayTurn();
-    SetHurryHandler(nullptr);
-    document_->EndHurry();
-    ShowDrawing();
-    EnableTurnControls(true);
-  }
-  update();
+  lastTurnStart_.start();
+  playback_->PlayTurnOf(document_->Session());
 }

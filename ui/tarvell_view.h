@@ -19,25 +19,36 @@
 // asks) draws counters, terrain and units from the game.
 //
 // Between turns a left click (press and release on the same square) buys
-// the selected unit type there, a right click sells, and End Setup plays a
-// turn; the square under the mouse is outlined, and a refused purchase or
-// sale says why in the status bar. The arrow keys move a square cursor,
-// outlined the same way, Enter or Space buys there and Delete sells. While a
-// turn plays the window takes no input but Escape, which hurries the turn.
+// the selected unit type there, a right click sells, and End Setup (or F9)
+// plays a turn; the square under the mouse is outlined, and a refused
+// purchase or sale says why in the status bar. The arrow keys move a square
+// cursor, outlined in dashes, Enter or Space buys there and Delete sells;
+// Enter or Space on a focused button presses the button instead.
+//
+// A turn is computed at once and then shown by a TurnPlayback. While it
+// shows, the window repaints and takes input as always, but refuses every
+// input that would act on the game: the unit buttons and End Setup are
+// disabled, the handlers check that no turn is showing, and nothing is kept
+// for later. Escape hurries the turn. Everything the view shows meanwhile is
+// what the playback has drawn so far, never the world, which already holds
+// the turn's end.
 //
 // The form is laid out at 100, 150 or 200 %. The drawing operations and the
 // surface they draw on keep the form's own pixels; the surface is scaled on
 // its way to the screen, the controls and their fonts are laid out anew, and
 // mouse positions are mapped back to the form's pixels.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
 
 #include "model/owner.h"
 #include "ui/platform/dialog_controls.h"
+#include "ui/turn_playback.h"
 
 class CTarvellDoc;
 
@@ -70,6 +81,8 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void DrawCounters(int treasury, int turn) override;
   void DrawTurnPhase(int turn, int phase) override;
   void DrawRecord() override;
+  // The record text for the given wins and losses.
+  void DrawRecordOf(int won, int lost);
   void DrawTerrain(const TerrainGrid& terrain) override;
   void DrawTerrainAt(int x, int y, int code) override;
   void DrawUnits(const UnitGrid& units) override;
@@ -86,6 +99,10 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // End Setup: plays one turn when a game is in progress, after "Are you
   // sure?" when more than $1000 would be left unspent.
   void OnEndSetup();
+
+  // What shows the turns and sales, and whether a turn is showing now.
+  TurnPlayback& Playback() { return *playback_; }
+  bool ShowingTurn() const { return playback_->ShowingTurn(); }
 
   // Brings the window up to date with everything drawn so far, at once.
   void ShowDrawing();
@@ -104,6 +121,8 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   QPoint HoverSquare() const { return hover_; }
   QPoint CursorSquare() const { return cursor_; }
   static QColor OutlineColour() { return QColor(255, 255, 0); }
+  // The keyboard cursor: dashes of this colour over a black square.
+  static QColor CursorColour() { return QColor(255, 255, 255); }
 
   int selectedType = 1;
   int leftPress[2] = {-1, -1};
@@ -134,7 +153,11 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // Puts the Treasury, Turn and Your Record values inside their frames.
   void PlaceCounterValues();
   bool Playing() const;
-  void EnableTurnControls(bool enabled);
+  // A turn starts or has ended showing: the controls, the focus and the
+  // outlines follow.
+  void OnTurnShowing(bool showing);
+  // End Setup's mouse input; true when it is to be ignored.
+  bool RefuseEndSetupMouse(const QEvent* event) const;
   // Copies image, opaque and at its own size, to the client point (x, y)
   // inside board square (column, row), which the window shows at its next
   // update.
@@ -170,4 +193,7 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   QPoint hover_{-1, -1};
   QPoint cursor_{-1, -1};
   bool refusalShown_ = false;
+  TurnPlayback* playback_;
+  QElapsedTimer lastTurnStart_;  // when End Setup last started a turn
+  QPointer<QWidget> focusBeforeTurn_;
 };

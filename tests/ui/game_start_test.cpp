@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMimeData>
 #include <QSlider>
@@ -10,7 +11,6 @@
 
 #include "tests/ui/game_test_support.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/busy_wait.h"
 #include "ui/platform/dialog.h"
 
 using GameStartTest = GameTest;
@@ -44,9 +44,9 @@ TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSave
   Write("alice.tvu", "3\t1\t-5\t");
   ASSERT_TRUE(Start("alice.tvu"));
   EXPECT_EQ(Read("default.tvu").size(), 504u);  // saved, and so created
-  EXPECT_EQ(profileName, Here("alice.tvu"));
-  EXPECT_EQ(wins, 3);
-  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(ProfilePath(), Here("alice.tvu"));
+  EXPECT_EQ(UserRecord().wins, 3);
+  EXPECT_EQ(UserRecord().losses, 1);
   EXPECT_EQ(strategyScores[0].load(), -5);
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - alice.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "3-1 (0.750)");
@@ -69,7 +69,7 @@ TEST_F(GameStartTest, OnlyTvuFilesAreOpenedAsProfiles) {
 
   Write("BOB.TVU", "1\t2\t");
   ASSERT_TRUE(Start("BOB.TVU"));  // any letter case
-  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(UserRecord().wins, 1);
 }
 
 TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
@@ -77,8 +77,8 @@ TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
   Write("picture.png", "not a profile");
   const int treasury = World().treasury;
   Dialogs().Acknowledge();
-  EXPECT_EQ(Game().OpenDocumentFile("picture.png"), nullptr);
-  EXPECT_EQ(profileName, Here("default.tvu"));
+  Game().OpenDocumentFile("picture.png");
+  EXPECT_EQ(ProfilePath(), Here("default.tvu"));
   EXPECT_EQ(World().treasury, treasury);
   EXPECT_EQ(Read("picture.png"), "not a profile");
 }
@@ -113,8 +113,9 @@ TEST_F(GameStartTest, AboutShowsItsBox) {
 }
 
 TEST_F(GameStartTest, ClosingSavesTheProfile) {
+  Write("default.tvu", "4\t0\t");
   ASSERT_TRUE(Start());
-  wins = 4;
+  World().treasury = 1234;  // the game itself is not what is saved
   Command(ID_APP_EXIT);
   EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "4\t0\t");
@@ -127,7 +128,7 @@ TEST_F(GameStartTest, ClosingAfterATurnAsksAndNoKeepsTheWindow) {
   Dialogs().Press(IDD_CONFIRM, IDCANCEL);
   Frame()->close();
   EXPECT_TRUE(Frame()->isVisible());
-  EXPECT_EQ(losses, 0);
+  EXPECT_EQ(UserRecord().losses, 0);
   Dialogs().Press(IDD_CONFIRM, IDOK);
   Frame()->close();
   EXPECT_FALSE(Frame()->isVisible());
@@ -146,22 +147,36 @@ TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
   Frame()->close();
   EXPECT_EQ(simulationRunning.load(), 0);
   const std::string saved = Read("default.tvu");
-  EXPECT_EQ(saved, ProfileText());
+  EXPECT_EQ(saved, ProfileText(UserRecord()));
   int scored = 0;
   for (const auto& score : strategyScores) scored += score.load() != 0;
   EXPECT_GT(scored, 0);  // the simulation's scores reached the file
 }
 
-TEST_F(GameStartTest, ACloseRequestDuringATurnWaitsForItsEnd) {
+// A close during a slow turn plays the rest of it without pauses, then asks
+// as a close after a turn does.
+TEST_F(GameStartTest, ACloseDuringASlowTurnHurriesItThenAsks) {
   ASSERT_TRUE(Start());
   Frame()->show();
-  {
-    CBusyScope turn;
-    Frame()->close();
-    EXPECT_TRUE(Frame()->isVisible());
-  }
-  QCoreApplication::processEvents();
+  FlatLand();
+  for (int x = 0; x < 24; x += 3) World().PlaceUnit(Infantry, x, x);
+  World().treasury = 900;
+  World().chaosMoney = 2000;  // some 30 barbarians, 25 ms a move: half a minute and more
+  World().gameSpeed = 5;
+  QElapsedTimer clock;
+  clock.start();
+  View().Control<QAbstractButton>(IDC_END_SETUP)->click();
+  Frame()->close();
+  EXPECT_TRUE(Frame()->isVisible());
+  EXPECT_TRUE(View().ShowingTurn());
+  Dialogs().Press(IDD_CONFIRM, IDOK);
+  QDeadlineTimer deadline(20000);
+  while (Frame()->isVisible() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
   EXPECT_FALSE(Frame()->isVisible());
+  EXPECT_LT(clock.elapsed(), 10000);
+  EXPECT_EQ(World().turn, 1);
+  EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the game left after its turn counts as lost
 }
 
 TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {
@@ -173,7 +188,7 @@ TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {
   QApplication::sendEvent(Frame(), &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(Frame(), &drop);
-  EXPECT_EQ(ProfileTitle(profileName), "frank.tvu");
-  EXPECT_EQ(losses, 7);
+  EXPECT_EQ(ProfileTitle(ProfilePath()), "frank.tvu");
+  EXPECT_EQ(UserRecord().losses, 7);
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - frank.tvu");
 }

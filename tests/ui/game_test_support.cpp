@@ -5,4 +5,5 @@
 void GameTest::Click(Qt::MouseButton button, QPoint press, QPoint release) {
   QTest::mousePress(&View(), button, Qt::NoModifier, press);
   QTest::mouseRelease(&View(), button, Qt::NoModifier, release);
+  WaitForBoard();
 }

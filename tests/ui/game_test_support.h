@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -38,13 +39,12 @@ class GameTest : public ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(workFolder_.path().toStdString());
-    profileName = "default.tvu";
-    ResetProfile();
+    ResetScores();
     dialogs_.emplace();
     dialogs_->OnFailure([](const std::string& message) { ADD_FAILURE() << message; });
   }
   void TearDown() override {
-    ::WaitForSimulation(5);
+    WaitForNoSimulation();
     EXPECT_TRUE(dialogs_->AllAnswered()) << "a scripted dialog never came";
     game_.reset();
     dialogs_.reset();
@@ -66,6 +66,13 @@ class GameTest : public ::testing::Test {
   CMainFrame* Frame() { return game_->MainFrame(); }
   CTarvellDoc& Document() { return *game_->Document(); }
   CWorld& World() { return Document().world; }
+  const Record& UserRecord() { return Document().Session().UserRecord(); }
+  const std::string& ProfilePath() { return Document().Session().ProfilePath(); }
+  // Blocks until no background simulation runs.
+  static void WaitForNoSimulation() {
+    while (const std::uint8_t running = simulationRunning.load(std::memory_order_acquire))
+      simulationRunning.wait(running, std::memory_order_acquire);
+  }
   CTarvellView& View() { return *game_->View(); }
   QString Text(int control) { return View().Control<QLabel>(control)->text(); }
   // The text of status pane index: 0 the message pane, 1..3 the lock
@@ -75,12 +82,24 @@ class GameTest : public ::testing::Test {
 
   // A command as the player gives it: its menu item or key, or the button
   // on the board form.
+  // End Setup's turn is waited for: shown to its end, an end-of-game
+  // message answered.
   void Command(int id) {
     if (QAction* action = Frame()->Action(id)) {
       action->trigger();
     } else {
       View().Control<QAbstractButton>(id)->click();
     }
+    WaitForBoard();
+  }
+  // Runs the event loop until the board has shown all it was given (a turn,
+  // or a sale's marker and pause); false after a minute.
+  bool WaitForBoard() {
+    QDeadlineTimer deadline(60000);
+    while (View().Playback().Showing() && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_FALSE(View().Playback().Showing()) << "the board was still showing a turn after a minute";
+    return !View().Playback().Showing();
   }
   // The unit button that is checked, or 0.
   int CheckedUnitButton() {
@@ -100,7 +119,8 @@ class GameTest : public ::testing::Test {
     View().DrawTerrain(World().terrain);
   }
 
-  // A click as the player makes it: press at one point, release at another.
+  // A click as the player makes it: press at one point, release at another;
+  // what it shows is waited for.
   void Click(Qt::MouseButton button, QPoint press, QPoint release);
   void Click(Qt::MouseButton button, QPoint at) { Click(button, at, at); }
   // The centre of a square in client pixels.

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "tests/ui/game_test_support.h"
+#include "ui/chaos_window.h"
 #include "ui/platform/dialog.h"
 
 class GameUsersTest : public GameTest {
@@ -22,7 +23,7 @@ class GameUsersTest : public GameTest {
     World().treasury = std::min(World().treasury, 50);
     Command(IDC_END_SETUP);
     ASSERT_EQ(World().mode, ModePlaying);
-    ::WaitForSimulation(5);
+    WaitForNoSimulation();
   }
   // Types name into the New User dialog and presses OK.
   void NewUserNamed(const std::string& name) {
@@ -36,7 +37,7 @@ class GameUsersTest : public GameTest {
 TEST_F(GameUsersTest, NewGameDuringTheFirstSetupAsksNothing) {
   const std::string log = Read("tv_log.txt");
   Command(ID_FILE_NEW);
-  EXPECT_EQ(losses, 0);
+  EXPECT_EQ(UserRecord().losses, 0);
   EXPECT_EQ(Read("tv_log.txt").size(), 2 * log.size());  // a second terrain
 }
 
@@ -45,24 +46,25 @@ TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
   Dialogs().Press(IDD_CONFIRM, IDCANCEL);
   Command(ID_FILE_NEW);
   EXPECT_EQ(World().turn, 1);  // "NO" keeps the game
-  EXPECT_EQ(losses, 0);
+  EXPECT_EQ(UserRecord().losses, 0);
   Dialogs().Press(IDD_CONFIRM, IDOK);
   Command(ID_FILE_NEW);
   EXPECT_EQ(World().turn, 0);
   EXPECT_EQ(World().mode, ModePlaying);
-  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(UserRecord().losses, 1);
   EXPECT_EQ(Text(IDC_RECORD), "0-1 (0.000)");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
 }
 
 TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
-  wins = 2;
+  PlayQuietTurn();
+  Dialogs().Press(IDD_CONFIRM, IDOK);  // the game left counts as lost
   NewUserNamed("my user!");
   Command(ID_NEW_USER);
-  EXPECT_EQ(profileName, Here("my_user_.tvu"));
+  EXPECT_EQ(ProfilePath(), Here("my_user_.tvu"));
   EXPECT_EQ(Read("my_user_.tvu").size(), 504u);
-  EXPECT_EQ(Read("default.tvu").substr(0, 4), "2\t0\t");  // the old user saved under the old name
-  EXPECT_EQ(wins, 0);
+  EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the old user saved under the old name
+  EXPECT_EQ(UserRecord().losses, 0);
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - my_user_.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "0-0 (0.000)");
   EXPECT_EQ(World().mode, ModePlaying);
@@ -72,7 +74,7 @@ TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
 TEST_F(GameUsersTest, NewUserCancelledChangesNothing) {
   Dialogs().Press(IDD_NEW_USER, IDCANCEL);
   Command(ID_NEW_USER);
-  EXPECT_EQ(profileName, Here("default.tvu"));
+  EXPECT_EQ(ProfilePath(), Here("default.tvu"));
 }
 
 TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
@@ -84,15 +86,15 @@ TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
   Command(ID_NEW_USER);
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(World().turn, 1);
-  EXPECT_EQ(losses, 0);
-  EXPECT_EQ(profileName, Here("default.tvu"));
+  EXPECT_EQ(UserRecord().losses, 0);
+  EXPECT_EQ(ProfilePath(), Here("default.tvu"));
   EXPECT_EQ(Read("bob.tvu"), "9\t9\t");
 
   Dialogs().Press(IDD_CONFIRM, IDOK);  // and "Yes" overwrites it
   NewUserNamed("bob");
   Dialogs().Press(IDD_OVERWRITE, IDOK);
   Command(ID_NEW_USER);
-  EXPECT_EQ(profileName, Here("bob.tvu"));
+  EXPECT_EQ(ProfilePath(), Here("bob.tvu"));
   EXPECT_EQ(Read("bob.tvu").substr(0, 4), "0\t0\t");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
 }
@@ -103,9 +105,9 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
   const std::string path = (std::filesystem::current_path() / "others/carol.tvu").string();
   Dialogs().ChooseFile(path);
   Command(ID_FILE_OPEN);
-  EXPECT_EQ(profileName, Here("carol.tvu"));
+  EXPECT_EQ(ProfilePath(), Here("carol.tvu"));
   EXPECT_EQ(std::filesystem::current_path().filename(), "others");
-  EXPECT_EQ(wins, 5);
+  EXPECT_EQ(UserRecord().wins, 5);
   EXPECT_EQ(strategyScores[0].load(), -9);
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - carol.tvu");
   EXPECT_EQ(Text(IDC_RECORD), "5-5 (0.500)");
@@ -119,22 +121,23 @@ TEST_F(GameUsersTest, SelectUserAbandonedThenCancelledStaysAbandoned) {
   Dialogs().ChooseFile(std::nullopt);
   Command(ID_FILE_OPEN);
   EXPECT_EQ(World().mode, ModeIdle);
-  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(UserRecord().losses, 1);
 }
 
 TEST_F(GameUsersTest, RecentProfilesReopenFromTheFileMenu) {
   Write("dave.tvu", "1\t0\t");
   Write("erin.tvu", "0\t1\t");
-  ASSERT_NE(Game().OpenDocumentFile("dave.tvu"), nullptr);
-  ASSERT_NE(Game().OpenDocumentFile("erin.tvu"), nullptr);
+  Game().OpenDocumentFile("dave.tvu");
+  Game().OpenDocumentFile("erin.tvu");
+  ASSERT_EQ(ProfilePath(), Here("erin.tvu"));
   const QStringList recent = Game().RecentFiles().Entries();
   ASSERT_GE(recent.size(), 2);
   EXPECT_EQ(QFileInfo(recent[0]).fileName(), "erin.tvu");
   EXPECT_EQ(QFileInfo(recent[1]).fileName(), "dave.tvu");
   EXPECT_NE(Frame()->Action(ID_FILE_MRU_FILE1 + 1), nullptr);
   Command(ID_FILE_MRU_FILE1 + 1);
-  EXPECT_EQ(QFileInfo(QString::fromStdString(profileName)).fileName(), "dave.tvu");
-  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(QFileInfo(QString::fromStdString(ProfilePath())).fileName(), "dave.tvu");
+  EXPECT_EQ(UserRecord().wins, 1);
   EXPECT_EQ(Read("erin.tvu").substr(0, 4), "0\t1\t");
 }
 
@@ -144,10 +147,34 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   for (int i = 0; i < 10; ++i) Click(Qt::LeftButton, Square(2 * i, 3));
   EXPECT_EQ(Text(IDC_TREASURY), "$1000");
   World().chaosMoney = 40;  // Chaos is almost broke: the turn's income wins it
-  Dialogs().Press(IDD_VICTORY, IDOK);
+  Command(ID_VIEW_CHAOS);
+  auto* chaos = Frame()->findChild<CChaosWindow*>();
+  ASSERT_NE(chaos, nullptr);
+  const auto chaosRecord = [chaos] {
+    for (QLabel* label : chaos->findChildren<QLabel*>())
+      if (label->text().startsWith("Record:")) return label->text();
+    return QString();
+  };
+  // The win is booked and saved before its message shows; the board and the
+  // Chaos window show it only once the message is closed.
+  QString shownAtMessage, chaosAtMessage;
+  Dialogs().Do(IDD_VICTORY, [&](CDialog& message) {
+    EXPECT_EQ(UserRecord().wins, 1);
+    EXPECT_EQ(Read("default.tvu").substr(0, 4), "1\t0\t");
+    shownAtMessage = Text(IDC_RECORD);
+    WaitForNoSimulation();  // the window reads nothing while one runs
+    chaos->Refresh();
+    chaosAtMessage = chaosRecord();
+    message.PressButton(IDOK);
+  });
   Command(IDC_END_SETUP);
+  EXPECT_EQ(shownAtMessage, "0-0 (0.000)");
+  EXPECT_TRUE(chaosAtMessage.startsWith("Record: 0 won, 0 lost")) << chaosAtMessage.toStdString();
+  WaitForNoSimulation();
+  chaos->Refresh();
+  EXPECT_TRUE(chaosRecord().startsWith("Record: 1 won, 0 lost")) << chaosRecord().toStdString();
   EXPECT_EQ(World().mode, ModeIdle);
-  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(UserRecord().wins, 1);
   EXPECT_EQ(Text(IDC_RECORD), "1-0 (1.000)");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "1\t0\t");
   const int turn = World().turn;
@@ -157,7 +184,7 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   EXPECT_EQ(World().At(1, 1).unitType, Empty);
   Command(ID_FILE_NEW);  // a new game asks nothing
   EXPECT_EQ(World().mode, ModePlaying);
-  EXPECT_EQ(wins, 1);
+  EXPECT_EQ(UserRecord().wins, 1);
 }
 
 TEST_F(GameUsersTest, ALostGameIsBookedAndSaved) {
@@ -167,7 +194,7 @@ TEST_F(GameUsersTest, ALostGameIsBookedAndSaved) {
   Dialogs().Press(IDD_DEFEAT, IDOK);
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().mode, ModeIdle);
-  EXPECT_EQ(losses, 1);
+  EXPECT_EQ(UserRecord().losses, 1);
   EXPECT_EQ(Text(IDC_RECORD), "0-1 (0.000)");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
 }
@@ -183,7 +210,7 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
   EXPECT_EQ(std::filesystem::current_path().filename(), "b");
   EXPECT_EQ(Read("default.tvu"), "7\t7\t");                  // b's own user is untouched
   EXPECT_EQ(Read("../default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts where it was played
-  EXPECT_EQ(wins, 2);
+  EXPECT_EQ(UserRecord().wins, 2);
   PlayQuietTurn();  // and the new user's turn start saves the new user's file
   EXPECT_EQ(Read("other.tvu").substr(0, 4), "2\t2\t");
   EXPECT_EQ(Read("default.tvu"), "7\t7\t");
@@ -196,7 +223,7 @@ TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   Dialogs().Acknowledge(&told[0]);
   PlayQuietTurn();
   ASSERT_FALSE(told[0].isEmpty());
-  EXPECT_TRUE(told[0].contains(QString::fromStdString(profileName))) << told[0].toStdString();
+  EXPECT_TRUE(told[0].contains(QString::fromStdString(ProfilePath()))) << told[0].toStdString();
   EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
   PlayQuietTurn();  // failing again: nothing more is said
 
@@ -206,7 +233,8 @@ TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   Dialogs().Press(IDD_CONFIRM, IDOK);  // leaving the game for another user
   Dialogs().Acknowledge(&told[1]);
   Write("fred.tvu", "");
-  ASSERT_NE(Game().OpenDocumentFile("fred.tvu"), nullptr);
+  Game().OpenDocumentFile("fred.tvu");
+  ASSERT_EQ(ProfilePath(), Here("fred.tvu"));
   ASSERT_FALSE(told[1].isEmpty());
   EXPECT_TRUE(told[1].contains("not in it")) << told[1].toStdString();
   FailProfileSaveAt(ProfileSaveStep::None);
@@ -215,6 +243,6 @@ TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
 TEST_F(GameUsersTest, AProfileThatIsAFifoIsRefusedInsteadOfWaitedOn) {
   ASSERT_EQ(mkfifo("pipe.tvu", 0600), 0);
   Dialogs().Acknowledge();  // "Cannot open ..."
-  EXPECT_EQ(Game().OpenDocumentFile("pipe.tvu"), nullptr);
-  EXPECT_EQ(profileName, Here("default.tvu"));
+  Game().OpenDocumentFile("pipe.tvu");
+  EXPECT_EQ(ProfilePath(), Here("default.tvu"));
 }

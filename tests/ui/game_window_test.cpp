@@ -92,11 +92,11 @@ TEST_F(GameWindowTest, RecentProfilesReplaceTheGreyedPlaceholderInTheFileMenu) {
 TEST_F(GameWindowTest, AProfileThatCannotBeOpenedIsReportedAndChangesNothing) {
   QString shown;
   Dialogs().Acknowledge(&shown);
-  EXPECT_EQ(Game().OpenDocumentFile("missing.tvu"), nullptr);
+  Game().OpenDocumentFile("missing.tvu");
   EXPECT_TRUE(shown.contains("missing.tvu")) << shown.toStdString();
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - default.tvu");
   EXPECT_TRUE(Game().RecentFiles().Entries().isEmpty());
-  EXPECT_EQ(profileName, Here("default.tvu"));
+  EXPECT_EQ(ProfilePath(), Here("default.tvu"));
 }
 
 TEST_F(GameWindowTest, ControlNStartsANewGame) {

@@ -278,8 +278,12 @@ TEST_F(DialogTest, MessagesAnswerOkToEnterAndCancelToEscape) {
   CScriptedDialogs script;
   Script(script);
   script.Press(IDD_VICTORY, IDOK).Press(IDD_DEFEAT, IDOK);
-  ShowVictoryMessage(nullptr);
-  ShowDefeatMessage(nullptr);
+  int closed = 0;  // the end-of-game messages open without waiting and tell when they close
+  for (CDialog* message : {MakeVictoryMessage(nullptr), MakeDefeatMessage(nullptr)}) {
+    QObject::connect(message, &QDialog::finished, [&closed] { ++closed; });
+    message->Open();
+  }
+  EXPECT_EQ(closed, 2);
   EXPECT_EQ(script.Shown(), (std::vector<int>{IDD_VICTORY, IDD_DEFEAT}));
   EXPECT_TRUE(failures.empty());
 }

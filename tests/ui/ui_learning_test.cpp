@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include <filesystem>
+#include <fstream>
 
 #include "model/world.h"
 #include "opponent/profile.h"
@@ -13,6 +15,7 @@
 #include "opponent/strategy.h"
 #include "ui/chaos_window.h"
 #include "ui/help_window.h"
+#include "ui/tarvell_doc.h"
 #include "ui/unit_texts.h"
 #include "units/unit.h"
 
@@ -62,46 +65,37 @@ TEST(LearningTest, EveryToolTipSpellsOutThePrices) {
   }
 }
 
-TEST(LearningTest, ARefusalSaysWhy) {
+TEST(LearningTest, ARefusalNamesTheUnitWithItsArticle) {
   CWorld world;
-  world.mode = ModePlaying;
-  world.treasury = 60;
-  world.At(0, 0).unitType = Water;
-  world.At(0, 1).unitType = Impassable;
   world.At(0, 2).unitType = Settler;
-  EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 0), "Water: nothing can be built here.");
-  EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 1), "Impassable ground: nothing can be built here.");
-  EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 2), "Occupied: a Settler already stands here.");
-  EXPECT_EQ(PurchaseRefusal(world, Farmer, 0, 3), "Not enough money: a Farmer costs $100.");
-  EXPECT_EQ(PurchaseRefusal(world, Artillery, 0, 3), "Not enough money: an Artillery costs $400.");
   world.At(0, 4).unitType = Infantry;
-  EXPECT_EQ(PurchaseRefusal(world, Drone, 0, 4), "Occupied: an Infantry already stands here.");
-  EXPECT_EQ(PurchaseRefusal(world, Mine, 0, 3), "");
-  EXPECT_EQ(SaleRefusal(world, 0, 3), "Nothing of yours to sell here.");
-  EXPECT_EQ(SaleRefusal(world, 0, 2), "");
-  world.mode = ModeIdle;
-  EXPECT_NE(PurchaseRefusal(world, Mine, 0, 3), "");
+  EXPECT_EQ(RefusalText(Refusal::Occupied, world, Drone, 0, 2), "Occupied: a Settler already stands here.");
+  EXPECT_EQ(RefusalText(Refusal::Occupied, world, Drone, 0, 4), "Occupied: an Infantry already stands here.");
+  EXPECT_EQ(RefusalText(Refusal::NotEnoughMoney, world, Artillery, 0, 3), "Not enough money: an Artillery costs $400.");
+  EXPECT_EQ(RefusalText(Refusal::None, world, Mine, 0, 3), "");
 }
 
 TEST(LearningTest, TheChaosChartMarksTheStrategyInPlay) {
   // A hand-made profile: a user who wins three games in four meets a
   // strategy near half the lowest score.
-  ResetProfile();
-  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 40 + (i % 17);
-  strategyScores[9] = -40;
-  strategyScores[120] = -21;
-  wins = 3;
-  losses = 1;
-  CWorld world;
-  ChooseStrategy(world);
+  QTemporaryDir folder;
+  std::string text = "3\t1\t";
+  for (int i = 0; i < kStrategyCount; ++i) text += std::to_string(i == 9 ? -40 : i == 120 ? -21 : 40 + i % 17) + '\t';
+  const std::string profile = folder.filePath("user.tvu").toStdString();
+  std::ofstream(profile) << text;
+  CTarvellDoc document;
+  ProfileProblem problem;
+  ASSERT_TRUE(document.Session().UseProfile(profile, problem));
+  CWorld& world = document.Session().World();
+  ChooseStrategy(world, document.Session().UserRecord());
   ASSERT_EQ(world.strategyInPlay, 120);
 
-  CChaosWindow window(world);
+  CChaosWindow window(document.Session());
   window.resize(900, 600);
   window.Refresh();
   QImage chart = window.Chart().grab().toImage();
   const auto colourAt = [&](int index) { return chart.pixelColor(window.Chart().BarRect(index).center()); };
   EXPECT_EQ(colourAt(120), CScoreChart::InPlayColour());
   EXPECT_NE(colourAt(9), CScoreChart::InPlayColour());
-  ResetProfile();
+  ResetScores();
 }

@@ -99,9 +99,7 @@ void DrawMainWindow(const QDir& folder) {
     for (int i = 0; i < 8; ++i) view->DrawBarbarianAt(8 + i, 2, 9 + i);
     view->DrawMarkerAt(3, 5);
     view->DrawCounters(2000, 0);
-    wins = 2;
-    losses = 1;
-    view->DrawRecord();
+    view->DrawRecordOf(2, 1);
     view->OnUnitButton(IDC_DRONE);
     frame->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).");
     frame->ShowLockState(false, true, false);

@@ -69,6 +69,18 @@ int CDialog::DoModal() {
   return exec();
 }
 
+void CDialog::Open() {
+  PrepareToShow();
+  if (CScriptedDialogs* script = CScriptedDialogs::Installed()) {
+    show();
+    script->AnswerDialog(*this);
+    if (!ended_) done(IDCANCEL);
+    return;
+  }
+  if (NobodySeesTheDisplay()) FailUnansweredDialog("modal dialog " + std::to_string(templateId_));
+  open();
+}
+
 void CDialog::done(int result) {
   ended_ = true;
   QDialog::done(result);

@@ -29,6 +29,9 @@ class CDialog : public QDialog {
   // Initializes the dialog, shows it centred over its parent and waits for
   // the player's answer: IDOK or IDCANCEL.
   int DoModal();
+  // Initializes the dialog and shows it centred over its parent, modal, but
+  // returns at once; finished() tells the answer.
+  void Open();
   // OnInitDialog, then placement over the parent: what DoModal does before
   // it waits. Tools that only draw the dialog use it.
   void PrepareToShow();
