@@ -24,6 +24,10 @@ is blurred: 16 leaves out the unit icon's last inner row and column, 24
 doubles seven chosen rows and columns of the unit icon and dots its stripes
 again, 48 is 24 doubled,
 and 64, 128 and 256 are the 32 x 32 icon doubled, quadrupled and octupled.
+The desktop icons cut the tile's corners off (the corner square of the grid
+transparent, the frame carried across the next one in), so they are RGBA
+PNG files; tarvell.svg is the beveled 32 x 32 grid as squares, for the
+icon theme's scalable size.
 """
 import struct
 import sys
@@ -38,6 +42,8 @@ PALETTE = {
 }
 # In the subject grids a dot is the white background.
 BACKGROUND = "w"
+# Where a desktop icon is see-through.
+TRANSPARENT = " "
 
 # --- Subjects: at most 13 columns by 9 rows; centred in columns 2..14, rows 4..12.
 SUBJECTS = {
@@ -315,6 +321,7 @@ def desktop_icons(unit, icon32):
     for row in medium:
         if stripe in row:
             row[1:23] = [stripe if x in (2, 4, 6, 8, 10, 13, 15, 17, 19, 21) else BACKGROUND for x in range(1, 23)]
+    small, medium, icon32 = beveled(small), beveled(medium), beveled(icon32)
     icons = {16: small, 24: medium, 32: icon32, 48: scaled(medium, 2)}
     for factor in (2, 4, 8):
         icons[32 * factor] = scaled(icon32, factor)
@@ -323,16 +330,49 @@ def desktop_icons(unit, icon32):
     return icons
 
 
-def rgb_rows(image):
-    return [bytes(int(PALETTE[c][i:i + 2], 16) for c in row for i in (1, 3, 5)) for row in image]
+def beveled(image):
+    """The framed tile with its four corner squares cut off and the frame carried diagonally across."""
+    image = [row[:] for row in image]
+    last = len(image) - 1
+    frame = image[0][1]
+    for x, y, inward in ((0, 0, 1), (last, 0, -1), (0, last, 1), (last, last, -1)):
+        image[y][x] = TRANSPARENT
+        image[y + (1 if y == 0 else -1)][x + inward] = frame
+    return image
+
+
+def rgba_rows(image):
+    def rgba(c):
+        return b"\0\0\0\0" if c == TRANSPARENT else bytes(int(PALETTE[c][i:i + 2], 16) for i in (1, 3, 5)) + b"\xff"
+    return [b"".join(rgba(c) for c in row) for row in image]
+
+
+def svg(image):
+    """The image as a scalable picture: one square per pixel, runs of a colour in a row joined."""
+    size = len(image)
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" '
+             f'viewBox="0 0 {size} {size}" shape-rendering="crispEdges">',
+             "<title>Tarvell</title>"]
+    for y, row in enumerate(image):
+        x = 0
+        while x < size:
+            end = x
+            while end < size and row[end] == row[x]:
+                end += 1
+            if row[x] != TRANSPARENT:
+                lines.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" fill="{PALETTE[row[x]]}"/>')
+            x = end
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
 
 
 def png(image):
-    """An 8-bit RGB PNG file, unfiltered."""
+    """An 8-bit RGBA PNG file, unfiltered."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    header = struct.pack(">IIBBBBB", len(image[0]), len(image), 8, 2, 0, 0, 0)
-    raw = b"".join(b"\0" + row for row in rgb_rows(image))
+    header = struct.pack(">IIBBBBB", len(image[0]), len(image), 8, 6, 0, 0, 0)
+    raw = b"".join(b"\0" + row for row in rgba_rows(image))
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
@@ -349,11 +389,11 @@ def png_rows(data):
         elif kind == b"IDAT":
             idat += body
         at += 12 + length
-    if header is None or header[2:] != (8, 2, 0, 0, 0):
+    if header is None or header[2:] != (8, 6, 0, 0, 0):
         return None
     width, height = header[:2]
     raw = zlib.decompress(idat)
-    stride = 1 + 3 * width
+    stride = 1 + 4 * width
     if len(raw) != stride * height or any(raw[y * stride] != 0 for y in range(height)):
         return None
     return [raw[y * stride + 1:(y + 1) * stride] for y in range(height)]
@@ -374,8 +414,10 @@ def drawings():
             images["128_icon"] = [row[1:33] for row in doubled(icon)[1:33]]
     images["153_marker"] = from_rows(MARKER)
     files = {f"resources/images/{stem}.xpm": xpm(f"image_{stem}", image).encode() for stem, image in images.items()}
-    for size, image in desktop_icons(unit_drone, images["128_icon"]).items():
+    icons = desktop_icons(unit_drone, images["128_icon"])
+    for size, image in icons.items():
         files[f"desktop/icons/tarvell-{size}.png"] = (png(image), image)
+    files["desktop/icons/tarvell.svg"] = svg(icons[32]).encode()
     return files
 
 
@@ -389,7 +431,7 @@ def main():
         if isinstance(contents, tuple):
             contents, image = contents
             if check:
-                if not path.is_file() or png_rows(path.read_bytes()) != rgb_rows(image):
+                if not path.is_file() or png_rows(path.read_bytes()) != rgba_rows(image):
                     stale.append(name)
                 continue
         elif check:

@@ -1,6 +1,10 @@
 #pragma once
 // CAboutDialog: the program's name, version and credits, shown by
-// Help > About Tarvell. Its answer is not used.
+// Help > About Tarvell. Its answer is not used. The version line names the
+// version of the build (TARVELL_VERSION), not the one its template was
+// written for.
+
+#include <QLabel>
 
 #include "ui/platform/dialog.h"
 
@@ -8,5 +12,11 @@ class CAboutDialog : public CDialog {
   Q_OBJECT
 
  public:
-  explicit CAboutDialog(QWidget* parent = nullptr) : CDialog(IDD_ABOUT, parent) {}
+  explicit CAboutDialog(QWidget* parent = nullptr) : CDialog(IDD_ABOUT, parent) {
+    for (auto* label : findChildren<QLabel*>()) {
+      if (label->text().startsWith(QLatin1String("Tarvell Version "))) {
+        label->setText(QStringLiteral("Tarvell Version " TARVELL_VERSION));
+      }
+    }
+  }
 };

@@ -123,7 +123,7 @@ TEST(DialogLayoutTest, AboutBoxShowsNameVersionCreditsAndTheDroneIcon) {
   ExpectControls(about, QSize(313, 97),
                  {
                      {"icon", IDC_STATIC, "", QRect(235, 11, 32, 32)},
-                     {"static", IDC_STATIC, "Tarvell Version 1.0", QRect(24, 11, 178, 13)},
+                     {"static", IDC_STATIC, "Tarvell Version " TARVELL_VERSION, QRect(24, 11, 178, 13)},
                      {"button", IDOK, "OK", QRect(214, 58, 75, 22)},
                      {"static", IDC_STATIC, nullptr, QRect(24, 29, 178, 13)},
                      {"static", IDC_STATIC, nullptr, QRect(24, 55, 178, 13)},
