@@ -76,7 +76,7 @@ std::string Arguments::Required(const std::string& name) const {
 }
 
 std::string ShortPeriodSeedProblem(std::uint32_t seed) {
-  return "seed " + std::to_string(seed) + " cannot be used: from a seed whose low 31 bits are a multiple of " +
+  return std::to_string(seed) + " cannot be used: from a seed whose low 31 bits are a multiple of " +
          std::to_string(kShortPeriodSeedStep) + " (0 included) the generator repeats within 512 values";
 }
 
@@ -85,7 +85,7 @@ std::uint32_t ParseSeed(const std::string& text, const std::string& what) {
   if (!ParseWhole(text, value) || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
     throw UsageError(what + " must be a whole number from 0 to 4294967295, not " + Quoted(text));
   const auto seed = static_cast<std::uint32_t>(value);
-  if (IsShortPeriodSeed(seed)) throw UsageError(what + ": " + ShortPeriodSeedProblem(seed));
+  if (IsShortPeriodSeed(seed)) throw UsageError(what + " " + ShortPeriodSeedProblem(seed));
   return seed;
 }
 

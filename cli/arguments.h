@@ -40,5 +40,6 @@ std::uint32_t ParseSeed(const std::string& text, const std::string& what);
 std::int32_t ParseInt32(const std::string& text, const std::string& what);
 std::int32_t ParseInt32In(const std::string& text, const std::string& what, std::int32_t low, std::int32_t high);
 
-// Why a seed that IsShortPeriodSeed is refused, for an error line.
+// Why a seed that IsShortPeriodSeed is refused, for an error line: "N cannot
+// be used: ..." after the name of what gave it.
 std::string ShortPeriodSeedProblem(std::uint32_t seed);
