@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/random.h"
+
 namespace {
 
 bool Contains(const std::vector<std::string>& list, const std::string& name) {
@@ -73,17 +75,28 @@ std::string Arguments::Required(const std::string& name) const {
   return *value;
 }
 
+std::string ShortPeriodSeedProblem(std::uint32_t seed) {
+  return std::to_string(seed) + " cannot be used: from a seed whose low 31 bits are a multiple of " +
+         std::to_string(kShortPeriodSeedStep) + " (0 included) the generator repeats within 512 values";
+}
+
 std::uint32_t ParseSeed(const std::string& text, const std::string& what) {
   long long value;
   if (!ParseWhole(text, value) || value < 0 || value > std::numeric_limits<std::uint32_t>::max())
     throw UsageError(what + " must be a whole number from 0 to 4294967295, not " + Quoted(text));
-  return static_cast<std::uint32_t>(value);
+  const auto seed = static_cast<std::uint32_t>(value);
+  if (IsShortPeriodSeed(seed)) throw UsageError(what + " " + ShortPeriodSeedProblem(seed));
+  return seed;
+}
+
+std::int32_t ParseInt32In(const std::string& text, const std::string& what, std::int32_t low, std::int32_t high) {
+  long long value;
+  if (!ParseWhole(text, value) || value < low || value > high)
+    throw UsageError(what + " must be a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
+                     ", not " + Quoted(text));
+  return static_cast<std::int32_t>(value);
 }
 
 std::int32_t ParseInt32(const std::string& text, const std::string& what) {
-  long long value;
-  if (!ParseWhole(text, value) || value < std::numeric_limits<std::int32_t>::min() ||
-      value > std::numeric_limits<std::int32_t>::max())
-    throw UsageError(what + " must be a whole number from -2147483648 to 2147483647, not " + Quoted(text));
-  return static_cast<std::int32_t>(value);
+  return ParseInt32In(text, what, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
 }

@@ -34,6 +34,12 @@ class Arguments {
 std::string Quoted(const std::string& text);
 
 // Whole decimal numbers only; anything else, or a value out of range, throws
-// a UsageError naming what was read.
+// a UsageError naming what was read. A seed on which the generator cannot run
+// (IsShortPeriodSeed) is out of range too.
 std::uint32_t ParseSeed(const std::string& text, const std::string& what);
 std::int32_t ParseInt32(const std::string& text, const std::string& what);
+std::int32_t ParseInt32In(const std::string& text, const std::string& what, std::int32_t low, std::int32_t high);
+
+// Why a seed that IsShortPeriodSeed is refused, for an error line: "N cannot
+// be used: ..." after the name of what gave it.
+std::string ShortPeriodSeedProblem(std::uint32_t seed);

@@ -1,6 +1,12 @@
 #include "cli/play.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "cli/headless.h"
@@ -37,12 +43,26 @@ class CHeadlessOwner : public CWorldOwner {
 
 int ParseRange(const Arguments& args, const char* name, int fallback, int low, int high) {
   const auto text = args.Value(name);
-  if (!text) return fallback;
-  const std::int32_t value = ParseInt32(*text, name);
-  if (value < low || value > high)
-    throw UsageError(std::string(name) + " must be " + std::to_string(low) + ".." + std::to_string(high) + ", not '" +
-                     *text + "'");
-  return value;
+  return text ? ParseInt32In(*text, name, low, high) : fallback;
+}
+
+// A profile must name a file: an empty name would keep the record in memory
+// without a word.
+void CheckProfileName(const std::string& name) {
+  if (name.empty()) throw UsageError("--profile must name a file, not ''");
+}
+
+// The game log is appended to as the games go; one that cannot be opened
+// for appending (a missing folder, no permission, a FIFO without a reader)
+// is refused before the first game instead of logging nothing. Opening it
+// creates it, as the first game's append would.
+void CheckLogFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) throw UsageError("--log " + Quoted(path) + " cannot be opened for appending: " + std::strerror(errno));
+  struct stat status;
+  const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  ::close(fd);
+  if (!regular) throw UsageError("--log " + Quoted(path) + " is not a regular file");
 }
 
 }  // namespace
@@ -57,9 +77,11 @@ int Play(const Arguments& args) {
   if (!policy) {
     std::string known;
     for (const std::string& name : PolicyNames()) known += (known.empty() ? "" : ", ") + name;
-    throw UsageError("--policy must be one of " + known + ", not '" + policyName + "'");
+    throw UsageError("--policy must be one of " + known + ", not " + Quoted(policyName));
   }
   const bool concurrent = args.Has("--concurrent");
+  if (const auto profile = args.Value("--profile")) CheckProfileName(*profile);
+  if (const auto log = args.Value("--log")) CheckLogFile(*log);
 
   // Without --profile the record lives in memory only; without --log
   // nothing is logged.

@@ -81,6 +81,8 @@ Scenario ReadScenario(const std::string& path) {
       tokens.Fail("line " + std::to_string(line) + ": " + Quoted(keyword) + " given twice");
     if (keyword == "seed") {
       scenario.seed = static_cast<std::uint32_t>(tokens.Number("a seed", 0, std::numeric_limits<std::uint32_t>::max()));
+      if (IsShortPeriodSeed(scenario.seed))
+        tokens.Fail("line " + std::to_string(line) + ": seed " + ShortPeriodSeedProblem(scenario.seed));
     } else if (keyword == "treasury") {
       scenario.treasury = static_cast<std::int32_t>(tokens.Number("the treasury", 0, kMaxScenarioMoney));
     } else if (keyword == "chaos") {

@@ -2,12 +2,17 @@
 // benchmarks. Every subcommand prints to standard output; a bad argument or
 // a bad input file gives one line on standard error and exit status 2.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -66,12 +71,14 @@ constexpr const char kUsage[] =
     "                              its seed, policy and profile; --concurrent runs it on its own\n"
     "                              thread beside the turn, as the window does (for soak tests)\n"
     "\n"
-    "Seeds are whole numbers 0..4294967295. Every command prints the generator's seed last\n"
-    "where it draws numbers, as \"seed N\".\n"
+    "Seeds are whole numbers 0..4294967295, but not those whose low 31 bits are a multiple of\n"
+    "1048576 (0, 1048576, ..., 2147483648, ...): from those the generator repeats within 512\n"
+    "values. Every command prints the generator's seed last where it draws numbers, as \"seed N\".\n"
     "\n"
     "A scenario's treasury and chaos are 0..2000000000 and its turn 0..100000. Scenario and\n"
     "profile files must be regular files of at most 1048576 bytes; a missing profile reads as\n"
-    "a fresh one. A command that cannot write all its output ends with status 2.\n";
+    "a fresh one. A command that cannot write all its output ends with status 2; one that runs\n"
+    "out of memory says so and ends with status 1.\n";
 
 void PrintSeed() { std::printf("seed %u\n", randomSeed.load()); }
 
@@ -218,6 +225,29 @@ double MedianSeconds(int repeat, Work work) {
   return Median(seconds);
 }
 
+// Writes a board's scenario to path, which must be a regular file or not
+// exist yet: a FIFO, a device or a folder in its place is refused, and
+// opening never waits for a reader.
+void WriteBoardFile(const std::string& path, const std::string& text) {
+  const std::string name = Quoted(path);
+  struct stat status;
+  if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) throw UsageError(name + ": not a regular file");
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd < 0) throw UsageError(name + ": cannot be written: " + std::strerror(errno));
+  std::FILE* file = ::fdopen(fd, "w");
+  if (file == nullptr) {
+    ::close(fd);
+    throw UsageError(name + ": cannot be written");
+  }
+  // Checked again on what was opened: the name may have changed hands.
+  const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  const bool written =
+      regular && ::ftruncate(fd, 0) == 0 && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  const bool closed = std::fclose(file) == 0;
+  if (!regular) throw UsageError(name + ": not a regular file");
+  if (!written || !closed) throw UsageError(name + ": cannot be written");
+}
+
 int Bench(const Arguments& args) {
   const auto repeatText = args.Value("--repeat");
   const int repeat = repeatText ? ParseInt32(*repeatText, "--repeat") : 5;
@@ -231,10 +261,7 @@ int Bench(const Arguments& args) {
     for (const BenchBoard& board : BenchBoards()) {
       const std::string path = *folder + "/bench_" + std::to_string(board.value) + ".txt";
       const std::string text = BenchScenario(board);
-      std::FILE* file = std::fopen(path.c_str(), "w");
-      if (!file) throw UsageError(path + ": cannot be written");
-      const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-      if (std::fclose(file) != 0 || !written) throw UsageError(path + ": cannot be written");
+      WriteBoardFile(path, text);
       std::printf("%s\n", path.c_str());
     }
     return 0;
@@ -316,9 +343,7 @@ const std::vector<Command>& Commands() {
   return commands;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::fputs("tarvell-cli: no command given (try --help)\n", stderr);
@@ -332,7 +357,7 @@ int main(int argc, char** argv) {
   }
   if (name == "--version") {
     std::printf("tarvell-cli %s\n", TARVELL_VERSION);
-    return 0;
+    return FinishOutput(0);
   }
   for (const Command& command : Commands()) {
     if (name != command.name) continue;
@@ -352,4 +377,16 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "tarvell-cli: unknown command %s (try --help)\n", Quoted(name).c_str());
   return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Said without allocating; what was printed so far stays as it is.
+    std::fputs("tarvell-cli: out of memory\n", stderr);
+    return 1;
+  }
 }

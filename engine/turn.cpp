@@ -44,11 +44,12 @@ CUnit* CreateUnit(CUnitPool& pool, int kind, CWorld* world, CUnit* tail, int x, 
 
 // Chaos spends its money: a draw over the purchase thresholds picks the
 // kind, a random fitting square its place, while Chaos has more money than
-// the kind's price.
+// the kind's price and has bought fewer than kMaxBarbariansPerTurn. At the
+// bound the purchases end before the next draw.
 void BuyBarbarians(CWorld& world, CUnitPool& pool, CUnit* head) {
   const std::int32_t* t = world.purchaseThresholds;
   CUnit* tail = head;
-  for (;;) {
+  for (int bought = 0; bought < kMaxBarbariansPerTurn; ++bought) {
     const int r = RandomDraw(t[7], 1);
     int x = RandomDraw(24, 0);
     int y = RandomDraw(24, 0);

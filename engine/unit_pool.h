@@ -3,8 +3,9 @@
 // purchase order and ended in place (by Destroy, or by the turn's end); the
 // memory stays with the pool until the turn releases it, so no pointer is
 // ever compared after its memory was reused. Each thread has its own pool,
-// kept from turn to turn: after the first turns of a game or a simulation,
-// a turn allocates nothing.
+// kept from turn to turn up to kKeptSlots: after the first turns of a game
+// or a simulation, a turn of the usual size allocates nothing, and the
+// memory of a larger one is given back when it ends.
 
 #include <algorithm>
 #include <cstddef>
@@ -17,6 +18,10 @@
 
 class CUnitPool {
  public:
+  // The slots kept from turn to turn: more than the turns of an active
+  // player's games take (a few thousand units at most).
+  static constexpr std::size_t kKeptSlots = 8 * 1024;
+
   // Constructs a unit of the given kind in the next free slot.
   template <typename Kind, typename... Args>
   Kind* Create(Args&&... args) {
@@ -24,11 +29,16 @@ class CUnitPool {
     return new (NextSlot()) Kind(std::forward<Args>(args)...);
   }
 
-  // Makes every slot free again. Every unit in it must have been ended.
+  // Makes every slot free again and gives back the memory beyond the first
+  // kKeptSlots. Every unit in it must have been ended.
   void Release() {
     used_ = 0;
     free_ = end_ = nullptr;
+    if (blocks_.size() > kKeptBlocks) blocks_.resize(kKeptBlocks);
   }
+
+  // The slots whose memory the pool holds.
+  std::size_t HeldSlots() const { return blocks_.size() * kBlockSlots; }
 
   // 0-based creation order of a unit created since the last release.
   int IndexOf(const CUnit* unit) const;
@@ -43,6 +53,8 @@ class CUnitPool {
       {alignof(CScout), alignof(CScavenger), alignof(CCommonBarbarian), alignof(CAmphibiousBarbarian),
        alignof(CMobileBarbarian), alignof(CJumpBarbarian), alignof(CKamikazeeBarbarian), alignof(CArmoredBarbarian)});
   static constexpr std::size_t kBlockSlots = 1024;
+  static constexpr std::size_t kKeptBlocks = kKeptSlots / kBlockSlots;
+  static_assert(kKeptSlots % kBlockSlots == 0);
 
   struct alignas(kSlotAlign) Slot {
     unsigned char bytes[kSlotSize];

@@ -46,10 +46,17 @@ constexpr std::uint32_t DrawBound(int n, int k, int result) {
   return low;
 }
 
-// A seed taken from the clock. The generator keeps the lowest set bit of its
-// word for ever, so a tick count ending in many zero bits would shorten its
-// period to almost nothing (0x80000000 gives 0 for ever). Setting the lowest
-// bit gives every seed the program picks for itself the full period.
+// The generator keeps the lowest set bit of its word for ever: from a seed
+// whose lowest set bit (of the low 31) is bit k it has a period of 2^(29 - k),
+// and 0 (or 2^31) stays 0. A seed whose low 31 bits are a multiple of 2^20, 0
+// included, repeats within 512 values, so that every square drawn lies on a
+// handful of places and a search for a fitting square may never end. Such a
+// seed is refused wherever one is given.
+constexpr std::uint32_t kShortPeriodSeedStep = 1u << 20;
+constexpr bool IsShortPeriodSeed(std::uint32_t seed) { return seed % kShortPeriodSeedStep == 0; }
+
+// A seed taken from the clock. Setting the lowest bit gives every seed the
+// program picks for itself the full period, whatever the tick count.
 inline std::uint32_t SeedFromTickCount(std::uint32_t ticks) { return ticks | 1u; }
 
 // Milliseconds from the system's monotonic clock, wrapping at 32 bits: the

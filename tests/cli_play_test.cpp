@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <algorithm>
 #include <regex>
@@ -183,14 +184,35 @@ TEST_F(PlayTest, AProfileGivenThroughALinkStaysALink) {
   EXPECT_EQ(profile[0] + profile[1], 2);
 }
 
-TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwo) {
-  for (const char* args :
-       {"", "--policy nobody", "--policy random --games 0", "--policy random --games x",
-        "--policy random --max-turns 0", "--policy random --max-turns 100001", "--policy random --seed -1",
-        "--policy random --log", "--policy random --fast", "--policy random --profile ."}) {
+TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwoBeforeAnyGame) {
+  ASSERT_EQ(mkfifo("fifo.log", 0600), 0);
+  const std::string longNumber = std::string(1000, '0') + "2000000";
+  for (const std::string& args : std::vector<std::string>{
+           "", "--policy nobody", "--policy random --games 0", "--policy random --games x",
+           "--policy random --max-turns 0", "--policy random --max-turns 100001", "--policy random --seed -1",
+           "--policy random --log", "--policy random --fast", "--policy random --profile .",
+           // An empty profile name kept the record in memory without a word, and a
+           // log that cannot be appended to logged nothing with status 0.
+           "--policy random --profile ''", "--policy random --log ''", "--policy random --log /nonexistent/x",
+           "--policy random --log .", "--policy random --log fifo.log", "--policy random --games " + longNumber}) {
     const CliRun run = RunPlay(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+    EXPECT_LT(run.err.size(), 200u) << args << ": " << run.err;
+  }
+  const CliRun late = RunPlay("--policy random --profile p.tvu --log /nonexistent/x");
+  EXPECT_EQ(late.status, 2);
+  EXPECT_FALSE(std::filesystem::exists("p.tvu")) << "refused before the first game's save";
+
+  // Values are quoted, escapes and all, as every command quotes them, and a
+  // number not written as a whole number is told the real range.
+  const CliRun escape = RunPlay("--policy \"$(printf '\033[2J')\"");
+  EXPECT_EQ(escape.err.find('\x1b'), std::string::npos) << escape.err;
+  EXPECT_NE(escape.err.find("'\\x1b[2J'"), std::string::npos) << escape.err;
+  for (const auto& [args, range] : {std::pair{"--games 1e3", "from 1 to 1000000, not '1e3'"},
+                                    std::pair{"--max-turns 1e3", "from 1 to 100000, not '1e3'"}}) {
+    const CliRun run = RunPlay(std::string("--policy random ") + args);
+    EXPECT_NE(run.err.find(range), std::string::npos) << run.err;
   }
 }

@@ -103,6 +103,35 @@ TEST_F(CliTest, BadArgumentsGiveOneLineAndStatusTwo) {
   EXPECT_EQ(seed.status, 0) << seed.err;
 }
 
+TEST_F(CliTest, SeedsOnWhichTheGeneratorRepeatsAtOnceAreRefusedWhereverGiven) {
+  std::string board = "\ntreasury 0\nchaos 2000\nturn 0\nstrategy 0\nterrain";
+  for (int i = 0; i < 576; ++i) board += " 2";
+  board += "\nunits";
+  for (int i = 0; i < 576; ++i) board += " 0";
+  board += "\n";
+  // Low 31 bits a multiple of 2^20: 0 held the generator at 0 for ever, and
+  // a game from it took minutes; the others cycle within 512 values.
+  for (const std::string seed : {"0", "1048576", "2147483648", "4293918720"}) {
+    WriteFile("s.txt", "seed " + seed + board);
+    for (const std::string& args : {"terrain --map 1 --seed " + seed, "newgame --seed " + seed,
+                                    "play --policy random --games 1 --max-turns 1 --seed " + seed,
+                                    std::string("turn --scenario s.txt"), std::string("simulate --scenario s.txt")}) {
+      const CliRun run = RunCli(args);
+      EXPECT_EQ(run.status, 2) << args;
+      EXPECT_EQ(run.out, "") << args;
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+      EXPECT_NE(run.err.find("repeats within 512 values"), std::string::npos) << args << ": " << run.err;
+    }
+  }
+  for (const std::string seed : {"524288", "1048577", "2147483649"}) {
+    WriteFile("s.txt", "seed " + seed + board);
+    EXPECT_EQ(RunCli("terrain --map 1 --seed " + seed).status, 0) << seed;
+    EXPECT_EQ(RunCli("turn --scenario s.txt").status, 0) << seed;
+  }
+  const CliRun help = RunCli("--help");
+  EXPECT_NE(help.out.find("multiple of\n1048576"), std::string::npos) << "the rule is stated";
+}
+
 TEST_F(CliTest, HelpIsPrintedOnRequest) {
   for (const char* args : {"--help", "terrain --help"}) {
     const CliRun run = RunCli(args);

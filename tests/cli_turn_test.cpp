@@ -173,13 +173,74 @@ TEST_F(CliTurnTest, OnlyRegularFilesOfSensibleSizeAreRead) {
 
 TEST_F(CliTurnTest, OutputThatCannotBeWrittenIsAFailure) {
   WriteFile("s.txt", Scenario(kHead, [](int, int) { return 0; }));
-  for (const char* args : {"strategies", "turn --scenario s.txt", "--help"}) {
+  for (const char* args : {"strategies", "turn --scenario s.txt", "--help", "--version"}) {
     const int full = std::system(("'" + std::string(TARVELL_CLI) + "' " + args + " >/dev/full 2>cli.err").c_str());
     EXPECT_EQ(WEXITSTATUS(full), 2) << args;
     const std::string err = ReadFile("cli.err");
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
     const int closed = std::system(("'" + std::string(TARVELL_CLI) + "' " + args + " >&- 2>/dev/null").c_str());
     EXPECT_EQ(WEXITSTATUS(closed), 2) << args;
+  }
+}
+
+TEST_F(CliTurnTest, RunningOutOfMemoryIsSaidInOneLine) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizers reserve more address space than the limit would leave";
+#endif
+  // The least limit of address space (in steps of a megabyte) under which a
+  // small turn runs; a turn that buys the bound's worth of barbarians needs
+  // tens of megabytes more and, a few megabytes above it, runs out.
+  WriteFile("small.txt", Scenario(kHead, [](int, int) { return 0; }));
+  std::string big = Scenario(kHead, [](int, int) { return 0; });
+  big.replace(big.find("chaos 2000"), 10, "chaos 2000000000");
+  WriteFile("big.txt", big);
+  auto run = [](int kilobytes, const std::string& scenario) {
+    const std::string command = "ulimit -v " + std::to_string(kilobytes) + "; '" + std::string(TARVELL_CLI) +
+                                "' turn --scenario " + scenario + " >cli.out 2>cli.err";
+    const int raw = std::system(command.c_str());
+    return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
+  };
+  int low = 1, high = 1024;  // megabytes: fails at low, runs at high
+  ASSERT_EQ(run(high * 1024, "small.txt").status, 0);
+  while (high - low > 1) {
+    const int middle = (low + high) / 2;
+    (run(middle * 1024, "small.txt").status == 0 ? high : low) = middle;
+  }
+  const CliRun starved = run((high + 4) * 1024, "big.txt");
+  EXPECT_EQ(starved.status, 1) << high << " MB: " << starved.err;
+  EXPECT_EQ(starved.err, "tarvell-cli: out of memory\n");
+}
+
+TEST_F(CliTurnTest, WriteBoardsRefusesWhatIsNoRegularFileAndQuotesTheFolder) {
+  // A FIFO in a board's place blocked for ever, waiting for a reader; the
+  // folder's name reached the terminal unquoted.
+  const std::string folder = "b\x1b[2J";
+  std::filesystem::create_directory(folder);
+  ASSERT_EQ(mkfifo((folder + "/bench_1000.txt").c_str(), 0600), 0);
+  auto writeBoards = [] {
+    const std::string command = "timeout 20 '" + std::string(TARVELL_CLI) +
+                                "' bench --write-boards \"$(printf 'b\\033[2J')\" >cli.out 2>cli.err";
+    const int raw = std::system(command.c_str());
+    return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile("cli.out"), ReadFile("cli.err")};
+  };
+  CliRun run = writeBoards();
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarvell-cli bench: 'b\\x1b[2J/bench_1000.txt': not a regular file\n");
+
+  std::filesystem::remove(folder + "/bench_1000.txt");
+  std::filesystem::create_directory(folder + "/bench_5000.txt");
+  run = writeBoards();
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarvell-cli bench: 'b\\x1b[2J/bench_5000.txt': not a regular file\n");
+
+  std::filesystem::remove(folder + "/bench_5000.txt");
+  WriteFile(folder + "/bench_50000.txt", std::string(100000, 'x'));  // an older, longer file is replaced whole
+  run = writeBoards();
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* value : {"1000", "5000", "50000"}) {
+    const std::string board = ReadFile(folder + "/bench_" + value + ".txt");
+    EXPECT_EQ(board.rfind("# ", 0), 0u) << value;
+    EXPECT_EQ(board.find('x'), std::string::npos) << value;
   }
 }
 

@@ -46,17 +46,27 @@ TEST_F(RandomTest, DrawCoversItsWholeRange) {
   for (int count : seen) EXPECT_GT(count, 100);
 }
 
-TEST_F(RandomTest, ClockSeedsNeverStickOnADegenerateValue) {
-  // 0x80000000 and 2^30 hold the generator on one value for ever...
-  randomSeed = 0x80000000u;
-  EXPECT_EQ(RandomStep(), 0u);
-  EXPECT_EQ(RandomStep(), 0u);
-  randomSeed = 1u << 30;
-  EXPECT_EQ(RandomStep(), 1u << 30);
-  // ...so a seed taken from the clock always has its lowest bit set.
-  EXPECT_EQ(SeedFromTickCount(0x80000000u), 0x80000001u);
-  EXPECT_EQ(SeedFromTickCount(1u << 30), (1u << 30) + 1);
-  EXPECT_EQ(SeedFromTickCount(7u), 7u);
+TEST_F(RandomTest, RefusedSeedsAreExactlyThoseThatRepeatWithin512AndTheClockPicksNone) {
+  auto repeatsWithin512 = [](std::uint32_t seed) {
+    randomSeed = seed;
+    const std::uint32_t first = RandomStep();
+    for (int i = 0; i < 512; ++i)
+      if (RandomStep() == first) return true;
+    return false;
+  };
+  // The period depends only on the lowest set bit of the low 31.
+  for (int k = 0; k < 32; ++k)
+    for (const std::uint32_t seed : {1u << k, 3u << k, (5u << k) | 0x80000000u}) {
+      SCOPED_TRACE(seed);
+      EXPECT_EQ(IsShortPeriodSeed(seed), repeatsWithin512(seed));
+    }
+  EXPECT_TRUE(IsShortPeriodSeed(0));
+  EXPECT_TRUE(repeatsWithin512(0));
+
+  // A tick count that is a multiple of 2^20, or holds the generator on one
+  // value (0x80000000, 2^30), still gives a seed with the full period.
+  for (std::uint32_t ticks = 0; ticks < 4096; ++ticks)
+    ASSERT_FALSE(IsShortPeriodSeed(SeedFromTickCount(ticks << 20))) << ticks;
   randomSeed = SeedFromTickCount(0x80000000u);
   const std::uint32_t first = RandomStep();
   EXPECT_NE(RandomStep(), first);

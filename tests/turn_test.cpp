@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/turn.h"
+#include "engine/unit_pool.h"
 #include "model/random.h"
 #include "model/world.h"
 #include "opponent/profile.h"
@@ -184,6 +185,20 @@ TEST_F(TurnTest, ADegenerateSeedEndsTheSearchesInsteadOfHanging) {
   world.chaosMoney = 5000;
   PlayTurn(world, &watcher);
   EXPECT_EQ(world.At(0, 0).unitType, Water);
+}
+
+TEST_F(TurnTest, ARichChaosBuysUpToTheBoundAndThePoolGivesItsMemoryBack) {
+  // 2000000000 would buy 200 million Scouts; the turn buys the bound's worth
+  // and keeps the rest of the money, and a turn of that size leaves no more
+  // memory behind than a usual one.
+  SetThresholds({80, 80, 80, 80, 80, 80, 80, 80});  // every draw is a Scout
+  world.chaosMoney = 2'000'000'000;
+  randomSeed = 12345;
+  PlayTurn(world, &watcher);
+  EXPECT_EQ(watcher.bought.size(), static_cast<std::size_t>(kMaxBarbariansPerTurn));
+  EXPECT_EQ(watcher.moneyAfterPurchases, 2'000'000'000 - 10 * kMaxBarbariansPerTurn);
+  EXPECT_EQ(world.phase, kPhases);
+  EXPECT_LE(TurnUnitPool().HeldSlots(), CUnitPool::kKeptSlots);
 }
 
 TEST_F(TurnTest, SurvivorsRepayLootAndPrice) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,7 @@ bool HasDisplay() {
   return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   StartOptions options = ReadStartOptions({argv, argv + argc});
   if (options.end) return options.status;
   if (!HasDisplay()) {
@@ -38,4 +37,15 @@ int main(int argc, char** argv) {
   QApplication application(count, arguments.data());
   CTarvellApp game;
   return game.Run();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fputs("tarvell: out of memory\n", stderr);
+    return 1;
+  }
 }

@@ -1,7 +1,9 @@
 #include "ui/start_options.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -34,6 +36,18 @@ fs::path DataFolder() {
   return fs::path(home) / ".local" / "share" / "tarvell";
 }
 
+// The end after --help or --version: status 1 with one line when the text
+// could not all be written (a full disk, a closed descriptor).
+StartOptions Printed() {
+  StartOptions options;
+  options.end = true;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "tarvell: cannot write the output: %s\n", std::strerror(errno));
+    options.status = 1;
+  }
+  return options;
+}
+
 }  // namespace
 
 StartOptions ReadStartOptions(const std::vector<std::string>& commandLine) {
@@ -43,13 +57,11 @@ StartOptions ReadStartOptions(const std::vector<std::string>& commandLine) {
     const std::string& argument = commandLine[i];
     if (i > 0 && (argument == "--help" || argument == "-h")) {
       std::fputs(kHelp, stdout);
-      options.end = true;
-      return options;
+      return Printed();
     }
     if (i > 0 && argument == "--version") {
       std::printf("tarvell %s\n", TARVELL_VERSION);
-      options.end = true;
-      return options;
+      return Printed();
     }
     if (i > 0 && argument == "--data-folder") {
       dataFolder = true;

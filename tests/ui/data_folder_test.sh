@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Where the game works: started as the desktop entry starts it, in the data
 # folder; started without --data-folder, in the folder it was started in.
-# --help and --version answer without a display.
+# --help and --version answer without a display, and fail aloud when their
+# output cannot be written.
 #   data_folder_test.sh GAME DESKTOP_ENTRY SCRATCH_FOLDER
 set -euo pipefail
 game=$1 entry=$2 scratch=$3
@@ -53,5 +54,9 @@ err=$(XDG_DATA_HOME="$scratch/file" QT_QPA_PLATFORM=offscreen "$game" --data-fol
 for option in --help --version; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" $option) || fail "$option failed"
   [ -n "$out" ] || fail "$option printed nothing"
+  # Output that cannot be written: status 1 and one line.
+  status=0
+  err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" $option 2>&1 >/dev/full) || status=$?
+  [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] || fail "$option to /dev/full: status $status, '$err'"
 done
 rm -rf "$scratch"

@@ -7,6 +7,7 @@
 // settings of its own, which vanish afterwards.
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
+#include "ui/turn_playback.h"
 
 namespace {
 
@@ -86,17 +88,23 @@ int main(int argc, char** argv) {
     std::printf("bought the fort; $%d left\n", static_cast<int>(world.treasury));
     if (world.treasury > 1000) dialogs.Press(IDD_CONFIRM, IDOK);
 
-    // The turn's pauses serve the window; at the chosen phase the window is
-    // taken as the player sees it, and the rest of the turn is hurried.
+    // The turn is played back by the window's timer; at the chosen phase
+    // the window is taken as the player sees it, and the rest is hurried.
+    const QString phase = QString("(%1)").arg(kPhase);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-      if (taken || world.phase < kPhase) return;
+      if (!view.Playback().ShowingTurn()) {
+        QCoreApplication::quit();
+        return;
+      }
+      if (taken || !view.Control<QLabel>(IDC_TURN)->text().endsWith(phase)) return;
       view.ShowDrawing();
       taken = game.MainFrame()->grab().save(target);
-      game.Document()->Hurry();
+      view.Playback().Hurry();
     });
-    watch.start(1);
     view.OnEndSetup();
+    watch.start(1);
+    QApplication::exec();
     watch.stop();
   }
   if (!taken) {
