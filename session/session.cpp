@@ -4,8 +4,10 @@
 #include <atomic>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <system_error>
 #include <utility>
 
@@ -120,13 +122,13 @@ void CSession::StartSimulation() {
   simulationRunning.store(1, std::memory_order_release);
   frontEnd_.SimulationStarted();
   if (options_.simulateInPlace) {
-    options_.simulation();
+    Simulate();
     frontEnd_.SimulationEnded();
     return;
   }
   try {
     simulation_ = std::thread([this, self = std::weak_ptr<CSession*>(self_)] {
-      options_.simulation();
+      Simulate();
       frontEnd_.Post([self] {
         if (const auto session = self.lock(); session && *session) (*session)->SimulationFinished();
       });
@@ -134,6 +136,17 @@ void CSession::StartSimulation() {
   } catch (const std::system_error&) {
     // No thread: no simulation this turn. A flag left set would make every
     // later wait last for ever.
+    simulationRunning.store(0, std::memory_order_release);
+    simulationRunning.notify_all();
+  }
+}
+
+void CSession::Simulate() {
+  try {
+    options_.simulation();
+  } catch (const std::bad_alloc&) {
+    // The scores keep what the replays so far gave them; the game goes on.
+    std::fputs("tarvell: out of memory: Chaos's replays of this turn were stopped\n", stderr);
     simulationRunning.store(0, std::memory_order_release);
     simulationRunning.notify_all();
   }

@@ -210,6 +210,9 @@ class CSession final : public COpponentHooks {
   void WhenIdle(std::function<void()> then);
   void SimulationFinished();
   void StartSimulation();
+  // The simulation's work; a lack of memory stops it with one line on
+  // standard error instead of ending the program.
+  void Simulate();
   void JoinSimulation();
   // Saves the profile; a failure is kept to be told once.
   bool Save();

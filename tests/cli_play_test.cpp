@@ -216,3 +216,38 @@ TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwoBeforeAnyGame) {
     EXPECT_NE(run.err.find(range), std::string::npos) << run.err;
   }
 }
+
+TEST_F(PlayTest, TwoProgramsOnOneProfileNeverShareItAndLoseNoGame) {
+  // Started together, the second finds the profile held: it says by whom and
+  // writes nothing, while the first's every game reaches the record.
+  const std::string command = "'" + std::string(TARVELL_CLI) + "' play --policy random --seed 3 --max-turns 5 ";
+  const std::string first = command + "--games 300 --profile p.tvu >first.out 2>first.err & ";
+  const std::string second =
+      command + "--games 5 --profile p.tvu >second.out 2>second.err; echo $? >second.status; wait";
+  ASSERT_EQ(std::system(("sleep 0 & " + first + "sleep 0.2; " + second).c_str()), 0);
+  const std::string secondStatus = ReadFile("second.status");
+  if (secondStatus == "2\n") {
+    EXPECT_NE(ReadFile("second.err").find("p.tvu is in use by another Tarvell (process "), std::string::npos)
+        << ReadFile("second.err");
+    EXPECT_EQ(ReadFile("second.out"), "");
+  } else {
+    // The first had finished before the second started: they ran one after
+    // the other, and both sets of games count.
+    EXPECT_EQ(secondStatus, "0\n");
+  }
+  const std::vector<long long> record = Numbers(ReadFile("p.tvu"));
+  ASSERT_GE(record.size(), 2u);
+  EXPECT_EQ(record[0] + record[1], secondStatus == "2\n" ? 300 : 305);
+}
+
+TEST_F(PlayTest, AProfilePathIsTakenAsTheSystemTakesIt) {
+  // L/../p.tvu with L a link into a/ names a/p.tvu, for choose and play alike.
+  std::filesystem::create_directories("a/b");
+  std::filesystem::create_directory_symlink("a/b", "L");
+  WriteFile("a/p.tvu", "4\t1\t");
+  WriteFile("p.tvu", "9\t9\t");
+  EXPECT_EQ(RunCli("choose --profile L/../p.tvu").out.substr(0, 15), "wins 4\nlosses 1");
+  ASSERT_EQ(RunPlay("--policy passive --games 1 --max-turns 1 --seed 5 --profile L/../p.tvu").status, 0);
+  EXPECT_EQ(ReadFile("a/p.tvu").substr(0, 4), "4\t2\t");
+  EXPECT_EQ(ReadFile("p.tvu"), "9\t9\t");
+}
