@@ -8,9 +8,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "model/random.h"
 #include "opponent/adaptive_opponent.h"
@@ -25,22 +31,35 @@
 #include "ui/options_dialog.h"
 #include "ui/platform/dialog.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/settings.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 
 namespace {
 
-// Kept word for word: the settings of earlier versions live under this name.
-constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
-constexpr const char* kApplicationTitle = "Tarvell";
 constexpr int kRecentFileCount = 4;
-constexpr const char* kZoomKey = "Settings/Zoom";
+const QString kZoomKey = QStringLiteral("Settings/Zoom");
 
 struct ZoomCommand {
   int command;
   int percent;
 };
 constexpr ZoomCommand kZoomCommands[] = {{ID_VIEW_ZOOM_100, 100}, {ID_VIEW_ZOOM_150, 150}, {ID_VIEW_ZOOM_200, 200}};
+
+// Why path cannot be read as a profile, for the player; empty when it can.
+QString OpenProblem(const std::string& path) {
+  // Without blocking: a FIFO opened to read would wait for a writer for ever.
+  const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (file < 0) return QString::fromLocal8Bit(std::strerror(errno));
+  struct stat status;
+  const bool known = ::fstat(file, &status) == 0;
+  const int error = errno;
+  ::close(file);
+  if (!known) return QString::fromLocal8Bit(std::strerror(error));
+  if (S_ISDIR(status.st_mode)) return CTarvellApp::tr("it is a folder");
+  if (!S_ISREG(status.st_mode)) return CTarvellApp::tr("it is not a regular file");
+  return {};
+}
 
 bool ProfileExists(const std::string& name) {
   std::FILE* file = OpenRegularFile(name);
@@ -57,7 +76,11 @@ bool IsProfileName(const std::string& path) {
   return ending == ".tvu";
 }
 
-CTarvellApp::CTarvellApp() : recentFiles_(kSettingsOrganization, kApplicationTitle, kRecentFileCount) {
+CTarvellApp::CTarvellApp() : recentFiles_(kRecentFileCount) {
+  QCoreApplication::setOrganizationName(QStringLiteral("Tarvell"));
+  QCoreApplication::setApplicationName(QStringLiteral("Tarvell"));
+  // Lets a Wayland desktop match the window to the desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvell.tarvell"));
   randomSeed = SeedFromTickCount(TickCount());
   UseAdaptiveOpponent();
 }
@@ -68,13 +91,15 @@ CTarvellApp::~CTarvellApp() {
 }
 
 int CTarvellApp::Run() {
-  if (!InitInstance(QCoreApplication::arguments())) return 1;
+  if (!Start(QCoreApplication::arguments())) return 1;
   return QApplication::exec();
 }
 
-bool CTarvellApp::InitInstance(const QStringList& arguments) {
+bool CTarvellApp::Start(const QStringList& arguments) {
   SetProfileName(profileName);  // held by its absolute path from now on
   LoadProfile();
+  CopyEarlierSettings();
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) recentFiles_.Read(*settings);
   QString file;
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
     if (!arguments[i].startsWith('-')) file = arguments[i];
@@ -90,6 +115,7 @@ bool CTarvellApp::InitInstance(const QStringList& arguments) {
   frame_->show();
   frame_->repaint();
   frame_->setAcceptDrops(true);
+  if (const QString problem = SettingsProblem(); !problem.isEmpty()) ShowMessageBox(frame_.get(), problem);
   return true;
 }
 
@@ -136,16 +162,14 @@ bool CTarvellApp::OnFileNew() {
 }
 
 bool CTarvellApp::OpenProfile(const std::string& path) {
-  // Only a readable regular file: opening a FIFO to read would wait for a
-  // writer for ever.
-  std::FILE* file = OpenRegularFile(path);
-  if (file != nullptr) std::fclose(file);
-  if (file == nullptr) {
-    ShowMessageBox(frame_.get(), QString("Cannot open %1.").arg(QString::fromLocal8Bit(path.c_str())));
+  // Only a readable regular file.
+  if (const QString problem = OpenProblem(path); !problem.isEmpty()) {
+    ShowMessageBox(frame_.get(), tr("Cannot open %1: %2.").arg(QString::fromLocal8Bit(path.c_str()), problem));
     return false;
   }
   document_->SetTitle(std::filesystem::path(path).filename().string());
   recentFiles_.Add(QString::fromStdString(path));
+  SaveRecentFiles();
   ShowRecentFiles();
   view_->OnInitialUpdate();
   return true;
@@ -256,13 +280,14 @@ void CTarvellApp::OnChaos() {
 }
 
 void CTarvellApp::OnZoom(int percent) {
-  QSettings(kSettingsOrganization, kApplicationTitle).setValue(kZoomKey, percent);
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kZoomKey, percent);
   for (const ZoomCommand& zoom : kZoomCommands) frame_->Action(zoom.command)->setChecked(zoom.percent == percent);
   view_->SetZoom(percent);
 }
 
 int CTarvellApp::InitialZoom() const {
-  const int remembered = QSettings(kSettingsOrganization, kApplicationTitle).value(kZoomKey, 0).toInt();
+  const std::unique_ptr<QSettings> settings = OpenSettings();
+  const int remembered = settings != nullptr ? settings->value(kZoomKey, 0).toInt() : 0;
   for (const ZoomCommand& zoom : kZoomCommands)
     if (zoom.percent == remembered) return remembered;
   // The largest zoom at which the window, menu and status bar with it, fits
@@ -283,8 +308,13 @@ void CTarvellApp::OnRecentFile(int index) {
   // An entry that no longer opens leaves the list.
   if (OpenDocumentFile(path) == nullptr) {
     recentFiles_.Remove(index);
+    SaveRecentFiles();
     ShowRecentFiles();
   }
+}
+
+void CTarvellApp::SaveRecentFiles() const {
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) recentFiles_.Write(*settings);
 }
 
 void CTarvellApp::ShowRecentFiles() {

@@ -26,16 +26,18 @@ class CTarvellApp : public QObject {
   Q_OBJECT
 
  public:
-  // Seeds the generator from the clock.
+  // Names the program for its settings and the desktop, and seeds the
+  // generator from the clock.
   CTarvellApp();
   ~CTarvellApp() override;
 
-  // The one set-up call: loads the default profile, builds the window and
+  // The one set-up call: loads the default profile and the settings (taken
+  // once from where earlier versions kept them), builds the window and
   // starts a new game, or opens the profile the command line names (the
   // first argument after the program that is not an option). False when
   // that failed; no window then stays behind.
-  bool InitInstance(const QStringList& arguments);
-  // InitInstance, then the event loop; the program's exit status (1 when the
+  bool Start(const QStringList& arguments);
+  // Start, then the event loop; the program's exit status (1 when the
   // initialization failed).
   int Run();
 
@@ -78,6 +80,7 @@ class CTarvellApp : public QObject {
   // A new game on the board, shown at once.
   void StartGame();
   void OnRecentFile(int index);
+  void SaveRecentFiles() const;
   void ShowRecentFiles();
 
   CRecentFileList recentFiles_;

@@ -359,10 +359,14 @@ void CTarvellView::DrawTurnPhase(int turn, int phase) {
 }
 
 void CTarvellView::DrawRecord() {
+  // A negative count read from a damaged profile shows as 0; the profile
+  // keeps what it holds.
+  const int won = std::max(wins, 0);
+  const int lost = std::max(losses, 0);
   // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
-  const std::int64_t total = std::int64_t{wins} + losses;
-  const double fraction = total != 0 ? static_cast<double>(wins) / static_cast<double>(total) : 0.0;
-  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", wins, losses, fraction));
+  const std::int64_t total = std::int64_t{won} + lost;
+  const double fraction = total != 0 ? static_cast<double>(won) / static_cast<double>(total) : 0.0;
+  SetText(IDC_RECORD, QString::asprintf("%d-%d (%1.3f)", won, lost, fraction));
 }
 
 void CTarvellView::DrawTerrainAt(int x, int y, int code) {

@@ -155,7 +155,7 @@ TEST_F(GameGuidanceTest, AtTwiceTheSizeAClickAtASquaresScaledCentreBuysThere) {
   // Pixels are doubled, not smoothed: the drone's corner pixel fills a 2 x 2 block.
   const QColor corner = Pixel(2 * (190 + 21 * 7 + 2), 2 * (15 + 21 * 9 + 2));
   EXPECT_EQ(Pixel(2 * (190 + 21 * 7 + 2) + 1, 2 * (15 + 21 * 9 + 2) + 1), corner);
-  EXPECT_EQ(QSettings("Local AppWizard-Generated Applications", "Tarvell").value("Settings/Zoom").toInt(), 200);
+  EXPECT_EQ(QSettings("Tarvell", "Tarvell").value("Settings/Zoom").toInt(), 200);
   Command(ID_VIEW_ZOOM_100);
   EXPECT_EQ(View().size(), QSize(774, 529));
   Click(Qt::LeftButton, Square(8, 9));

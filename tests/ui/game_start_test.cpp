@@ -53,6 +53,14 @@ TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSave
   EXPECT_EQ(World().mode, ModePlaying);
 }
 
+// A damaged profile's negative count shows as 0 and is kept as it is.
+TEST_F(GameStartTest, ANegativeCountShowsAsZero) {
+  Write("bent.tvu", "2\t-5\t");
+  ASSERT_TRUE(Start("bent.tvu"));
+  EXPECT_EQ(losses, -5);
+  EXPECT_EQ(Text(IDC_RECORD), "2-0 (1.000)");
+}
+
 TEST_F(GameStartTest, AProfileThatCannotBeOpenedEndsTheStart) {
   Dialogs().Acknowledge();
   EXPECT_FALSE(Start("nobody.tvu"));

@@ -56,7 +56,7 @@ class GameTest : public ::testing::Test {
     game_.emplace();
     QStringList arguments{"tarvell"};
     if (file) arguments << QString::fromStdString(*file);
-    const bool started = game_->InitInstance(arguments);
+    const bool started = game_->Start(arguments);
     QCoreApplication::processEvents();
     return started;
   }

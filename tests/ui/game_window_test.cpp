@@ -9,10 +9,11 @@
 
 #include "tests/ui/game_test_support.h"
 #include "ui/platform/recent_file_list.h"
+#include "ui/settings.h"
+
+#include <sys/stat.h>
 
 namespace {
-
-constexpr const char* kOrganization = "Local AppWizard-Generated Applications";
 
 // The game started and its window shown and active, as the player sees it.
 class GameWindowTest : public GameTest {
@@ -32,7 +33,7 @@ using RecentFileListTest = GameTest;
 }  // namespace
 
 TEST_F(RecentFileListTest, KeepsFourEntriesNewestFirst) {
-  CRecentFileList recent(kOrganization, "Tarvell", 4);
+  CRecentFileList recent(4);
   for (const char* name : {"a.tvu", "b.tvu", "c.tvu", "d.tvu", "e.tvu"}) {
     Write(name, "0\t0\t");
     recent.Add(name);
@@ -49,12 +50,53 @@ TEST_F(RecentFileListTest, KeepsFourEntriesNewestFirst) {
   EXPECT_EQ(recent.MenuText(0), "&1 c.tvu");
   EXPECT_EQ(recent.MenuText(3), "&4 b.tvu");
 
-  // Kept per user under the organization and the application's title.
-  const CRecentFileList reread(kOrganization, "Tarvell", 4);
+  QSettings settings("Tarvell", "Tarvell");
+  recent.Write(settings);
+  CRecentFileList reread(4);
+  reread.Read(settings);
   EXPECT_EQ(reread.Entries(), recent.Entries());
-  QSettings settings(kOrganization, "Tarvell");
   EXPECT_EQ(settings.value("Recent File List/File1").toString(), recent.Entries()[0]);
   EXPECT_FALSE(settings.contains("Recent File List/File5"));
+}
+
+// The first start under the program's own name takes the recent profiles
+// and the zoom from where earlier versions kept them, once.
+TEST_F(RecentFileListTest, TheFirstStartCopiesTheEarlierSettingsOnce) {
+  Write("old.tvu", "0\t0\t");
+  {
+    QSettings earlier("Local AppWizard-Generated Applications", "Tarvell");
+    earlier.setValue("Recent File List/File1", QString::fromStdString(Here("old.tvu")));
+    earlier.setValue("Settings/Zoom", 150);
+  }
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Game().RecentFiles().Entries().value(0).toStdString(), Here("old.tvu"));
+  EXPECT_EQ(View().Zoom(), 150);
+  Game().OnZoom(100);
+  QSettings("Local AppWizard-Generated Applications", "Tarvell").setValue("Settings/Zoom", 200);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(View().Zoom(), 100) << "copied once only";
+}
+
+// A settings file that is no regular file, or too large, is never read: the
+// game starts with its defaults (a FIFO would block the read for ever) and
+// says so once.
+TEST_F(RecentFileListTest, UnreadableSettingsGiveTheDefaultsAndOneMessage) {
+  const std::string file = QFileInfo(QSettings("Tarvell", "Tarvell").fileName()).absoluteFilePath().toStdString();
+  std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+  ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+  QString shown;
+  Dialogs().Acknowledge(&shown);
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(shown.contains("is not a regular file")) << shown.toStdString();
+  EXPECT_EQ(View().Zoom(), 100);
+  Game().OnZoom(150);  // remembered nowhere, and no hang either
+  std::filesystem::remove(file);
+
+  Write(file, "[Settings]\nZoom=150\n" + std::string(kMaxSettingsBytes, '#'));
+  Dialogs().Acknowledge(&shown);
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(shown.contains("larger than 1048576 bytes")) << shown.toStdString();
+  EXPECT_EQ(View().Zoom(), 100);
 }
 
 TEST_F(GameWindowTest, RecentProfilesReplaceTheGreyedPlaceholderInTheFileMenu) {
@@ -89,11 +131,18 @@ TEST_F(GameWindowTest, RecentProfilesReplaceTheGreyedPlaceholderInTheFileMenu) {
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - b.tvu");
 }
 
-TEST_F(GameWindowTest, AProfileThatCannotBeOpenedIsReportedAndChangesNothing) {
-  QString shown;
-  Dialogs().Acknowledge(&shown);
-  EXPECT_EQ(Game().OpenDocumentFile("missing.tvu"), nullptr);
-  EXPECT_TRUE(shown.contains("missing.tvu")) << shown.toStdString();
+TEST_F(GameWindowTest, AProfileThatCannotBeOpenedIsReportedWithItsReasonAndChangesNothing) {
+  std::filesystem::create_directory("folder.tvu");
+  ASSERT_EQ(mkfifo("pipe.tvu", 0600), 0);
+  const std::pair<const char*, const char*> cases[] = {{"missing.tvu", "Cannot open missing.tvu: No such file"},
+                                                       {"folder.tvu", "Cannot open folder.tvu: it is a folder."},
+                                                       {"pipe.tvu", "Cannot open pipe.tvu: it is not a regular file."}};
+  for (const auto& [file, message] : cases) {
+    QString shown;
+    Dialogs().Acknowledge(&shown);
+    EXPECT_EQ(Game().OpenDocumentFile(file), nullptr);
+    EXPECT_TRUE(shown.startsWith(message)) << shown.toStdString();
+  }
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - default.tvu");
   EXPECT_TRUE(Game().RecentFiles().Entries().isEmpty());
   EXPECT_EQ(profileName, Here("default.tvu"));

@@ -87,7 +87,7 @@ void DrawMainWindow(const QDir& folder) {
   QDir::setCurrent(work.path());
   {
     CTarvellApp game;
-    if (!game.InitInstance({"tarvell"})) return;
+    if (!game.Start({"tarvell"})) return;
     CMainFrame* frame = game.MainFrame();
     QApplication::processEvents();
     CTarvellView* view = game.View();
