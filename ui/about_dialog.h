@@ -1,12 +1,12 @@
 #pragma once
-// CAboutDialog: the program's name, version and credits, shown by
-// Help > About Tarvell. Its answer is not used.
+// CAboutDialog: the program's name, version and credits beside its icon,
+// shown by Help > About Tarvell. Its answer is not used.
 
-#include "ui/platform/dialog.h"
+#include <QDialog>
 
-class CAboutDialog : public CDialog {
+class CAboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAboutDialog(QWidget* parent = nullptr) : CDialog(IDD_ABOUT, parent) {}
+  explicit CAboutDialog(QWidget* parent = nullptr);
 };

@@ -11,7 +11,6 @@
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/platform/busy_wait.h"
-#include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 
 std::string ProfileTitle(const std::string& profile) {

@@ -11,7 +11,6 @@
 #include "tests/ui/game_test_support.h"
 #include "ui/options_dialog.h"
 #include "ui/platform/busy_wait.h"
-#include "ui/platform/dialog.h"
 
 using GameStartTest = GameTest;
 
@@ -94,36 +93,36 @@ TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
 TEST_F(GameStartTest, OptionsShowTheSpeedAndSetIt) {
   ASSERT_TRUE(Start());
   int shown = -1;
-  Dialogs().Do(IDD_OPTIONS, [&](CDialog& dialog) {
-    shown = dialog.Control<QSlider>(IDC_SPEED)->value();
-    dialog.Control<QSlider>(IDC_SPEED)->setValue(5);
-    dialog.PressButton(IDOK);
+  Dialogs().Do(IDD_OPTIONS, [&](QDialog& dialog) {
+    shown = dialog.findChild<QSlider*>("IDC_SPEED")->value();
+    dialog.findChild<QSlider*>("IDC_SPEED")->setValue(5);
+    ModalAnswers::PressButton(dialog, kAccept);
   });
-  Command(ID_OPTIONS);
+  Command("optionsAction");
   EXPECT_EQ(shown, 4);  // start-up speed 1: one step left of "Fastest"
   EXPECT_EQ(World().gameSpeed, 0);
-  Dialogs().Do(IDD_OPTIONS, [](CDialog& dialog) {
-    dialog.Control<QSlider>(IDC_SPEED)->setValue(0);
-    dialog.PressButton(IDCANCEL);
+  Dialogs().Do(IDD_OPTIONS, [](QDialog& dialog) {
+    dialog.findChild<QSlider*>("IDC_SPEED")->setValue(0);
+    ModalAnswers::PressButton(dialog, kReject);
   });
-  Command(ID_OPTIONS);
+  Command("optionsAction");
   EXPECT_EQ(World().gameSpeed, 0);
   // The speed lasts through a new game.
-  Command(ID_FILE_NEW);
+  Command("newGameAction");
   EXPECT_EQ(World().gameSpeed, 0);
 }
 
 TEST_F(GameStartTest, AboutShowsItsBox) {
   ASSERT_TRUE(Start());
-  Dialogs().Press(IDD_ABOUT, IDOK);
-  Command(ID_APP_ABOUT);
-  EXPECT_EQ(Dialogs().Shown(), std::vector<int>{IDD_ABOUT});
+  Dialogs().Press(IDD_ABOUT, kAccept);
+  Command("aboutAction");
+  EXPECT_EQ(Dialogs().Shown(), std::vector<std::string>{IDD_ABOUT});
 }
 
 TEST_F(GameStartTest, ClosingSavesTheProfile) {
   ASSERT_TRUE(Start());
   wins = 4;
-  Command(ID_APP_EXIT);
+  Command("exitAction");
   EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "4\t0\t");
 }
@@ -132,11 +131,11 @@ TEST_F(GameStartTest, ClosingAfterATurnAsksAndNoKeepsTheWindow) {
   ASSERT_TRUE(Start());
   Frame()->show();
   World().turn = 1;
-  Dialogs().Press(IDD_CONFIRM, IDCANCEL);
+  Dialogs().Press(IDD_CONFIRM, kReject);
   Frame()->close();
   EXPECT_TRUE(Frame()->isVisible());
   EXPECT_EQ(losses, 0);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Frame()->close();
   EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts as lost
@@ -150,7 +149,7 @@ TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
   World().chaosMoney = 500;  // neither side can end the game in one turn
   Command(IDC_END_SETUP);    // starts the simulation
   ASSERT_EQ(World().mode, ModePlaying);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Frame()->close();
   EXPECT_EQ(simulationRunning.load(), 0);
   const std::string saved = Read("default.tvu");

@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include "tests/ui/game_test_support.h"
-#include "ui/platform/dialog.h"
 
 class GameUsersTest : public GameTest {
  protected:
@@ -26,28 +25,28 @@ class GameUsersTest : public GameTest {
   }
   // Types name into the New User dialog and presses OK.
   void NewUserNamed(const std::string& name) {
-    Dialogs().Do(IDD_NEW_USER, [name](CDialog& dialog) {
-      dialog.Control<QLineEdit>(IDC_USERNAME)->setText(QString::fromStdString(name));
-      dialog.PressButton(IDOK);
+    Dialogs().Do(IDD_NEW_USER, [name](QDialog& dialog) {
+      dialog.findChild<QLineEdit*>("IDC_USERNAME")->setText(QString::fromStdString(name));
+      ModalAnswers::PressButton(dialog, kAccept);
     });
   }
 };
 
 TEST_F(GameUsersTest, NewGameDuringTheFirstSetupAsksNothing) {
   const std::string log = Read("tv_log.txt");
-  Command(ID_FILE_NEW);
+  Command("newGameAction");
   EXPECT_EQ(losses, 0);
   EXPECT_EQ(Read("tv_log.txt").size(), 2 * log.size());  // a second terrain
 }
 
 TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDCANCEL);
-  Command(ID_FILE_NEW);
+  Dialogs().Press(IDD_CONFIRM, kReject);
+  Command("newGameAction");
   EXPECT_EQ(World().turn, 1);  // "NO" keeps the game
   EXPECT_EQ(losses, 0);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
-  Command(ID_FILE_NEW);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
+  Command("newGameAction");
   EXPECT_EQ(World().turn, 0);
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(losses, 1);
@@ -58,7 +57,7 @@ TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
 TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
   wins = 2;
   NewUserNamed("my user!");
-  Command(ID_NEW_USER);
+  Command("newUserAction");
   EXPECT_EQ(profileName, Here("my_user_.tvu"));
   EXPECT_EQ(Read("my_user_.tvu").size(), 504u);
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "2\t0\t");  // the old user saved under the old name
@@ -70,28 +69,28 @@ TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
 }
 
 TEST_F(GameUsersTest, NewUserCancelledChangesNothing) {
-  Dialogs().Press(IDD_NEW_USER, IDCANCEL);
-  Command(ID_NEW_USER);
+  Dialogs().Press(IDD_NEW_USER, kReject);
+  Command("newUserAction");
   EXPECT_EQ(profileName, Here("default.tvu"));
 }
 
 TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
   Write("bob.tvu", "9\t9\t");
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   NewUserNamed("bob");
-  Dialogs().Press(IDD_OVERWRITE, IDCANCEL);
-  Command(ID_NEW_USER);
+  Dialogs().Press(IDD_OVERWRITE, kReject);
+  Command("newUserAction");
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(World().turn, 1);
   EXPECT_EQ(losses, 0);
   EXPECT_EQ(profileName, Here("default.tvu"));
   EXPECT_EQ(Read("bob.tvu"), "9\t9\t");
 
-  Dialogs().Press(IDD_CONFIRM, IDOK);  // and "Yes" overwrites it
+  Dialogs().Press(IDD_CONFIRM, kAccept);  // and "Yes" overwrites it
   NewUserNamed("bob");
-  Dialogs().Press(IDD_OVERWRITE, IDOK);
-  Command(ID_NEW_USER);
+  Dialogs().Press(IDD_OVERWRITE, kAccept);
+  Command("newUserAction");
   EXPECT_EQ(profileName, Here("bob.tvu"));
   EXPECT_EQ(Read("bob.tvu").substr(0, 4), "0\t0\t");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
@@ -102,7 +101,7 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
   Write("others/carol.tvu", "5\t5\t-9\t");
   const std::string path = (std::filesystem::current_path() / "others/carol.tvu").string();
   Dialogs().ChooseFile(path);
-  Command(ID_FILE_OPEN);
+  Command("selectUserAction");
   EXPECT_EQ(profileName, Here("carol.tvu"));
   EXPECT_EQ(std::filesystem::current_path().filename(), "others");
   EXPECT_EQ(wins, 5);
@@ -115,9 +114,9 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
 
 TEST_F(GameUsersTest, SelectUserAbandonedThenCancelledStaysAbandoned) {
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Dialogs().ChooseFile(std::nullopt);
-  Command(ID_FILE_OPEN);
+  Command("selectUserAction");
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(losses, 1);
 }
@@ -131,8 +130,8 @@ TEST_F(GameUsersTest, RecentProfilesReopenFromTheFileMenu) {
   ASSERT_GE(recent.size(), 2);
   EXPECT_EQ(QFileInfo(recent[0]).fileName(), "erin.tvu");
   EXPECT_EQ(QFileInfo(recent[1]).fileName(), "dave.tvu");
-  EXPECT_NE(Frame()->Action(ID_FILE_MRU_FILE1 + 1), nullptr);
-  Command(ID_FILE_MRU_FILE1 + 1);
+  EXPECT_NE(Action("recentFileAction2"), nullptr);
+  Command("recentFileAction2");
   EXPECT_EQ(QFileInfo(QString::fromStdString(profileName)).fileName(), "dave.tvu");
   EXPECT_EQ(wins, 1);
   EXPECT_EQ(Read("erin.tvu").substr(0, 4), "0\t1\t");
@@ -144,7 +143,7 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   for (int i = 0; i < 10; ++i) Click(Qt::LeftButton, Square(2 * i, 3));
   EXPECT_EQ(Text(IDC_TREASURY), "$1000");
   World().chaosMoney = 40;  // Chaos is almost broke: the turn's income wins it
-  Dialogs().Press(IDD_VICTORY, IDOK);
+  Dialogs().Press(IDD_VICTORY, kAccept);
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(wins, 1);
@@ -155,7 +154,7 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   Click(Qt::LeftButton, Square(1, 1));
   EXPECT_EQ(World().turn, turn);
   EXPECT_EQ(World().At(1, 1).unitType, Empty);
-  Command(ID_FILE_NEW);  // a new game asks nothing
+  Command("newGameAction");  // a new game asks nothing
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(wins, 1);
 }
@@ -164,7 +163,7 @@ TEST_F(GameUsersTest, ALostGameIsBookedAndSaved) {
   FlatLand();
   World().treasury = 10;  // spent on nothing that stands
   World().chaosMoney = 5;
-  Dialogs().Press(IDD_DEFEAT, IDOK);
+  Dialogs().Press(IDD_DEFEAT, kAccept);
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(losses, 1);
@@ -177,9 +176,9 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
   std::filesystem::create_directory("b");
   Write("b/default.tvu", "7\t7\t");
   Write("b/other.tvu", "2\t2\t");
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Dialogs().ChooseFile((std::filesystem::current_path() / "b/other.tvu").string());
-  Command(ID_FILE_OPEN);
+  Command("selectUserAction");
   EXPECT_EQ(std::filesystem::current_path().filename(), "b");
   EXPECT_EQ(Read("default.tvu"), "7\t7\t");                  // b's own user is untouched
   EXPECT_EQ(Read("../default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts where it was played
@@ -203,7 +202,7 @@ TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   FailProfileSaveAt(ProfileSaveStep::None);
   PlayQuietTurn();
   FailProfileSaveAt(ProfileSaveStep::Write);
-  Dialogs().Press(IDD_CONFIRM, IDOK);  // leaving the game for another user
+  Dialogs().Press(IDD_CONFIRM, kAccept);  // leaving the game for another user
   Dialogs().Acknowledge(&told[1]);
   Write("fred.tvu", "");
   ASSERT_NE(Game().OpenDocumentFile("fred.tvu"), nullptr);
