@@ -44,7 +44,7 @@ CMainFrame::CMainFrame() = default;
 
 bool CMainFrame::Create(QWidget* view) {
   if (!PreCreateWindow()) return false;
-  setWindowIcon(QPixmap::fromImage(LoadImageResource(kApplicationIcon)));
+  setWindowIcon(QPixmap::fromImage(LoadImageResource(QLatin1String(kApplicationIcon))));
   // The view sits inside a thin border of its own.
   viewBorder_ = new QFrame(this);
   viewBorder_->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -99,7 +99,7 @@ bool CTarvellApp::Start(const QStringList& arguments) {
   if (const std::unique_ptr<QSettings> settings = OpenSettings()) recentFiles_.Read(*settings);
   QString file;
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
-    if (!arguments[i].startsWith('-')) file = arguments[i];
+    if (!arguments[i].startsWith(QLatin1Char('-'))) file = arguments[i];
   }
   const bool started =
       CreateDocumentFrameAndView() && (file.isEmpty() ? OnFileNew() : OpenDocumentFile(file.toStdString()) != nullptr);
@@ -192,8 +192,9 @@ void CTarvellApp::StartGame() {
 
 CTarvellDoc* CTarvellApp::OpenDocumentFile(const std::string& path) {
   if (!IsProfileName(path)) {
-    ShowMessageBox(frame_.get(), QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.")
-                                     .arg(QString::fromLocal8Bit(path.c_str())));
+    ShowMessageBox(
+        frame_.get(),
+        tr("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(QString::fromLocal8Bit(path.c_str())));
     return nullptr;
   }
   const AbandonAnswer answer = document_->ConfirmAbandon(frame_.get());

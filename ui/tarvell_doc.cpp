@@ -21,10 +21,14 @@ std::string ProfileTitle(const std::string& profile) {
 void ReportProfileSaveFailure(QWidget* parent, bool finalSave) {
   const std::optional<ProfileSaveFailure> failure = TakeUnreportedSaveFailure();
   if (!failure) return;
-  const QString what = QString("Your record could not be saved to %1 (%2).")
-                           .arg(QString::fromStdString(failure->path), QString::fromStdString(failure->reason));
-  ShowMessageBox(parent, what + (finalSave ? " The games since its last save are not in it."
-                                           : " The game will try again at the next save."));
+  const QString path = QString::fromStdString(failure->path);
+  const QString reason = QString::fromStdString(failure->reason);
+  ShowMessageBox(parent, finalSave ? CTarvellDoc::tr("Your record could not be saved to %1 (%2). The games since its "
+                                                     "last save are not in it.")
+                                         .arg(path, reason)
+                                   : CTarvellDoc::tr("Your record could not be saved to %1 (%2). The game will try "
+                                                     "again at the next save.")
+                                         .arg(path, reason));
 }
 
 void CTarvellDoc::WaitForSimulation() {

@@ -8,6 +8,8 @@
 // The document's file is the user's profile, but the document itself never
 // reads or writes it; the profile functions of the core do.
 
+#include <QCoreApplication>
+
 #include <string>
 
 #include "model/world.h"
@@ -23,6 +25,8 @@ enum class AbandonAnswer {
 };
 
 class CTarvellDoc : public CWorldOwner {
+  Q_DECLARE_TR_FUNCTIONS(CTarvellDoc)
+
  public:
   CTarvellDoc();
   ~CTarvellDoc() override;

@@ -1,5 +1,6 @@
 #include "ui/platform/recent_file_list.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -41,5 +42,5 @@ void CRecentFileList::Remove(int index) {
 QString CRecentFileList::MenuText(int index) const {
   QString name = QFileInfo(entries_.value(index)).fileName();
   name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return QStringLiteral("&%1 %2").arg(index + 1).arg(name);
+  return QCoreApplication::translate("CRecentFileList", "&%1 %2").arg(index + 1).arg(name);
 }
