@@ -152,6 +152,17 @@ TEST_F(GameWindowTest, AProfileThatCannotBeOpenedIsReportedWithItsReasonAndChang
   EXPECT_EQ(profileName, Here("default.tvu"));
 }
 
+// The last game's messages do not outlive it.
+TEST_F(GameWindowTest, ANewGameAndAChangeOfUserClearTheStatusLine) {
+  Frame()->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).");
+  Command("newGameAction");
+  EXPECT_EQ(Pane(0), "Ready");
+  Frame()->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).");
+  Write("b.tvu", "0\t0\t");
+  ASSERT_NE(Game().OpenDocumentFile("b.tvu"), nullptr);
+  EXPECT_EQ(Pane(0), "Ready");
+}
+
 TEST_F(GameWindowTest, ControlNStartsANewGame) {
   World().treasury = 5;
   QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
