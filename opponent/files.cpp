@@ -86,7 +86,7 @@ std::FILE* OpenRegularFile(const std::string& path) {
   return stream;
 }
 
-bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error, ReplaceStep failAt) {
+bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error) {
   const fs::path target = SaveTarget(path);
   const std::string temporary = target.string() + ".saving";
 
@@ -109,13 +109,10 @@ bool ReplaceFileContent(const std::string& path, const std::string& text, std::s
   // A temporary file left by a save that was killed goes first; creating the
   // new one exclusively also refuses anything planted under its name.
   ::unlink(temporary.c_str());
-  Descriptor file(failAt == ReplaceStep::Open
-                      ? -1
-                      : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : mode));
+  Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : mode));
   if (!file.Valid()) {
-    const int reason = failAt == ReplaceStep::Open ? EACCES : errno;
-    if (exists && (reason == EACCES || reason == EPERM || reason == EROFS) && failAt == ReplaceStep::None)
-      return RewriteInPlace(target, text, error);
+    const int reason = errno;
+    if (exists && (reason == EACCES || reason == EPERM || reason == EROFS)) return RewriteInPlace(target, text, error);
     return error = Reason(reason), false;
   }
 
@@ -124,14 +121,11 @@ bool ReplaceFileContent(const std::string& path, const std::string& text, std::s
     ::unlink(temporary.c_str());
     return false;
   };
-  if (failAt == ReplaceStep::Write || !WriteAll(file.Get(), text))
-    return fail(failAt == ReplaceStep::Write ? EIO : errno);
+  if (!WriteAll(file.Get(), text)) return fail(errno);
   if (exists && ::fchmod(file.Get(), mode) != 0) return fail(errno);
-  if (failAt == ReplaceStep::Flush || ::fsync(file.Get()) != 0) return fail(failAt == ReplaceStep::Flush ? EIO : errno);
-  if (::close(file.Release()) != 0 || failAt == ReplaceStep::Close)
-    return fail(failAt == ReplaceStep::Close ? EIO : errno);
-  if (failAt == ReplaceStep::Rename || ::rename(temporary.c_str(), target.c_str()) != 0)
-    return fail(failAt == ReplaceStep::Rename ? EACCES : errno);
+  if (::fsync(file.Get()) != 0) return fail(errno);
+  if (::close(file.Release()) != 0) return fail(errno);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
 
   // The rename itself is durable only once the folder is on disk.
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");

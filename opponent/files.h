@@ -12,10 +12,6 @@
 // (missing, unreadable, a folder, a FIFO, a device).
 std::FILE* OpenRegularFile(const std::string& path);
 
-// The steps of ReplaceFileContent, for a test seam that makes one of them
-// fail.
-enum class ReplaceStep { None, Open, Write, Flush, Close, Rename };
-
 // Gives path the content text. A symbolic link is followed and its target
 // replaced. An existing file that this user could not open for writing is
 // left alone (a failure), and an existing file keeps its permissions. The
@@ -24,9 +20,8 @@ enum class ReplaceStep { None, Open, Write, Flush, Close, Rename };
 // where the folder does not let us create that file but the target itself is
 // writable, the target is rewritten in place instead. On failure returns
 // false with the reason in error, leaves the old content and removes the
-// temporary file. failAt is the test seam.
-bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error,
-                        ReplaceStep failAt = ReplaceStep::None);
+// temporary file.
+bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error);
 
 // Appends text to path (created if missing) as one piece: when the write
 // comes up short the file is cut back to its length before it. A path that

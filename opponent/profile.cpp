@@ -13,8 +13,6 @@ std::string profileName = "default.tvu";
 
 namespace {
 
-ProfileSaveStep failAt = ProfileSaveStep::None;
-
 // A failed save waiting to be told to the player, and whether this profile's
 // failure has been told since its last successful save.
 std::optional<ProfileSaveFailure> pendingFailure;
@@ -54,8 +52,6 @@ std::string ProfileText() {
   return text;
 }
 
-void FailProfileSaveAt(ProfileSaveStep step) { failAt = step; }
-
 void SetProfileName(const std::string& name) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(name, error);
@@ -67,7 +63,7 @@ void SetProfileName(const std::string& name) {
 bool SaveProfile() {
   if (profileName.empty()) return true;  // kept in memory only
   std::string reason;
-  if (ReplaceFileContent(profileName, ProfileText(), reason, failAt)) {
+  if (ReplaceFileContent(profileName, ProfileText(), reason)) {
     pendingFailure.reset();
     failureReported = false;
     return true;

@@ -50,8 +50,3 @@ void ResetProfile();
 
 // The profile's text as SaveProfile writes it.
 std::string ProfileText();
-
-// Test seam: makes the next saves fail at the given step, to prove that a
-// failing save leaves the old file intact. Never set outside tests.
-using ProfileSaveStep = ReplaceStep;
-void FailProfileSaveAt(ProfileSaveStep step);

@@ -6,13 +6,16 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 
 #include "model/world.h"
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
 #include "opponent/strategy.h"
+#include "tests/save_faults.h"
 #include "tests/test_support.h"
 
 namespace fs = std::filesystem;
@@ -97,17 +100,18 @@ TEST_F(FilesTest, ASaveHasThePermissionsOfThePlayer) {
 }
 
 TEST_F(FilesTest, AFailedSaveIsToldOnceUntilASaveSucceeds) {
-  FailProfileSaveAt(ProfileSaveStep::Write);
-  EXPECT_FALSE(SaveProfile());
-  const auto failure = TakeUnreportedSaveFailure();
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->path, profileName);
-  EXPECT_FALSE(failure->reason.empty());
-  EXPECT_FALSE(SaveProfile());
-  EXPECT_FALSE(TakeUnreportedSaveFailure().has_value());
-  FailProfileSaveAt(ProfileSaveStep::None);
+  {
+    const CausedSaveFault failing(SaveFault::Write, profileName);
+    EXPECT_FALSE(SaveProfile());
+    const auto failure = TakeUnreportedSaveFailure();
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->path, profileName);
+    EXPECT_EQ(failure->reason, std::strerror(EFBIG));
+    EXPECT_FALSE(SaveProfile());
+    EXPECT_FALSE(TakeUnreportedSaveFailure().has_value());
+  }
   EXPECT_TRUE(SaveProfile());
-  FailProfileSaveAt(ProfileSaveStep::Rename);
+  const CausedSaveFault failing(SaveFault::Open, profileName);
   EXPECT_FALSE(SaveProfile());
   EXPECT_TRUE(TakeUnreportedSaveFailure().has_value());
 }

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include "tests/save_faults.h"
 #include "tests/ui/game_test_support.h"
 
 class GameUsersTest : public GameTest {
@@ -191,24 +192,23 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
 
 TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   QString told[2];
-  FailProfileSaveAt(ProfileSaveStep::Write);
-  Dialogs().Acknowledge(&told[0]);
+  {
+    const CausedSaveFault failing(SaveFault::Open, profileName);
+    Dialogs().Acknowledge(&told[0]);
+    PlayQuietTurn();
+    ASSERT_FALSE(told[0].isEmpty());
+    EXPECT_TRUE(told[0].contains(QString::fromStdString(profileName))) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
+    PlayQuietTurn();  // failing again: nothing more is said
+  }
   PlayQuietTurn();
-  ASSERT_FALSE(told[0].isEmpty());
-  EXPECT_TRUE(told[0].contains(QString::fromStdString(profileName))) << told[0].toStdString();
-  EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
-  PlayQuietTurn();  // failing again: nothing more is said
-
-  FailProfileSaveAt(ProfileSaveStep::None);
-  PlayQuietTurn();
-  FailProfileSaveAt(ProfileSaveStep::Write);
+  const CausedSaveFault failing(SaveFault::Open, profileName);
   Dialogs().Press(IDD_CONFIRM, kAccept);  // leaving the game for another user
   Dialogs().Acknowledge(&told[1]);
   Write("fred.tvu", "");
   ASSERT_NE(Game().OpenDocumentFile("fred.tvu"), nullptr);
   ASSERT_FALSE(told[1].isEmpty());
   EXPECT_TRUE(told[1].contains("not in it")) << told[1].toStdString();
-  FailProfileSaveAt(ProfileSaveStep::None);
 }
 
 TEST_F(GameUsersTest, AProfileThatIsAFifoIsRefusedInsteadOfWaitedOn) {
