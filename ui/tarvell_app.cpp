@@ -150,7 +150,7 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
 
 bool CTarvellApp::OnFileNew() {
   if (!document_->OnNewDocument()) return false;
-  view_->OnInitialUpdate();
+  view_->ShowNewDocument();
   frame_->ShowIdleMessage();  // the last game's messages go with it
   return true;
 }
@@ -165,7 +165,7 @@ bool CTarvellApp::OpenProfile(const std::string& path) {
   recentFiles_.Add(QString::fromStdString(path));
   SaveRecentFiles();
   ShowRecentFiles();
-  view_->OnInitialUpdate();
+  view_->ShowNewDocument();
   return true;
 }
 

@@ -389,7 +389,7 @@ QRect CTarvellView::ToClient(const QRect& form) const {
   return QRectF(form.x() * zoom, form.y() * zoom, form.width() * zoom, form.height() * zoom).toAlignedRect();
 }
 
-void CTarvellView::OnInitialUpdate() {
+void CTarvellView::ShowNewDocument() {
   fullRedrawPending_ = true;
   update();
   // Keys given while no control has the focus reach the window.
@@ -401,7 +401,7 @@ void CTarvellView::OnInitialUpdate() {
   setFocus();
 }
 
-void CTarvellView::OnDraw() {
+void CTarvellView::DrawBoard() {
   if (document_ == nullptr) return;
   const CWorld& world = document_->world;
   DrawCounters(world.treasury, world.turn);
@@ -569,7 +569,7 @@ void CTarvellView::paintEvent(QPaintEvent* event) {
     EndSurfacePainting();
     surface_.fill(palette().color(QPalette::Window));
     painting_ = true;
-    OnDraw();
+    DrawBoard();
     painting_ = false;
   }
   EndSurfacePainting();

@@ -80,11 +80,11 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // A client point in the form's own pixels.
   QPoint ToForm(QPointF client) const;
 
-  // After every new or opened document: a full repaint, the frame shrunk to
-  // the form, Drone selected, no press pending.
-  void OnInitialUpdate();
+  // After every new or opened document: a full repaint, Drone selected, no
+  // press pending.
+  void ShowNewDocument();
   // Repaint: counters, terrain, the player's units.
-  void OnDraw();
+  void DrawBoard();
 
   // CBoardDisplay.
   void DrawCounters(int treasury, int turn) override;
