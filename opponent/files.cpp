@@ -341,7 +341,7 @@ std::string ProfileInUseMessage(const std::string& file, pid_t holder) {
   return message;
 }
 
-bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error, ReplaceStep failAt) {
+bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error) {
   const fs::path target = SaveTarget(path);
 
   // An existing target must be one this user could open for writing; its
@@ -363,11 +363,10 @@ bool ReplaceFileContent(const std::string& path, const std::string& text, std::s
 
   std::string temporary;
   Descriptor file;
-  if (failAt != ReplaceStep::Open) file = CreateTemporary(target, exists ? 0600 : 0666, temporary);
+  file = CreateTemporary(target, exists ? 0600 : 0666, temporary);
   if (!file.Valid()) {
-    const int reason = failAt == ReplaceStep::Open ? EACCES : errno;
-    if (exists && (reason == EACCES || reason == EPERM || reason == EROFS) && failAt == ReplaceStep::None)
-      return RewriteInPlace(target, text, error);
+    const int reason = errno;
+    if (exists && (reason == EACCES || reason == EPERM || reason == EROFS)) return RewriteInPlace(target, text, error);
     return error = SystemReason(reason), false;
   }
 
@@ -388,13 +387,10 @@ bool ReplaceFileContent(const std::string& path, const std::string& text, std::s
     }
     if (::fchmod(file.Get(), old.st_mode & 07777) != 0) return fail(errno);
   }
-  if (failAt == ReplaceStep::Write || !WriteAllAt(file.Get(), text, 0))
-    return fail(failAt == ReplaceStep::Write ? EIO : errno);
-  if (failAt == ReplaceStep::Flush || ::fsync(file.Get()) != 0) return fail(failAt == ReplaceStep::Flush ? EIO : errno);
-  if (::close(file.Release()) != 0 || failAt == ReplaceStep::Close)
-    return fail(failAt == ReplaceStep::Close ? EIO : errno);
-  if (failAt == ReplaceStep::Rename || ::rename(temporary.c_str(), target.c_str()) != 0)
-    return fail(failAt == ReplaceStep::Rename ? EACCES : errno);
+  if (!WriteAllAt(file.Get(), text, 0)) return fail(errno);
+  if (::fsync(file.Get()) != 0) return fail(errno);
+  if (::close(file.Release()) != 0) return fail(errno);
+  if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
 
   // The rename itself is durable only once the folder is on disk.
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");

@@ -99,10 +99,6 @@ class CProfileLock {
 // parenthesis when the process is not known (holder 0).
 std::string ProfileInUseMessage(const std::string& file, pid_t holder);
 
-// The steps of ReplaceFileContent, for a test seam that makes one of them
-// fail.
-enum class ReplaceStep { None, Open, Write, Flush, Close, Rename };
-
 // Gives path the content text. A symbolic link is followed and its target
 // replaced. An existing file that this user could not open for writing is
 // left alone (a failure), and an existing file keeps its permissions, owner
@@ -118,9 +114,7 @@ enum class ReplaceStep { None, Open, Write, Flush, Close, Rename };
 // the new, or the new over the start of the old, never an empty file. On
 // failure returns false with the reason in error, leaves the old content
 // and removes its own temporary file; it never touches another save's.
-// failAt is the test seam.
-bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error,
-                        ReplaceStep failAt = ReplaceStep::None);
+bool ReplaceFileContent(const std::string& path, const std::string& text, std::string& error);
 
 // Appends text to path (created if missing) with one write, holding an
 // advisory lock (flock) on the file meanwhile so that programs appending to

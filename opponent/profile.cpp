@@ -9,8 +9,6 @@
 
 namespace {
 
-ProfileSaveStep failAt = ProfileSaveStep::None;
-
 // Reads one decimal number as the "%d" conversion does: white space first,
 // an optional sign, then digits. Returns false, leaving value alone, when no
 // number stands there or it does not fit in a signed 32-bit value.
@@ -45,10 +43,8 @@ std::string ProfileText(const Record& record) {
   return text;
 }
 
-void FailProfileSaveAt(ProfileSaveStep step) { failAt = step; }
-
 bool SaveProfile(const std::string& path, const Record& record, std::string& error) {
-  return ReplaceFileContent(path, ProfileText(record), error, failAt);
+  return ReplaceFileContent(path, ProfileText(record), error);
 }
 
 ProfileRead LoadProfile(const std::string& path, Record& record, std::string& error) {

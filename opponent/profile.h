@@ -39,8 +39,3 @@ void ReadProfile(std::FILE* file, Record& record);
 
 // All scores to 0. Touches no file.
 void ResetScores();
-
-// Test seam: makes the next saves fail at the given step, to prove that a
-// failing save leaves the old file intact. Never set outside tests.
-using ProfileSaveStep = ReplaceStep;
-void FailProfileSaveAt(ProfileSaveStep step);

@@ -53,15 +53,15 @@ bool CSession::ClaimProfile(const std::string& path, Need need, Claim& claim, Pr
     switch (claim.lock.GetState()) {
       case CProfileLock::State::Held: claim.lock.SweepStaleSaves(); break;
       case CProfileLock::State::InUse:
-        problem = {ProfileProblem::InUse, claim.path, "", static_cast<long>(claim.lock.Holder())};
+        problem = {ProfileProblem::InUse, path, "", static_cast<long>(claim.lock.Holder())};
         return false;
-      default: problem = {ProfileProblem::CannotRead, claim.path, claim.lock.Reason()}; return false;
+      default: problem = {ProfileProblem::CannotRead, path, claim.lock.Reason()}; return false;
     }
   }
   if (need == Need::Fresh) return true;
   const ProfileReading reading = OpenProfileForReading(claim.path);
   if (reading.stream || (reading.missing && need == Need::Readable)) return true;
-  problem = {ProfileProblem::CannotRead, claim.path, reading.missing ? std::strerror(ENOENT) : reading.reason};
+  problem = {ProfileProblem::CannotRead, path, reading.missing ? std::strerror(ENOENT) : reading.reason};
   return false;
 }
 

@@ -24,6 +24,7 @@
 #include "opponent/game_log.h"
 #include "opponent/profile.h"
 #include "opponent/strategy.h"
+#include "tests/save_faults.h"
 #include "tests/test_support.h"
 
 namespace fs = std::filesystem;

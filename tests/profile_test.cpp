@@ -4,6 +4,7 @@
 
 #include "opponent/profile.h"
 #include "opponent/strategy.h"
+#include "tests/save_faults.h"
 #include "tests/test_support.h"
 
 namespace fs = std::filesystem;
@@ -135,11 +136,14 @@ TEST_F(ProfileTest, AFailedSaveLeavesThePreviousFileIntact) {
   const std::string previous = ReadFile("default.tvu");
   record.wins = 2;
   FillScores(1000);
-  for (ProfileSaveStep step : {ProfileSaveStep::Open, ProfileSaveStep::Write, ProfileSaveStep::Flush,
-                               ProfileSaveStep::Close, ProfileSaveStep::Rename}) {
-    FailProfileSaveAt(step);
-    Save();
-    EXPECT_EQ(ReadFile("default.tvu"), previous) << "failing step " << static_cast<int>(step);
+  for (const SaveFault fault :
+       {SaveFault::Open, SaveFault::Write, SaveFault::Flush, SaveFault::Close, SaveFault::Rename}) {
+    if (!CanCause(fault)) continue;
+    {
+      const CausedSaveFault failing(fault);
+      EXPECT_FALSE(Save()) << "failing step " << static_cast<int>(fault);
+    }
+    EXPECT_EQ(ReadFile("default.tvu"), previous) << "failing step " << static_cast<int>(fault);
     int files = 0;
     for (const auto& entry : fs::directory_iterator(folder.Path())) {
       ++files;
@@ -147,7 +151,6 @@ TEST_F(ProfileTest, AFailedSaveLeavesThePreviousFileIntact) {
     }
     EXPECT_EQ(files, 1) << "a temporary file was left behind";
   }
-  FailProfileSaveAt(ProfileSaveStep::None);
   Save();
   EXPECT_EQ(ReadFile("default.tvu").substr(0, 4), "2\t0\t");
 }

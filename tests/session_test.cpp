@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <latch>
 
@@ -9,6 +11,7 @@
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "session/session.h"
+#include "tests/save_faults.h"
 #include "tests/test_support.h"
 
 namespace fs = std::filesystem;
@@ -115,18 +118,21 @@ TEST_F(SessionTest, TheProfileIsHeldByItsPathWhereverTheWorkingFolderMoves) {
 
 TEST_F(SessionTest, AFailedSaveIsToldOnceUntilASaveSucceeds) {
   Start();
-  FailProfileSaveAt(ProfileSaveStep::Write);
-  session.NewGame();
-  session.NewGame();
+  {
+    const CausedSaveFault failing(SaveFault::Write);
+    session.NewGame();
+    session.NewGame();
+  }
   ASSERT_EQ(frontEnd.saveFailures.size(), 1u);
   EXPECT_EQ(frontEnd.saveFailures[0].path, session.ProfilePath());
-  EXPECT_FALSE(frontEnd.saveFailures[0].reason.empty());
+  EXPECT_EQ(frontEnd.saveFailures[0].reason, std::strerror(EFBIG));
   EXPECT_FALSE(session.ProfileSaved());
-  FailProfileSaveAt(ProfileSaveStep::None);
   session.NewGame();
   EXPECT_TRUE(session.ProfileSaved());
-  FailProfileSaveAt(ProfileSaveStep::Rename);
-  session.NewGame();
+  {
+    const CausedSaveFault failing(SaveFault::Open);
+    session.NewGame();
+  }
   EXPECT_EQ(frontEnd.saveFailures.size(), 2u);
 }
 

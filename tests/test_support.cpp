@@ -19,10 +19,9 @@
 void CoreTest::SetUp() {
   randomSeed = 1;
   ResetScores();
-  FailProfileSaveAt(ProfileSaveStep::None);
 }
 
-void CoreTest::TearDown() { FailProfileSaveAt(ProfileSaveStep::None); }
+void CoreTest::TearDown() {}
 
 ScratchFolder::ScratchFolder() : previous_(std::filesystem::current_path()) {
   std::string pattern = (std::filesystem::temp_directory_path() / "tarvell-test-XXXXXX").string();

@@ -1,22 +1,13 @@
 #pragma once
-// CAboutDialog: the program's name, version and credits, shown by
-// Help > About Tarvell. Its answer is not used. The version line names the
-// version of the build (TARVELL_VERSION), not the one its template was
-// written for.
+// CAboutDialog: the program's name, the version of the build and the
+// credits beside its icon, shown by Help > About Tarvell. Its answer is not
+// used.
 
-#include <QLabel>
+#include <QDialog>
 
-#include "ui/platform/dialog.h"
-
-class CAboutDialog : public CDialog {
+class CAboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAboutDialog(QWidget* parent = nullptr) : CDialog(IDD_ABOUT, parent) {
-    for (auto* label : findChildren<QLabel*>()) {
-      if (label->text().startsWith(QLatin1String("Tarvell Version "))) {
-        label->setText(QStringLiteral("Tarvell Version " TARVELL_VERSION));
-      }
-    }
-  }
+  explicit CAboutDialog(QWidget* parent = nullptr);
 };

@@ -21,7 +21,7 @@ constexpr int kMargin = 40;  // room for the axis labels
 QString RecordText(const Record& record) {
   const std::int64_t games = static_cast<std::int64_t>(record.wins) + record.losses;
   const double share = games > 0 ? static_cast<double>(record.wins) / static_cast<double>(games) : 0.0;
-  return QString("Record: %1 won, %2 lost (%3 won)").arg(record.wins).arg(record.losses).arg(share, 0, 'f', 3);
+  return CChaosWindow::tr("Record: %1 won, %2 lost (%3 won)").arg(record.wins).arg(record.losses).arg(share, 0, 'f', 3);
 }
 
 }  // namespace
@@ -83,9 +83,10 @@ void CScoreChart::paintEvent(QPaintEvent*) {
   const int line = painter.fontMetrics().height();  // the labels follow the window's font
   painter.setPen(palette().text().color());
   painter.drawLine(plot.left(), ZeroY(), plot.right(), ZeroY());
-  painter.drawText(QRect(0, ZeroY() - line / 2, kMargin - 4, line), Qt::AlignRight | Qt::AlignVCenter, "0");
+  painter.drawText(QRect(0, ZeroY() - line / 2, kMargin - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("0"));
   painter.drawText(QRect(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignLeft,
-                   byScore_ ? "strategies, lowest score (best for Chaos) first" : "strategies 0 to 249");
+                   byScore_ ? tr("strategies, lowest score (best for Chaos) first") : tr("strategies 0 to 249"));
 
   for (int i = 0; i < kStrategyCount; ++i)
     painter.fillRect(BarRect(i), i == inPlay_ ? InPlayColour() : QColor(90, 120, 170));
@@ -96,10 +97,10 @@ void CScoreChart::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(InPlayColour(), 1, Qt::DotLine));
     painter.drawLine(x, plot.top(), x, plot.bottom());
     painter.setPen(InPlayColour());
-    const int width = painter.fontMetrics().horizontalAdvance("strategy 249 in play") + 8;
+    const int width = painter.fontMetrics().horizontalAdvance(tr("strategy %1 in play").arg(kStrategyCount - 1)) + 8;
     const QRect label = QRect(x - width / 2, 2, width, line).translated(std::max(0, plot.left() - (x - width / 2)), 0);
     painter.drawText(label.translated(std::min(0, rect().right() - label.right()), 0), Qt::AlignCenter,
-                     QString("strategy %1 in play").arg(inPlay_));
+                     tr("strategy %1 in play").arg(inPlay_));
   }
 
   // The target the record sets: the choice takes the score nearest it.
@@ -109,7 +110,7 @@ void CScoreChart::paintEvent(QPaintEvent*) {
   painter.drawLine(plot.left(), targetY, plot.right(), targetY);
   // Named above the line's right end, clear of the axis's own labels.
   painter.drawText(QRect(plot.left(), targetY - line - 2, plot.width(), line), Qt::AlignRight | Qt::AlignBottom,
-                   QString("target %1").arg(target_));
+                   tr("target %1").arg(target_));
 }
 
 bool CScoreChart::event(QEvent* event) {
@@ -117,9 +118,10 @@ bool CScoreChart::event(QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     for (int i = 0; i < kStrategyCount; ++i)
       if (BarRect(i).adjusted(0, -1000, 0, 1000).contains(help->pos())) {
-        QToolTip::showText(
-            help->globalPos(),
-            QString("Strategy %1: score %2%3").arg(i).arg(scores_[i]).arg(i == inPlay_ ? " (in play)" : ""));
+        QToolTip::showText(help->globalPos(),
+                           (i == inPlay_ ? tr("Strategy %1: score %2 (in play)") : tr("Strategy %1: score %2"))
+                               .arg(i)
+                               .arg(scores_[i]));
         return true;
       }
     QToolTip::hideText();
@@ -136,14 +138,14 @@ CChaosWindow::CChaosWindow(const CSession& session, QWidget* parent)
       strategy_(new QLabel),
       target_(new QLabel),
       simulation_(new QLabel),
-      byScore_(new QCheckBox("Order by score")) {
-  setWindowTitle("Tarvell - Chaos");
+      byScore_(new QCheckBox(tr("Order by score"))) {
+  setWindowTitle(tr("Tarvell - Chaos"));
   resize(880, 640);
   auto* explanation = new QLabel(
-      "Each bar is one of Chaos's 250 strategies: how much better your side did than Chaos when the strategy was "
-      "replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest "
-      "the target; the target is 0, an even match, while you win at most half your games, and moves towards the "
-      "lowest score the more you win.");
+      tr("Each bar is one of Chaos's 250 strategies: how much better your side did than Chaos when the strategy was "
+         "replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest "
+         "the target; the target is 0, an even match, while you win at most half your games, and moves towards the "
+         "lowest score the more you win."));
   explanation->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(explanation);
@@ -159,16 +161,16 @@ CChaosWindow::CChaosWindow(const CSession& session, QWidget* parent)
 
 void CChaosWindow::Refresh() {
   const bool running = session_.SimulationRunning();
-  simulation_->setText(running ? "Simulation: Chaos is replaying your last position under its 250 strategies..."
-                               : "Simulation: none running; the scores are up to date.");
+  simulation_->setText(running ? tr("Simulation: Chaos is replaying your last position under its 250 strategies...")
+                               : tr("Simulation: none running; the scores are up to date."));
   if (running || (held_ && held_())) return;
   const std::array<std::int32_t, kStrategyCount> scores = session_.Scores();
   const StrategyChoice choice = session_.Choice();
   const int inPlay = session_.World().strategyInPlay;
-  record_->setText(RecordText(session_.UserRecord()) + "   Profile: " + QString::fromStdString(session_.ProfilePath()));
-  strategy_->setText(inPlay >= 0 ? QString("Strategy in play: %1 (score %2)").arg(inPlay).arg(scores[inPlay])
-                                 : QString("Strategy in play: none yet"));
-  target_->setText(
-      QString("Target the record sets now: %1 (nearest: strategy %2)").arg(choice.target).arg(choice.index));
+  record_->setText(
+      tr("%1   Profile: %2").arg(RecordText(session_.UserRecord()), QString::fromStdString(session_.ProfilePath())));
+  strategy_->setText(inPlay >= 0 ? tr("Strategy in play: %1 (score %2)").arg(inPlay).arg(scores[inPlay])
+                                 : tr("Strategy in play: none yet"));
+  target_->setText(tr("Target the record sets now: %1 (nearest: strategy %2)").arg(choice.target).arg(choice.index));
   chart_->SetScores(scores, inPlay, choice.target);
 }

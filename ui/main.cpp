@@ -35,6 +35,14 @@ int Run(int argc, char** argv) {
   int count = static_cast<int>(arguments.size());
   arguments.push_back(nullptr);
   QApplication application(count, arguments.data());
+  // Qt has taken its own options (-platform, -style, ...) out of the list;
+  // anything else that looks like an option is a mistake, not a profile.
+  for (int i = 1; i < count; ++i) {
+    if (arguments[i][0] == '-') {
+      std::fprintf(stderr, "tarvell: unknown option %s (see tarvell --help)\n", arguments[i]);
+      return 2;
+    }
+  }
   CTarvellApp game;
   return game.Run();
 }

@@ -1,10 +1,13 @@
 #include "ui/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -13,31 +16,35 @@
 #include <QVBoxLayout>
 
 #include "ui/platform/keyboard_locks.h"
-#include "ui/resources/dialog_font.h"
 #include "ui/resources/images.h"
-#include "ui/resources/menu.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/resources/strings.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 
 namespace {
 
-constexpr int kLockPollMilliseconds = 250;
-constexpr int kIndicatorPadding = 12;
-constexpr int kIndicators[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+// A menu command's prompt is its status tip; the short name after "\n" its
+// tooltip.
+void SetPrompt(QAction* action, const QString& prompt) {
+  action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+  action->setToolTip(prompt.section(QLatin1Char('\n'), 1));
+}
 
-QString Text(int id) { return QString::fromStdString(LoadResourceString(id)); }
+QString LockText(int index) {
+  switch (index) {
+    case 0: return CMainFrame::tr("CAP");
+    case 1: return CMainFrame::tr("NUM");
+    default: return CMainFrame::tr("SCRL");
+  }
+}
 
 }  // namespace
 
-CMainFrame::CMainFrame() { connect(&lockTimer_, &QTimer::timeout, this, &CMainFrame::PollLocks); }
+CMainFrame::CMainFrame() = default;
 
 bool CMainFrame::Create(QWidget* view) {
   if (!PreCreateWindow()) return false;
-  setWindowIcon(QPixmap::fromImage(LoadImageResource(IDR_MAINFRAME)));
+  setWindowIcon(QPixmap::fromImage(LoadImageResource(QLatin1String(kApplicationIcon))));
   // The view sits inside a thin border of its own.
-  view_ = view;
   viewBorder_ = new QFrame(this);
   viewBorder_->setFrameStyle(QFrame::Box | QFrame::Plain);
   viewBorder_->setLineWidth(1);
@@ -57,155 +64,205 @@ bool CMainFrame::PreCreateWindow() {
 }
 
 int CMainFrame::OnCreate() {
-  BuildMenu();
-  BuildStatusBar();
-  // Placed before the toolkit knows its decorations: 800 x 600 inside them.
-  const QSize decoration = frameGeometry().size() - geometry().size();
-  setFixedSize(QSize(800, 600) - decoration);
+  CreateActions();
+  CreateMenus();
+  CreateStatusBar();
+  // No sizing border: the window is always as large as its contents ask.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(0, 0);
+  // The lock keys change the indicators whichever widget has the focus.
+  qApp->installEventFilter(this);
   return 0;
 }
 
-void CMainFrame::BuildMenu() {
-  for (const MenuResource& popup : LoadMenuResource(IDR_MAINFRAME)) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(popup.title));
-    connect(menu, &QMenu::aboutToHide, this, [this] { SetMessageText(Text(IDS_IDLE_MESSAGE)); });
-    for (const MenuItemResource& item : popup.items) {
-      if (item.kind == MenuItemResource::Separator) {
-        menu->addSeparator();
-        continue;
-      }
-      // The text after "\t" is shown as the item's key.
-      QAction* action = menu->addAction(QString::fromUtf8(item.text));
-      action->setStatusTip(QString::fromStdString(CommandPrompt(item.command)));
-      action->setEnabled(!item.grayed);
-      actions_[item.command] = action;
-    }
+void CMainFrame::CreateActions() {
+  newGameAction = new QAction(tr("&New Game"), this);
+  newGameAction->setObjectName(QStringLiteral("newGameAction"));
+  newGameAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  SetPrompt(newGameAction, tr("Create a new game\nNew Game"));
+
+  newUserAction = new QAction(tr("&New User..."), this);
+  newUserAction->setObjectName(QStringLiteral("newUserAction"));
+  newUserAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+  SetPrompt(newUserAction, tr("Creates a new user profile\nNew User"));
+
+  selectUserAction = new QAction(tr("&Select User..."), this);
+  selectUserAction->setObjectName(QStringLiteral("selectUserAction"));
+  selectUserAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  SetPrompt(selectUserAction, tr("Selects another user's profile\nSelect User"));
+
+  // Shown, greyed, while the list of recent profiles is empty.
+  recentFilePlaceholder = new QAction(tr("Recent File"), this);
+  recentFilePlaceholder->setObjectName(QStringLiteral("recentFilePlaceholder"));
+  recentFilePlaceholder->setEnabled(false);
+
+  exitAction = new QAction(tr("E&xit"), this);
+  exitAction->setObjectName(QStringLiteral("exitAction"));
+  SetPrompt(exitAction, tr("Quit the game\nExit"));
+  connect(exitAction, &QAction::triggered, this, &QWidget::close);
+
+  statusBarAction = new QAction(tr("&Status Bar"), this);
+  statusBarAction->setObjectName(QStringLiteral("statusBarAction"));
+  statusBarAction->setCheckable(true);
+  statusBarAction->setChecked(true);
+  SetPrompt(statusBarAction, tr("Show or hide the status bar\nToggle StatusBar"));
+  connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+  optionsAction = new QAction(tr("&Options"), this);
+  optionsAction->setObjectName(QStringLiteral("optionsAction"));
+  SetPrompt(optionsAction, tr("Show the Options Dialog\nShow Options Dialog"));
+
+  chaosAction = new QAction(tr("&Chaos..."), this);
+  chaosAction->setObjectName(QStringLiteral("chaosAction"));
+  SetPrompt(chaosAction, tr("Show what Chaos has learned about you\nChaos"));
+
+  auto* zooms = new QActionGroup(this);
+  zoom100Action = zooms->addAction(tr("Zoom &100 %"));
+  zoom100Action->setObjectName(QStringLiteral("zoom100Action"));
+  SetPrompt(zoom100Action, tr("Show the board at its own size\nZoom 100 %"));
+  zoom150Action = zooms->addAction(tr("Zoom 1&50 %"));
+  zoom150Action->setObjectName(QStringLiteral("zoom150Action"));
+  SetPrompt(zoom150Action, tr("Show the board half as large again\nZoom 150 %"));
+  zoom200Action = zooms->addAction(tr("Zoom &200 %"));
+  zoom200Action->setObjectName(QStringLiteral("zoom200Action"));
+  SetPrompt(zoom200Action, tr("Show the board at twice its size\nZoom 200 %"));
+  for (QAction* zoom : zooms->actions()) zoom->setCheckable(true);
+
+  aboutAction = new QAction(tr("&About Tarvell..."), this);
+  aboutAction->setObjectName(QStringLiteral("aboutAction"));
+  SetPrompt(aboutAction, tr("Display program information, version number and copyright\nAbout"));
+
+  howToPlayAction = new QAction(tr("&How to Play"), this);
+  howToPlayAction->setObjectName(QStringLiteral("howToPlayAction"));
+  SetPrompt(howToPlayAction, tr("Explain the goal, the units, the barbarians and a turn\nHow to Play"));
+
+  // F1 is a unit key, not Help; F6 and F7 follow the buttons on the form,
+  // where Jammer stands above Armor.
+  const Qt::Key keys[8] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4,
+                           Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8};
+  for (std::size_t i = 0; i < unitActions.size(); ++i) {
+    unitActions[i] = new QAction(this);
+    unitActions[i]->setObjectName(QStringLiteral("unitAction%1").arg(i + 1));
+    unitActions[i]->setShortcut(QKeySequence(keys[i]));
+    addAction(unitActions[i]);
   }
-  fileMenu_ = menuBar()->actions().front()->menu();
-  recentPlaceholder_ = actions_[ID_FILE_MRU_FILE1];
-  // The keys: on their menu item where there is one, on the window otherwise.
-  for (const AcceleratorResource& key : LoadAcceleratorResource(IDR_MAINFRAME)) {
-    QAction*& action = actions_[key.command];
-    if (action == nullptr) {
-      action = new QAction(this);
-      addAction(action);
-    }
-    action->setShortcut(QKeySequence(key.key | key.modifiers));
-  }
-  QAction* statusBarItem = actions_[ID_VIEW_STATUS_BAR];
-  statusBarItem->setCheckable(true);
-  statusBarItem->setChecked(true);
-  connect(statusBarItem, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
-  connect(actions_[ID_APP_EXIT], &QAction::triggered, this, &QWidget::close);
 }
 
-void CMainFrame::BuildStatusBar() {
+void CMainFrame::CreateMenus() {
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
+  fileMenu_->addAction(newGameAction);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(newUserAction);
+  fileMenu_->addAction(selectUserAction);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(recentFilePlaceholder);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(exitAction);
+
+  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+  viewMenu->addAction(statusBarAction);
+  viewMenu->addSeparator();
+  viewMenu->addAction(optionsAction);
+  viewMenu->addSeparator();
+  viewMenu->addAction(chaosAction);
+  viewMenu->addSeparator();
+  viewMenu->addAction(zoom100Action);
+  viewMenu->addAction(zoom150Action);
+  viewMenu->addAction(zoom200Action);
+
+  QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+  helpMenu->addAction(aboutAction);
+  helpMenu->addAction(howToPlayAction);
+
+  for (QMenu* menu : {fileMenu_, viewMenu, helpMenu})
+    connect(menu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdleMessage);
+}
+
+void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
-  bar->setObjectName("status bar " + QString::number(ID_VIEW_STATUS_BAR));
   bar->setSizeGripEnabled(false);
-  bar->setFont(DialogFont());
-  auto* message = new QLabel(bar);
-  message->setFont(bar->font());
-  message->setTextFormat(Qt::PlainText);
-  bar->addWidget(message, 1);
-  panes_.push_back(message);
-  for (std::size_t i = 0; i < std::size(kIndicators); ++i) {
+  messagePane_ = new QLabel(bar);
+  messagePane_->setObjectName(QStringLiteral("messagePane"));
+  messagePane_->setTextFormat(Qt::PlainText);
+  bar->addWidget(messagePane_, 1);
+  for (std::size_t i = 0; i < lockPanes_.size(); ++i) {
     auto* pane = new QLabel(bar);
-    pane->setFont(bar->font());
     pane->setTextFormat(Qt::PlainText);
     pane->setAlignment(Qt::AlignCenter);
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar->addPermanentWidget(pane);
-    panes_.push_back(pane);
-  }
-  ZoomStatusBar(100);
-  PollLocks();
-  lockTimer_.start(kLockPollMilliseconds);
-  SetMessageText(Text(IDS_IDLE_MESSAGE));
-}
-
-void CMainFrame::ZoomStatusBar(int percent) {
-  QFont font = DialogFont();
-  font.setPixelSize((font.pixelSize() * percent + 50) / 100);
-  statusBar()->setFont(font);
-  for (std::size_t i = 0; i < panes_.size(); ++i) {
-    panes_[i]->setFont(font);
     // An indicator keeps the width of its text whether it shows or not.
-    if (i > 0)
-      panes_[i]->setFixedWidth(panes_[i]->fontMetrics().horizontalAdvance(Text(kIndicators[i - 1])) +
-                               kIndicatorPadding);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(LockText(static_cast<int>(i))) + 12);
+    bar->addPermanentWidget(pane);
+    lockPanes_[i] = pane;
   }
-}
-
-QAction* CMainFrame::Action(int id) const {
-  const auto found = actions_.find(id);
-  return found == actions_.end() ? nullptr : found->second;
+  ReadLocks();
+  ShowIdleMessage();
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
-  for (QAction* action : recentActions_) {
-    actions_.erase(action->data().toInt());
-    delete action;
-  }
+  qDeleteAll(recentActions_);
   recentActions_.clear();
-  actions_[ID_FILE_MRU_FILE1] = recentPlaceholder_;
-  recentPlaceholder_->setVisible(menuTexts.isEmpty());
+  recentFilePlaceholder->setVisible(menuTexts.isEmpty());
   for (int i = 0; i < menuTexts.size(); ++i) {
     auto* action = new QAction(menuTexts[i], fileMenu_);
-    const int command = ID_FILE_MRU_FILE1 + i;
-    action->setData(command);
-    action->setStatusTip(QString::fromStdString(CommandPrompt(command)));
+    action->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
+    action->setStatusTip(tr("Open this document"));
     connect(action, &QAction::triggered, this, [this, i] { emit recentFileChosen(i); });
-    fileMenu_->insertAction(recentPlaceholder_, action);
-    recentActions_.push_back(action);
-    actions_[command] = action;
+    fileMenu_->insertAction(recentFilePlaceholder, action);
+    recentActions_ << action;
   }
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
-  const QString application = Text(IDS_APP_TITLE);
-  setWindowTitle(title.isEmpty() ? application : application + " - " + title);
+  const QString application = tr("Tarvell");
+  setWindowTitle(title.isEmpty() ? application : tr("%1 - %2").arg(application, title));
 }
 
 void CMainFrame::SetMessageText(const QString& text) {
-  panes_[0]->setText(text);
-  panes_[0]->repaint();
+  messagePane_->setText(text);
+  messagePane_->repaint();
 }
 
-void CMainFrame::SetMessageTextLater(const QString& text) { panes_[0]->setText(text); }
+void CMainFrame::SetMessageTextLater(const QString& text) { messagePane_->setText(text); }
+
+void CMainFrame::ShowIdleMessage() { SetMessageText(tr("Ready")); }
 
 void CMainFrame::ShowLockState(bool caps, bool num, bool scroll) {
   const bool on[] = {caps, num, scroll};
   for (int i = 0; i < 3; ++i) {
-    const QString text = on[i] ? Text(kIndicators[i]) : QString();
-    if (panes_[i + 1]->text() != text) panes_[i + 1]->setText(text);
+    const QString text = on[i] ? LockText(i) : QString();
+    if (lockPanes_[i]->text() != text) lockPanes_[i]->setText(text);
   }
 }
 
-void CMainFrame::PollLocks() {
+void CMainFrame::ReadLocks() {
   const std::optional<KeyboardLocks> locks = ReadKeyboardLocks();
   ShowLockState(locks && locks->caps, locks && locks->num, locks && locks->scroll);
 }
 
-void CMainFrame::FitToView(bool mayGrow) {
-  // The status bar's height follows its font only once its layout is redone.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  if (QLayout* frameLayout = layout()) frameLayout->activate();
-  // The view's border: its line and the one-pixel margin inside it.
-  const int border = viewBorder_->frameWidth() + 1;
-  const QSize central = view_->sizeHint() + QSize(2 * border, 2 * border);
-  const QSize fitting = size() - centralWidget()->size() + central;
-  setFixedSize(mayGrow ? fitting : fitting.boundedTo(size()));
-  if (QLayout* frameLayout = layout()) frameLayout->activate();
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    // The key's light has changed once the key is up; a key pressed while
+    // another window had the focus shows at the next activation.
+    if (static_cast<QKeyEvent*>(event)->isAutoRepeat() == false) ReadLocks();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 bool CMainFrame::event(QEvent* event) {
-  if (event->type() == QEvent::StatusTip) {
-    // A menu item's prompt while it is highlighted, the idle text after.
-    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-    SetMessageText(tip.isEmpty() && QApplication::activePopupWidget() == nullptr ? Text(IDS_IDLE_MESSAGE) : tip);
-    return true;
+  switch (event->type()) {
+    case QEvent::WindowActivate: ReadLocks(); break;
+    case QEvent::StatusTip: {
+      // A menu item's prompt while it is highlighted, the idle text after.
+      const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+      if (tip.isEmpty() && QApplication::activePopupWidget() == nullptr) {
+        ShowIdleMessage();
+      } else {
+        SetMessageText(tip);
+      }
+      return true;
+    }
+    default: break;
   }
   return QMainWindow::event(event);
 }

@@ -1,15 +1,18 @@
 #pragma once
-// CMainFrame: the game's main window, of fixed size (the view's at its zoom), titled "Tarvell - " and
-// the profile's name. It carries the menu, whose items and keys are QActions
-// found by their command identifiers, the board view inside a thin border,
-// and a status bar of four panes: the message pane, then the Caps Lock, Num
-// Lock and Scroll Lock indicators. A menu item's prompt shows in the message
-// pane while the item is highlighted, the idle text "Ready" afterwards.
+// CMainFrame: the game's main window, titled "Tarvell - " and the profile's
+// name. It carries the menu and the window's keys as named QActions, the
+// board view inside a thin border, and a status bar of four panes: the
+// message pane, then the Caps Lock, Num Lock and Scroll Lock indicators. A
+// menu item's prompt shows in the message pane while the item is
+// highlighted, the idle text "Ready" afterwards.
+//
+// The window has no sizing border: it always takes the size its contents
+// ask for, so it follows the view's zoom and shrinks when the status bar is
+// hidden.
 
 #include <QMainWindow>
-#include <QTimer>
 
-#include <map>
+#include <array>
 
 class CTarvellDoc;
 class QFrame;
@@ -28,11 +31,10 @@ class CMainFrame : public QMainWindow {
   // The document whose game a close abandons and whose profile it saves.
   void SetDocument(CTarvellDoc* document) { document_ = document; }
 
-  // The menu item or key of command id, or null.
-  QAction* Action(int id) const;
   // Shows the recent profiles in the File menu in place of its placeholder,
   // which shows, greyed, while the list is empty.
   void SetRecentFiles(const QStringList& menuTexts);
+  const QList<QAction*>& RecentFileActions() const { return recentActions_; }
   // "Tarvell - " and the document's title ("Tarvell" alone for none).
   void SetDocumentTitle(const QString& title);
 
@@ -40,14 +42,27 @@ class CMainFrame : public QMainWindow {
   void SetMessageText(const QString& text);
   // The message pane's text, shown with the window's next update.
   void SetMessageTextLater(const QString& text);
+  // The idle text "Ready" in the message pane.
+  void ShowIdleMessage();
   // Shows or clears the lock indicators.
   void ShowLockState(bool caps, bool num, bool scroll);
 
-  // Makes the frame just large enough for the view's preferred size: never
-  // larger than it is, unless it may grow (a zoomed view).
-  void FitToView(bool mayGrow);
-  // The status bar's text at the board form's zoom (100, 150 or 200).
-  void ZoomStatusBar(int percent);
+  // The menu's items and the window's keys, named as their objectNames.
+  QAction* newGameAction = nullptr;     // Ctrl+N
+  QAction* newUserAction = nullptr;     // Ctrl+U
+  QAction* selectUserAction = nullptr;  // Ctrl+O
+  QAction* recentFilePlaceholder = nullptr;
+  QAction* exitAction = nullptr;
+  QAction* statusBarAction = nullptr;
+  QAction* optionsAction = nullptr;
+  QAction* chaosAction = nullptr;
+  QAction* zoom100Action = nullptr;
+  QAction* zoom150Action = nullptr;
+  QAction* zoom200Action = nullptr;
+  QAction* aboutAction = nullptr;
+  QAction* howToPlayAction = nullptr;
+  // F1..F8: the unit buttons in the form's order (Jammer above Armor).
+  std::array<QAction*, 8> unitActions = {};
 
  signals:
   void recentFileChosen(int index);
@@ -57,8 +72,7 @@ class CMainFrame : public QMainWindow {
   // The window style: caption, system menu, minimize and maximize boxes, no
   // sizing border.
   bool PreCreateWindow();
-  // Menu, keys, status bar, then position (0, 0) and size 800 x 600; -1
-  // fails the creation.
+  // Actions, menu, status bar, then position (0, 0); -1 fails the creation.
   int OnCreate();
   // Exit, the close box and the system menu: the session's close, which
   // asks before abandoning a game in progress, waits for the background
@@ -68,25 +82,26 @@ class CMainFrame : public QMainWindow {
   void OnClose();
 
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void BuildMenu();
-  void BuildStatusBar();
-  void PollLocks();
+  void CreateActions();
+  void CreateMenus();
+  void CreateStatusBar();
+  // Reads the lock keys' state: at every key and whenever the window
+  // becomes active.
+  void ReadLocks();
 
   CTarvellDoc* document_ = nullptr;
   bool closeApproved_ = false;  // the session agreed: the next close ends the program
   bool handlingClose_ = false;
   QFrame* viewBorder_ = nullptr;
-  QWidget* view_ = nullptr;
-  std::map<int, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
-  QAction* recentPlaceholder_ = nullptr;
-  std::vector<QAction*> recentActions_;
-  std::vector<QLabel*> panes_;
-  QTimer lockTimer_;
+  QList<QAction*> recentActions_;
+  QLabel* messagePane_ = nullptr;
+  std::array<QLabel*, 3> lockPanes_ = {};
   bool closeAfterTurn_ = false;  // a close waits for the hurried rest of a turn
 };

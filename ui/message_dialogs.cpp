@@ -1,21 +1,87 @@
 #include "ui/message_dialogs.h"
 
-#include "ui/platform/dialog.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 
-bool AskAreYouSure(QWidget* parent) { return CDialog(IDD_CONFIRM, parent).DoModal() == IDOK; }
-
-bool AskOverwriteProfile(QWidget* parent) { return CDialog(IDD_OVERWRITE, parent).DoModal() == IDOK; }
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
-CDialog* MakeMessage(int templateId, QWidget* parent) {
-  auto* dialog = new CDialog(templateId, parent);
-  QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
-  return dialog;
+QString Title() { return QCoreApplication::translate("Messages", "Tarvell"); }
+
+void Prepare(QMessageBox& box, const char* name, const QString& text) {
+  box.setObjectName(QLatin1String(name));
+  box.setWindowTitle(Title());
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+}
+
+// A question answered "Yes" or "NO", "NO" being the default and the
+// answer to Enter and Escape.
+bool AskYesOrNo(const char* name, const QString& text, QWidget* parent) {
+  QMessageBox box(parent);
+  Prepare(box, name, text);
+  box.setIcon(QMessageBox::Question);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "NO"), QMessageBox::NoRole);
+  // Enter presses the default button even while "Yes" has the focus.
+  yes->setAutoDefault(false);
+  no->setAutoDefault(false);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+QMessageBox* CreateEndOfGameMessage(const char* name, const QString& text, QWidget* parent) {
+  auto* box = new QMessageBox(parent);
+  Prepare(*box, name, text);
+  box->setIcon(QMessageBox::Information);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setDefaultButton(box->addButton(QMessageBox::Ok));
+  return box;
 }
 
 }  // namespace
 
-CDialog* MakeVictoryMessage(QWidget* parent) { return MakeMessage(IDD_VICTORY, parent); }
+bool AskAreYouSure(QWidget* parent) {
+  return AskYesOrNo(IDD_CONFIRM, QCoreApplication::translate("Messages", "Are you sure?"), parent);
+}
 
-CDialog* MakeDefeatMessage(QWidget* parent) { return MakeMessage(IDD_DEFEAT, parent); }
+bool AskOverwriteProfile(QWidget* parent) {
+  return AskYesOrNo(
+      IDD_OVERWRITE,
+      QCoreApplication::translate("Messages", "This user model already exists. Do you want to overwrite it?"), parent);
+}
+
+QMessageBox* CreateVictoryMessage(QWidget* parent) {
+  // "surrended" is kept word for word.
+  return CreateEndOfGameMessage(
+      IDD_VICTORY,
+      QCoreApplication::translate("Messages", "Chaos has surrended. Congratulations, your forces are victorious!"),
+      parent);
+}
+
+QMessageBox* CreateDefeatMessage(QWidget* parent) {
+  return CreateEndOfGameMessage(
+      IDD_DEFEAT, QCoreApplication::translate("Messages", "Your forces have been vanquished. Chaos is victorious."),
+      parent);
+}
+
+void ShowMessageBox(QWidget* parent, const QString& text) { QMessageBox::warning(parent, Title(), text); }
+
+std::optional<std::string> ChooseFileToOpen(QWidget* parent, const QString& nameFilter) {
+  const QString path = QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(), nameFilter, nullptr,
+                                                    QFileDialog::DontUseNativeDialog);
+  if (path.isEmpty()) return std::nullopt;
+  // The working directory is not restored: the chosen file's folder becomes
+  // the place where the game reads and writes.
+  const std::filesystem::path file = std::filesystem::absolute(path.toStdString());
+  std::error_code error;
+  std::filesystem::current_path(file.parent_path(), error);
+  return file.filename().string();
+}

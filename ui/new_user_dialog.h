@@ -5,20 +5,25 @@
 // character other than A-Z, a-z and 0-9 replaced by "_" (characters outside
 // ASCII included), so that the profile file the caller makes of it (name +
 // ".tvu", which still fits the 256-byte buffer) always lies in the working
-// directory. On Cancel, name is left as it was.
+// directory. On Cancel, name is left as it was. The name box does not
+// scroll: it takes only as much text as it shows.
 
-#include "ui/platform/dialog.h"
+#include <QDialog>
 
-class CNewUserDialog : public CDialog {
+class QLineEdit;
+
+class CNewUserDialog : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kMaxNameLength = 250;
 
-  explicit CNewUserDialog(QWidget* parent = nullptr) : CDialog(IDD_NEW_USER, parent) {}
+  explicit CNewUserDialog(QWidget* parent = nullptr);
+
+  void accept() override;
 
   char name[256] = {};
 
- protected:
-  void OnOK() override;
+ private:
+  QLineEdit* edit_;
 };

@@ -1,15 +1,37 @@
 #include "ui/options_dialog.h"
 
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QSlider>
+#include <QVBoxLayout>
 
-void COptionsDialog::OnInitDialog() {
-  auto* slider = Control<QSlider>(IDC_SPEED);
-  slider->setRange(0, kSlowestSpeed);
-  slider->setValue(kSlowestSpeed - speed);
-  slider->repaint();
+#include "ui/message_dialogs.h"
+
+COptionsDialog::COptionsDialog(int speed, QWidget* parent) : QDialog(parent), slider_(new QSlider(Qt::Horizontal)) {
+  setObjectName(QLatin1String(IDD_OPTIONS));
+  setWindowTitle(tr("Options"));
+  slider_->setObjectName(QStringLiteral("IDC_SPEED"));
+  slider_->setRange(0, kSlowestSpeed);
+  slider_->setSingleStep(1);
+  slider_->setPageStep(1);
+  slider_->setTickInterval(1);
+  slider_->setTickPosition(QSlider::TicksBothSides);
+  slider_->setValue(kSlowestSpeed - speed);
+  // About 38 average characters wide, at every zoom.
+  slider_->setMinimumWidth(slider_->fontMetrics().averageCharWidth() * 38);
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel(tr("Slowest")), 0, 1, Qt::AlignLeft);
+  grid->addWidget(new QLabel(tr("Fastest")), 0, 2, Qt::AlignRight);
+  grid->addWidget(new QLabel(tr("Game Speed:")), 1, 0);
+  grid->addWidget(slider_, 1, 1, 1, 2);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void COptionsDialog::OnOK() {
-  speed = kSlowestSpeed - Control<QSlider>(IDC_SPEED)->value();
-  done(IDOK);
-}
+int COptionsDialog::Speed() const { return kSlowestSpeed - slider_->value(); }

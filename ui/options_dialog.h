@@ -1,21 +1,24 @@
 #pragma once
 // COptionsDialog: the game speed on a slider of six positions, "Slowest" on
 // the left (position 0, speed 5) to "Fastest" on the right (position 5,
-// speed 0). The caller sets speed before DoModal and reads it after OK.
+// speed 0).
 
-#include "ui/platform/dialog.h"
+#include <QDialog>
 
-class COptionsDialog : public CDialog {
+class QSlider;
+
+class COptionsDialog : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kSlowestSpeed = 5;
 
-  explicit COptionsDialog(QWidget* parent = nullptr) : CDialog(IDD_OPTIONS, parent) {}
+  // Opens with the slider at speed.
+  explicit COptionsDialog(int speed, QWidget* parent = nullptr);
 
-  int speed = 0;
+  // The speed the slider shows.
+  int Speed() const;
 
- protected:
-  void OnInitDialog() override;
-  void OnOK() override;
+ private:
+  QSlider* slider_;
 };

@@ -1,16 +1,23 @@
 #include "ui/tarvell_app.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QWindow>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "model/random.h"
 #include "opponent/files.h"
@@ -21,47 +28,47 @@
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/dialog.h"
-#include "ui/resources/resource_ids.h"
+#include "ui/settings.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 
 namespace {
 
-// Kept word for word: the settings of earlier versions live under this name.
-constexpr const char* kSettingsOrganization = "Local AppWizard-Generated Applications";
-constexpr const char* kApplicationTitle = "Tarvell";
 constexpr int kRecentFileCount = 4;
-constexpr const char* kZoomKey = "Settings/Zoom";
+const QString kZoomKey = QStringLiteral("Settings/Zoom");
 // The profile at start, in the working folder.
 constexpr const char* kDefaultProfile = "default.tvu";
 
-struct ZoomCommand {
-  int command;
-  int percent;
-};
-constexpr ZoomCommand kZoomCommands[] = {{ID_VIEW_ZOOM_100, 100}, {ID_VIEW_ZOOM_150, 150}, {ID_VIEW_ZOOM_200, 200}};
+constexpr int kZooms[] = {100, 150, 200};
 
 }  // namespace
 
-CTarvellApp::CTarvellApp() : recentFiles_(kSettingsOrganization, kApplicationTitle, kRecentFileCount) {
+CTarvellApp::CTarvellApp() : recentFiles_(kRecentFileCount) {
+  QCoreApplication::setOrganizationName(QStringLiteral("Tarvell"));
+  QCoreApplication::setApplicationName(QStringLiteral("Tarvell"));
+  // Lets a Wayland desktop match the window to the desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvell.tarvell"));
   randomSeed = SeedFromTickCount(TickCount());
 }
 
 CTarvellApp::~CTarvellApp() {
+  if (frame_ != nullptr) QApplication::setFont(baseFont_);
   frame_.reset();
   document_.reset();
 }
 
 int CTarvellApp::Run() {
-  if (!InitInstance(QCoreApplication::arguments())) return 1;
+  if (!Start(QCoreApplication::arguments())) return 1;
   return QApplication::exec();
 }
 
-bool CTarvellApp::InitInstance(const QStringList& arguments) {
+bool CTarvellApp::Start(const QStringList& arguments) {
+  baseFont_ = QApplication::font();
+  CopyEarlierSettings();
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) recentFiles_.Read(*settings);
   QString file;
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
-    if (!arguments[i].startsWith('-')) file = arguments[i];
+    if (!arguments[i].startsWith(QLatin1Char('-'))) file = arguments[i];
   }
   bool started = CreateDocumentFrameAndView();
   if (started) {
@@ -81,6 +88,9 @@ bool CTarvellApp::InitInstance(const QStringList& arguments) {
   frame_->show();
   frame_->repaint();
   frame_->setAcceptDrops(true);
+  // A zoom that no longer fits a screen the window moves to is greyed out.
+  connect(frame_->windowHandle(), &QWindow::screenChanged, this, &CTarvellApp::UpdateZoomActions);
+  if (const QString problem = SettingsProblem(); !problem.isEmpty()) ShowMessageBox(frame_.get(), problem);
   return true;
 }
 
@@ -91,8 +101,9 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   frame_ = std::make_unique<CMainFrame>();
   connect(document_.get(), &CTarvellDoc::profileChanged, this, &CTarvellApp::OnProfileChanged);
   connect(document_.get(), &CTarvellDoc::gameStarted, this, [this] {
-    view_->OnInitialUpdate();
+    view_->ShowNewDocument();
     view_->DrawRecord();
+    frame_->ShowIdleMessage();  // the last game's messages go with it
   });
   connect(document_.get(), &CTarvellDoc::opponentChanged, this, [this] {
     if (chaos_ != nullptr) chaos_->Refresh();
@@ -104,26 +115,20 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   document_->mainFrame = frame_.get();
   ShowRecentFiles();
 
-  connect(frame_->Action(ID_FILE_NEW), &QAction::triggered, this, &CTarvellApp::OnFileNew);
-  connect(frame_->Action(ID_NEW_USER), &QAction::triggered, this, &CTarvellApp::OnNewUser);
-  connect(frame_->Action(ID_FILE_OPEN), &QAction::triggered, this, &CTarvellApp::OnSelectUser);
-  connect(frame_->Action(ID_OPTIONS), &QAction::triggered, this, &CTarvellApp::OnOptions);
-  connect(frame_->Action(ID_APP_ABOUT), &QAction::triggered, this, &CTarvellApp::OnAbout);
-  connect(frame_->Action(ID_HELP_HOW_TO_PLAY), &QAction::triggered, this, &CTarvellApp::OnHowToPlay);
-  connect(frame_->Action(ID_VIEW_CHAOS), &QAction::triggered, this, &CTarvellApp::OnChaos);
-  auto* zooms = new QActionGroup(frame_.get());
-  for (const ZoomCommand& zoom : kZoomCommands) {
-    QAction* action = frame_->Action(zoom.command);
-    action->setCheckable(true);
-    zooms->addAction(action);
-    connect(action, &QAction::triggered, this, [this, percent = zoom.percent] { OnZoom(percent); });
-  }
-  const int zoom = InitialZoom();
-  for (const ZoomCommand& command : kZoomCommands) frame_->Action(command.command)->setChecked(command.percent == zoom);
-  view_->SetZoom(zoom);
-  for (const int id :
-       {IDC_DRONE, IDC_MINE, IDC_FARMER, IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
-    connect(frame_->Action(id), &QAction::triggered, view_, [this, id] { view_->OnUnitButton(id); });
+  connect(frame_->newGameAction, &QAction::triggered, this, &CTarvellApp::OnFileNew);
+  connect(frame_->newUserAction, &QAction::triggered, this, &CTarvellApp::OnNewUser);
+  connect(frame_->selectUserAction, &QAction::triggered, this, &CTarvellApp::OnSelectUser);
+  connect(frame_->optionsAction, &QAction::triggered, this, &CTarvellApp::OnOptions);
+  connect(frame_->aboutAction, &QAction::triggered, this, &CTarvellApp::OnAbout);
+  connect(frame_->howToPlayAction, &QAction::triggered, this, &CTarvellApp::OnHowToPlay);
+  connect(frame_->chaosAction, &QAction::triggered, this, &CTarvellApp::OnChaos);
+  for (const int percent : kZooms)
+    connect(ZoomAction(percent), &QAction::triggered, this, [this, percent] { OnZoom(percent); });
+  const char* const units[8] = {IDC_DRONE,   IDC_MINE,   IDC_FARMER, IDC_INFANTRY,
+                                IDC_SETTLER, IDC_JAMMER, IDC_ARMOR,  IDC_ARTILLERY};
+  for (std::size_t i = 0; i < frame_->unitActions.size(); ++i)
+    connect(frame_->unitActions[i], &QAction::triggered, view_, [this, id = units[i]] { view_->OnUnitButton(id); });
+  ApplyZoom(InitialZoom());
   connect(&view_->Playback(), &TurnPlayback::turnShowing, this, &CTarvellApp::OnTurnShowing);
   connect(frame_.get(), &CMainFrame::recentFileChosen, this, &CTarvellApp::OnRecentFile);
   connect(frame_.get(), &CMainFrame::fileDropped, this,
@@ -135,12 +140,11 @@ void CTarvellApp::OnTurnShowing(bool showing) {
   // The commands that act on the game or the user wait for the turn's end:
   // disabled, and refused by their handlers too. Looking (the Chaos window,
   // the zoom, How to Play) goes on.
-  for (const int id : {ID_FILE_NEW, ID_NEW_USER, ID_FILE_OPEN, ID_OPTIONS, IDC_DRONE, IDC_MINE, IDC_FARMER,
-                       IDC_INFANTRY, IDC_SETTLER, IDC_ARMOR, IDC_JAMMER, IDC_ARTILLERY})
-    if (QAction* action = frame_->Action(id)) action->setEnabled(!showing);
-  for (int i = 0; i < kRecentFileCount; ++i)
-    if (QAction* action = frame_->Action(ID_FILE_MRU_FILE1 + i); action != nullptr && action->data().isValid())
-      action->setEnabled(!showing);
+  for (QAction* action :
+       {frame_->newGameAction, frame_->newUserAction, frame_->selectUserAction, frame_->optionsAction})
+    action->setEnabled(!showing);
+  for (QAction* action : frame_->unitActions) action->setEnabled(!showing);
+  for (QAction* action : frame_->RecentFileActions()) action->setEnabled(!showing);
   if (!showing && chaos_ != nullptr) chaos_->Refresh();
 }
 
@@ -154,6 +158,7 @@ void CTarvellApp::OnProfileChanged() {
   const std::string& path = document_->Session().ProfilePath();
   if (!path.empty() && view_ != nullptr) {
     recentFiles_.Add(QString::fromStdString(path));
+    SaveRecentFiles();
     ShowRecentFiles();
     view_->DrawRecord();
   }
@@ -174,23 +179,19 @@ void CTarvellApp::OnSelectUser() {
 
 void CTarvellApp::OnOptions() {
   if (TurnShowing()) return;
-  COptionsDialog dialog(frame_.get());
-  dialog.speed = document_->world.gameSpeed;
-  if (dialog.DoModal() == IDOK) document_->world.gameSpeed = dialog.speed;
+  COptionsDialog dialog(document_->world.gameSpeed, frame_.get());
+  if (dialog.exec() == QDialog::Accepted) document_->world.gameSpeed = dialog.Speed();
 }
 
-void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).DoModal(); }
+void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).exec(); }
 
 namespace {
 
-// A window beside the board, made at the board's zoom: its text as much
-// larger as the board's.
+// A window beside the board, made at the board's zoom: as much larger as
+// its text (which follows the application's font), never larger than the
+// screen it opens on.
 void ZoomWindow(QWidget* window, int percent) {
-  QFont font = QApplication::font();
-  if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * percent / 100);
-  window->setFont(font);
   QSize size = window->size() * percent / 100;
-  // Never larger than the screen it opens on.
   if (const QScreen* screen = window->screen()) size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
   window->resize(size);
 }
@@ -222,25 +223,59 @@ void CTarvellApp::OnChaos() {
 }
 
 void CTarvellApp::OnZoom(int percent) {
-  QSettings(kSettingsOrganization, kApplicationTitle).setValue(kZoomKey, percent);
-  for (const ZoomCommand& zoom : kZoomCommands) frame_->Action(zoom.command)->setChecked(zoom.percent == percent);
+  if (!ZoomFits(percent)) return;
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kZoomKey, percent);
+  ApplyZoom(percent);
+}
+
+QAction* CTarvellApp::ZoomAction(int percent) const {
+  return percent == 200 ? frame_->zoom200Action : percent == 150 ? frame_->zoom150Action : frame_->zoom100Action;
+}
+
+void CTarvellApp::ApplyZoom(int percent) {
+  // Menus, status bar, dialogs and the windows beside the board follow the
+  // application's font; the form lays itself out.
+  QFont font = baseFont_;
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() * percent / 100);
+  } else {
+    font.setPixelSize(font.pixelSize() * percent / 100);
+  }
+  QApplication::setFont(font);
   view_->SetZoom(percent);
+  // The window takes its new size now, not at the next layout pass.
+  view_->parentWidget()->layout()->activate();
+  frame_->layout()->activate();
+  ZoomAction(percent)->setChecked(true);
+  UpdateZoomActions();
+}
+
+bool CTarvellApp::ZoomFits(int percent) const {
+  if (percent == 100) return true;
+  const QScreen* screen = frame_->screen();
+  if (screen == nullptr) return false;
+  // The whole window, menu, status bar and decorations with it, grows with
+  // the zoom.
+  frame_->ensurePolished();
+  if (QLayout* layout = frame_->layout()) layout->activate();
+  const QSize needed = frame_->frameGeometry().size() * percent / view_->Zoom();
+  const QSize available = screen->availableGeometry().size();
+  return needed.width() <= available.width() && needed.height() <= available.height();
+}
+
+void CTarvellApp::UpdateZoomActions() {
+  for (const int percent : kZooms) ZoomAction(percent)->setEnabled(ZoomFits(percent));
 }
 
 int CTarvellApp::InitialZoom() const {
-  const int remembered = QSettings(kSettingsOrganization, kApplicationTitle).value(kZoomKey, 0).toInt();
-  for (const ZoomCommand& zoom : kZoomCommands)
-    if (zoom.percent == remembered) return remembered;
-  // The largest zoom at which the window, menu and status bar with it, fits
-  // the screen's free area.
-  const QScreen* screen = frame_->screen();
-  if (screen == nullptr) return 100;
-  const QSize available = screen->availableGeometry().size();
-  const QSize around = frame_->size() - view_->sizeHint();
-  for (int i = std::size(kZoomCommands) - 1; i > 0; --i) {
-    const QSize needed = view_->sizeHint() * kZoomCommands[i].percent / 100 + around;
-    if (needed.width() <= available.width() && needed.height() <= available.height()) return kZoomCommands[i].percent;
-  }
+  const std::unique_ptr<QSettings> settings = OpenSettings();
+  const int remembered = settings != nullptr ? settings->value(kZoomKey, 0).toInt() : 0;
+  if (std::find(std::begin(kZooms), std::end(kZooms), remembered) != std::end(kZooms) && ZoomFits(remembered))
+    return remembered;
+  // At first, or when the remembered zoom no longer fits the screen: the
+  // largest that fits.
+  for (int i = std::size(kZooms) - 1; i > 0; --i)
+    if (ZoomFits(kZooms[i])) return kZooms[i];
   return 100;
 }
 
@@ -252,8 +287,13 @@ void CTarvellApp::OnRecentFile(int index) {
     const int at = recentFiles_.Entries().indexOf(entry);
     if (result != OpenResult::Failed || at < 0) return;
     recentFiles_.Remove(at);
+    SaveRecentFiles();
     ShowRecentFiles();
   });
+}
+
+void CTarvellApp::SaveRecentFiles() const {
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) recentFiles_.Write(*settings);
 }
 
 void CTarvellApp::ShowRecentFiles() {

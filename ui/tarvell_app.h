@@ -7,6 +7,7 @@
 // window, the zoom (kept in the settings) and the How to Play page. Exit
 // closes the frame (CMainFrame::OnClose).
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -17,6 +18,7 @@
 #include "ui/platform/recent_file_list.h"
 
 class CChaosWindow;
+class QAction;
 class CHowToPlayWindow;
 class CMainFrame;
 class CTarvellDoc;
@@ -26,16 +28,18 @@ class CTarvellApp : public QObject {
   Q_OBJECT
 
  public:
-  // Seeds the generator from the clock.
+  // Names the program for its settings and the desktop, and seeds the
+  // generator from the clock.
   CTarvellApp();
   ~CTarvellApp() override;
 
-  // The one set-up call: loads the default profile, builds the window and
+  // The one set-up call: loads the default profile and the settings (taken
+  // once from where earlier versions kept them), builds the window and
   // starts a new game, or opens the profile the command line names (the
   // first argument after the program that is not an option). False when
   // that failed; no window then stays behind.
-  bool InitInstance(const QStringList& arguments);
-  // InitInstance, then the event loop; the program's exit status (1 when the
+  bool Start(const QStringList& arguments);
+  // Start, then the event loop; the program's exit status (1 when the
   // initialization failed).
   int Run();
 
@@ -54,11 +58,14 @@ class CTarvellApp : public QObject {
   void OnHowToPlay();
   // Opens the Chaos window, or brings it to the front.
   void OnChaos();
-  // Lays the form out at percent (100, 150 or 200) and remembers it.
+  // Lays the window out at percent (100, 150 or 200) and remembers it;
+  // nothing when the window would not fit the screen at that size.
   void OnZoom(int percent);
-  // The zoom remembered, or at first the largest whose window fits the
-  // screen.
+  // The zoom remembered, or at first (or when it no longer fits the screen)
+  // the largest whose window fits the screen.
   int InitialZoom() const;
+  // Whether the window at percent fits the screen's free area.
+  bool ZoomFits(int percent) const;
 
   CTarvellDoc* Document() const { return document_.get(); }
   CMainFrame* MainFrame() const { return frame_.get(); }
@@ -74,9 +81,16 @@ class CTarvellApp : public QObject {
   // A turn starts or has ended showing on the board.
   void OnTurnShowing(bool showing);
   bool TurnShowing() const;
+  void SaveRecentFiles() const;
+  QAction* ZoomAction(int percent) const;
+  // Menus, dialogs, status bar and form at percent.
+  void ApplyZoom(int percent);
+  // Greys out the zooms whose window would not fit the screen.
+  void UpdateZoomActions();
   void ShowRecentFiles();
 
   CRecentFileList recentFiles_;
+  QFont baseFont_;  // the application's font at 100 %
   std::unique_ptr<CTarvellDoc> document_;
   std::unique_ptr<CMainFrame> frame_;
   CTarvellView* view_ = nullptr;          // owned by the frame

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QMessageBox>
 #include <QString>
 
 #include <cstdio>
@@ -9,7 +10,6 @@
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
-#include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 
 std::string ProfileTitle(const std::string& profile) {
@@ -40,9 +40,9 @@ void CTarvellDoc::SetStatusText(int turn, int phase, const char* message) {
   if (mainFrame != nullptr) mainFrame->SetMessageTextLater(QString::fromUtf8(text));
 }
 
-void CTarvellDoc::ShowVictory() { MakeVictoryMessage(mainFrame)->Open(); }
+void CTarvellDoc::ShowVictory() { CreateVictoryMessage(mainFrame)->open(); }
 
-void CTarvellDoc::ShowDefeat() { MakeDefeatMessage(mainFrame)->Open(); }
+void CTarvellDoc::ShowDefeat() { CreateDefeatMessage(mainFrame)->open(); }
 
 AbandonChoice CTarvellDoc::AskAbandon() {
   return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
@@ -50,14 +50,14 @@ AbandonChoice CTarvellDoc::AskAbandon() {
 
 std::optional<std::string> CTarvellDoc::AskNewUserName() {
   CNewUserDialog dialog(mainFrame);
-  if (dialog.DoModal() != IDOK) return std::nullopt;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return std::string(dialog.name);
 }
 
 bool CTarvellDoc::AskOverwrite(const std::string&) { return AskOverwriteProfile(mainFrame); }
 
 std::optional<std::string> CTarvellDoc::AskProfileToOpen() {
-  return ChooseFileToOpen(mainFrame, QStringLiteral("Tarvell User (*.tvu)"));
+  return ChooseFileToOpen(mainFrame, tr("Tarvell User (*.tvu)"));
 }
 
 void CTarvellDoc::TurnShown() {
@@ -72,27 +72,33 @@ void CTarvellDoc::ReportSaveFailure(const ProfileProblem& problem, bool finalSav
     deferredSaveFailure_.emplace(problem, finalSave);
     return;
   }
-  const QString what = QString("Your record could not be saved to %1 (%2).")
-                           .arg(QString::fromStdString(problem.path), QString::fromStdString(problem.reason));
-  ShowMessageBox(mainFrame, what + (finalSave ? " The games since its last save are not in it."
-                                              : " The game will try again at the next save."));
+  const QString path = QString::fromStdString(problem.path);
+  const QString reason = QString::fromLocal8Bit(problem.reason.c_str());
+  ShowMessageBox(mainFrame, finalSave ? tr("Your record could not be saved to %1 (%2). The games since its last save "
+                                           "are not in it.")
+                                            .arg(path, reason)
+                                      : tr("Your record could not be saved to %1 (%2). The game will try again at "
+                                           "the next save.")
+                                            .arg(path, reason));
 }
 
 void CTarvellDoc::ReportOpenFailure(const ProfileProblem& problem) {
   const QString path = QString::fromLocal8Bit(problem.path.c_str());
-  const QString reason = QString::fromLocal8Bit(problem.reason.c_str());
   switch (problem.kind) {
     case ProfileProblem::NotAProfile:
-      ShowMessageBox(mainFrame, QString("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(path));
-      break;
+      ShowMessageBox(mainFrame, tr("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(path));
+      return;
     case ProfileProblem::InUse:
-      ShowMessageBox(mainFrame, QString("%1 is in use by another Tarvell (process %2).").arg(path).arg(problem.holder));
-      break;
+      ShowMessageBox(mainFrame, tr("%1 is in use by another Tarvell (process %2).").arg(path).arg(problem.holder));
+      return;
     case ProfileProblem::CannotRead:
-    case ProfileProblem::CannotSave:
-      ShowMessageBox(mainFrame, QString("Cannot open %1 (%2).").arg(path, reason));
-      break;
+    case ProfileProblem::CannotSave: break;
   }
+  // The core's own words for what stands there, else the system's.
+  QString reason = QString::fromLocal8Bit(problem.reason.c_str());
+  if (problem.reason == "is a folder") reason = tr("it is a folder");
+  if (problem.reason == "not a regular file") reason = tr("it is not a regular file");
+  ShowMessageBox(mainFrame, tr("Cannot open %1: %2.").arg(path, reason));
 }
 
 void CTarvellDoc::Post(std::function<void()> task) {

@@ -3,12 +3,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +26,7 @@
 #include "opponent/strategy.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
-#include "ui/platform/dialog_units.h"
-#include "ui/resources/dialog_font.h"
 #include "ui/resources/images.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/resources/strings.h"
 #include "ui/tarvell_doc.h"
 #include "ui/unit_texts.h"
 #include "units/unit.h"
@@ -35,43 +37,89 @@ constexpr int kBoardLeft = 190;
 constexpr int kBoardTop = 15;
 constexpr int kPitch = 21;
 
+// The form at 100 %: the board's tiles cover pixels 190..693 across; the
+// left column ends 22 pixels before it, the right column starts 14 pixels
+// after it, and the columns' widths follow.
+constexpr QSize kFormSize(774, 529);
+constexpr int kMargin = 9;
+constexpr int kLeftColumnWidth = 168 - kMargin;
+constexpr int kRightColumnLeft = 708;
+constexpr int kRightColumnWidth = kFormSize.width() - kMargin - kRightColumnLeft;
+constexpr QSize kPictureSize(34, 34);
+constexpr QSize kUnitButtonSize(112, 39);
+constexpr QSize kEndSetupSize(136, 26);
+constexpr int kCounterBoxHeight = 35;
+// The largest and smallest pixel size of the form's font at 100 %.
+constexpr int kLargestPixelSize = 13;
+constexpr int kSmallestPixelSize = 9;
+
 // Tiles for terrain codes 0, 1, 2, 3, 4, 5, 8 and 9.
-constexpr int kTerrainImageIds[8] = {IDB_WATER,  IDB_LAND_1,     IDB_LAND_2,      IDB_LAND_3,
-                                     IDB_LAND_4, IDB_IMPASSABLE, IDB_SITE_LAND_2, IDB_SITE_LAND_3};
-constexpr int kUnitImageIds[8] = {IDB_DRONE,   IDB_MINE,  IDB_FARMER, IDB_INFANTRY,
-                                  IDB_SETTLER, IDB_ARMOR, IDB_JAMMER, IDB_ARTILLERY};
-constexpr int kBarbarianImageIds[8] = {IDB_SCOUT,  IDB_SCAVENGER, IDB_COMMON,    IDB_AMPHIBIOUS,
-                                       IDB_MOBILE, IDB_JUMP,      IDB_KAMIKAZEE, IDB_ARMORED};
+constexpr const char* kTerrainImages[8] = {kWaterImage, kLand1Image,      kLand2Image,     kLand3Image,
+                                           kLand4Image, kImpassableImage, kSiteLand2Image, kSiteLand3Image};
+constexpr const char* kUnitImages[8] = {kDroneImage,   kMineImage,  kFarmerImage, kInfantryImage,
+                                        kSettlerImage, kArmorImage, kJammerImage, kArtilleryImage};
+constexpr const char* kBarbarianImages[8] = {kScoutImage,  kScavengerImage, kCommonImage,    kAmphibiousImage,
+                                             kMobileImage, kJumpImage,      kKamikazeeImage, kArmoredImage};
 
-// The unit buttons and the type each selects; F6 and F7 follow the buttons'
-// order on the form (Jammer above Armor).
+// The unit buttons in the form's order, top to bottom, with their legend
+// pictures and the type each selects; F1..F8 follow this order (Jammer
+// above Armor).
 struct UnitButton {
-  int id;
+  const char* id;
   int type;
+  const char* picture;
 };
-constexpr UnitButton kUnitButtons[8] = {{IDC_DRONE, 1},   {IDC_MINE, 2},  {IDC_FARMER, 3}, {IDC_INFANTRY, 4},
-                                        {IDC_SETTLER, 5}, {IDC_ARMOR, 6}, {IDC_JAMMER, 7}, {IDC_ARTILLERY, 8}};
+constexpr UnitButton kUnitButtons[8] = {
+    {IDC_DRONE, 1, kLegendDroneImage},     {IDC_MINE, 2, kLegendMineImage},
+    {IDC_FARMER, 3, kLegendFarmerImage},   {IDC_INFANTRY, 4, kLegendInfantryImage},
+    {IDC_SETTLER, 5, kLegendSettlerImage}, {IDC_JAMMER, 7, kLegendJammerImage},
+    {IDC_ARMOR, 6, kLegendArmorImage},     {IDC_ARTILLERY, 8, kLegendArtilleryImage}};
 
-// The unit type or barbarian kind a legend picture stands for.
-struct LegendPicture {
-  int image;
-  int unitType;       // 1..8, or 0
-  int barbarianKind;  // 0..7, or -1
-};
-constexpr LegendPicture kLegendPictures[16] = {
-    {IDB_LEGEND_DRONE, 1, -1},    {IDB_LEGEND_MINE, 2, -1},      {IDB_LEGEND_FARMER, 3, -1},
-    {IDB_LEGEND_INFANTRY, 4, -1}, {IDB_LEGEND_SETTLER, 5, -1},   {IDB_LEGEND_ARMOR, 6, -1},
-    {IDB_LEGEND_JAMMER, 7, -1},   {IDB_LEGEND_ARTILLERY, 8, -1}, {IDB_LEGEND_SCOUT, 0, 0},
-    {IDB_LEGEND_SCAVENGER, 0, 1}, {IDB_LEGEND_COMMON, 0, 2},     {IDB_LEGEND_AMPHIBIOUS, 0, 3},
-    {IDB_LEGEND_MOBILE, 0, 4},    {IDB_LEGEND_JUMP, 0, 5},       {IDB_LEGEND_KAMIKAZEE, 0, 6},
-    {IDB_LEGEND_ARMORED, 0, 7}};
-
-QString LegendToolTip(int image) {
-  for (const LegendPicture& picture : kLegendPictures)
-    if (picture.image == image)
-      return picture.unitType != 0 ? UnitToolTip(picture.unitType) : BarbarianToolTip(picture.barbarianKind);
-  return {};
+// The captions' runs of spaces centre name and statistics on one line and
+// price and resale price on the next, once wrapped. A test checks their
+// figures against the game's price and strength tables.
+QString UnitCaption(int type) {
+  switch (type) {
+    case 1: return CTarvellView::tr("      Drone (0-1-1)      $20 ($20)");
+    case 2: return CTarvellView::tr("   Mine ((10) 0-0-0)  $50 ($25)");
+    case 3: return CTarvellView::tr("   Farmer (0-1-5)   $100 ($80)");
+    case 4: return CTarvellView::tr("    Infantry (3-6-0)   $100 ($90)");
+    case 5: return CTarvellView::tr("     Settler (2-4-3)     $150 ($120)");
+    case 6: return CTarvellView::tr("   Armor (8-10-0)   $200 ($150)");
+    case 7: return CTarvellView::tr("    Jammer (0-2-0)   $150 ($90)");
+    default: return CTarvellView::tr("Artillery ((10/5) 3-2-0) $400 ($300)");
+  }
 }
+
+// The legend of the barbarian kinds 0..7, top to bottom: picture, name and
+// numbers.
+struct LegendEntry {
+  const char* picture;
+  const char* name;
+  const char* numbers;
+};
+const LegendEntry kLegend[kKindCount] = {
+    {kLegendScoutImage, QT_TRANSLATE_NOOP("CTarvellView", "Scout"), QT_TRANSLATE_NOOP("CTarvellView", "(0-1-0)")},
+    {kLegendScavengerImage, QT_TRANSLATE_NOOP("CTarvellView", "Scavenger"),
+     QT_TRANSLATE_NOOP("CTarvellView", "(0-1-2)")},
+    {kLegendCommonImage, QT_TRANSLATE_NOOP("CTarvellView", "Common"), QT_TRANSLATE_NOOP("CTarvellView", "(6-3-0)")},
+    {kLegendAmphibiousImage, QT_TRANSLATE_NOOP("CTarvellView", "Amphibious"),
+     QT_TRANSLATE_NOOP("CTarvellView", "(6-3-0)")},
+    {kLegendMobileImage, QT_TRANSLATE_NOOP("CTarvellView", "Mobile"), QT_TRANSLATE_NOOP("CTarvellView", "(5-3-0)")},
+    {kLegendJumpImage, QT_TRANSLATE_NOOP("CTarvellView", "Jump"), QT_TRANSLATE_NOOP("CTarvellView", "(6-2-0)")},
+    // Kept word for word, with its one opening and two closing parentheses.
+    {kLegendKamikazeeImage, QT_TRANSLATE_NOOP("CTarvellView", "Kamikazee"),
+     QT_TRANSLATE_NOOP("CTarvellView", "(K) 0-10-0)")},
+    {kLegendArmoredImage, QT_TRANSLATE_NOOP("CTarvellView", "Armored"), QT_TRANSLATE_NOOP("CTarvellView", "(15-10-0)")},
+};
+
+// The client rectangle of board squares first..last of one row.
+QRect SquaresRect(int first, int last, int row) {
+  return QRect(kBoardLeft + kPitch * first, kBoardTop + kPitch * row, kPitch * (last - first) + kPitch - 1, kPitch - 1);
+}
+
+// As a paragraph a tooltip wraps instead of running across the screen.
+QString Paragraph(const QString& tip) { return QStringLiteral("<p>") + tip.toHtmlEscaped() + QStringLiteral("</p>"); }
 
 // Index of a terrain code's tile, or -1 for a code without one.
 int TerrainImageIndex(int code) {
@@ -84,23 +132,44 @@ int TerrainImageIndex(int code) {
 // An image resource in the surface's own pixel format, so that copying it
 // onto the surface needs no conversion (the images are opaque: the pixels
 // stay the same).
-QImage SurfaceImage(int id) {
-  const QImage image = LoadImageResource(id);
+QImage SurfaceImage(const char* name) {
+  const QImage image = LoadImageResource(QLatin1String(name));
   return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
-// The client rectangle of board squares first..last of one row.
-QRect SquaresRect(int first, int last, int row) {
-  return QRect(kBoardLeft + kPitch * first, kBoardTop + kPitch * row, kPitch * (last - first) + kPitch - 1, kPitch - 1);
-}
+// A unit button: a checkable push button whose caption wraps at word
+// boundaries and stays centred, a price and its resale price ("$50 ($25)")
+// on one line.
+class CaptionButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(TextArea(), Qt::AlignCenter | Qt::TextWordWrap, Caption());
+  }
+
+ public:
+  QRect TextArea() const { return rect().adjusted(4, 2, -4, -2); }
+  QString Caption() const {
+    static const QRegularExpression prices(QStringLiteral(R"((\$\d+) +\()"));
+    QString caption = text();
+    return caption.replace(prices, QStringLiteral("\\1") + QChar(QChar::Nbsp) + QLatin1Char('('));
+  }
+};
 
 // Lets a label whose text changes often be repainted alone: it becomes
-// opaque and paints first a picture of what its siblings below show behind
-// it (the group box around it, over the form's background), then its text,
-// so that its pixels stay those of the label drawn over them.
+// opaque and paints first a picture of what lies behind it (the form's
+// background and the group box around it), then its text.
 class OpaqueBackdrop : public QObject {
  public:
-  OpaqueBackdrop(QWidget* label, QWidget* form) : QObject(label), label_(label), form_(form) {
+  explicit OpaqueBackdrop(QLabel* label) : QObject(label), label_(label) {
     label->setAttribute(Qt::WA_OpaquePaintEvent);
     label->installEventFilter(this);
   }
@@ -122,47 +191,127 @@ class OpaqueBackdrop : public QObject {
  private:
   void PaintBackdrop() {
     if (backdrop_.isNull()) {
+      QWidget* box = label_->parentWidget();
       const qreal ratio = label_->devicePixelRatioF();
       backdrop_ = QImage(label_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
       backdrop_.setDevicePixelRatio(ratio);
-      backdrop_.fill(form_->palette().color(QPalette::Window));
-      const QRect area = label_->geometry();
-      for (QObject* child : form_->children()) {
-        if (child == label_) break;  // the siblings created later lie above it
-        auto* below = qobject_cast<QWidget*>(child);
-        if (below == nullptr || !below->isVisible() || !below->geometry().intersects(area)) continue;
-        const QRect part = area.intersected(below->geometry());
-        below->render(&backdrop_, part.topLeft() - area.topLeft(), QRegion(part.translated(-below->pos())),
-                      QWidget::DrawChildren);
-      }
+      backdrop_.fill(box->palette().color(QPalette::Window));
+      box->render(&backdrop_, QPoint(), QRegion(label_->geometry()), QWidget::RenderFlags());
     }
     QPainter painter(label_);
     painter.drawImage(0, 0, backdrop_);
   }
 
-  QWidget* label_;
-  QWidget* form_;
+  QLabel* label_;
   QImage backdrop_;
 };
+
+QLabel* MakeLabel(const QString& text, Qt::Alignment alignment, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment);
+  label->setMargin(0);
+  label->setIndent(0);
+  return label;
+}
+
+// A group box whose one value sits right-aligned in the middle of its frame.
+QGroupBox* MakeCounter(const QString& title, const char* id, const QString& tip, QWidget* parent) {
+  auto* box = new QGroupBox(title, parent);
+  box->setToolTip(Paragraph(tip));
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(6, 0, 6, 0);
+  QLabel* value = MakeLabel(QString(), Qt::AlignRight | Qt::AlignVCenter, box);
+  value->setObjectName(QLatin1String(id));
+  value->setToolTip(box->toolTip());
+  layout->addWidget(value);
+  return box;
+}
 
 }  // namespace
 
 CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFont(DialogFont());
-  const DialogTemplate* form = FindDialogTemplate(IDD_BOARD_FORM);
-  formSize_ = DialogSizeToPixels(*form);
-  controls_ = CreateDialogControls(this, *form, DialogFont());
-  for (const UnitButton& button : kUnitButtons) {
-    connect(Control<QAbstractButton>(button.id), &QAbstractButton::clicked, this,
-            [this, id = button.id] { OnUnitButton(id); });
-    // Raised while not chosen, pressed in while chosen: always a button.
-    Control<QPushButton>(button.id)->setFlat(false);
+  auto* left = new QWidget(this);
+  left->setObjectName(QStringLiteral("leftColumn"));
+  auto* leftLayout = new QVBoxLayout(left);
+  leftLayout->setContentsMargins(0, 0, 0, 0);
+  leftLayout->setSpacing(0);
+  auto* counters = new QHBoxLayout;
+  counters->addWidget(MakeCounter(tr("Treasury"), IDC_TREASURY, TreasuryToolTip(), left), 3);
+  counters->addWidget(MakeCounter(tr("Turn"), IDC_TURN, TurnToolTip(), left), 2);
+  leftLayout->addLayout(counters);
+  unitButtons_ = new QButtonGroup(this);
+  for (const UnitButton& unit : kUnitButtons) {
+    leftLayout->addStretch();
+    auto* row = new QHBoxLayout;
+    QLabel* picture = MakeLabel(QString(), Qt::AlignLeft | Qt::AlignTop, left);
+    picture->setProperty("picture", QLatin1String(unit.picture));
+    picture->setToolTip(Paragraph(UnitToolTip(unit.type)));
+    auto* button = new CaptionButton(UnitCaption(unit.type), left);
+    button->setObjectName(QLatin1String(unit.id));
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+    button->setToolTip(picture->toolTip());
+    unitButtons_->addButton(button, unit.type);
+    connect(button, &QAbstractButton::clicked, this, [this, id = unit.id] { OnUnitButton(id); });
+    row->addWidget(picture);
+    row->addStretch();
+    row->addWidget(button);
+    leftLayout->addLayout(row);
   }
-  connect(Control<QAbstractButton>(IDC_END_SETUP), &QAbstractButton::clicked, this, &CTarvellView::OnEndSetup);
+  leftLayout->addStretch();
+  auto* endSetup = new QPushButton(tr("End Setup"), left);
+  endSetup->setObjectName(QLatin1String(IDC_END_SETUP));
+  endSetup->setAutoDefault(false);
   // A mouse click on End Setup leaves the focus where it was (the board's
   // cursor keeps its keys); Tab reaches it, and then Enter or Space press it.
-  Control(IDC_END_SETUP)->setFocusPolicy(Qt::TabFocus);
+  endSetup->setFocusPolicy(Qt::TabFocus);
+  endSetup->setToolTip(
+      Paragraph(tr("Ends your setup: Chaos plays one turn (F9). Asks first when more than $1000 would be left "
+                   "unspent.")));
+  connect(endSetup, &QAbstractButton::clicked, this, &CTarvellView::OnEndSetup);
+  leftLayout->addWidget(endSetup, 0, Qt::AlignHCenter);
+  leftLayout->addStretch();
+  leftLayout->addWidget(MakeCounter(tr("Your Record"), IDC_RECORD, RecordToolTip(), left));
+
+  auto* right = new QWidget(this);
+  right->setObjectName(QStringLiteral("rightColumn"));
+  auto* rightLayout = new QVBoxLayout(right);
+  rightLayout->setContentsMargins(0, 0, 0, 0);
+  rightLayout->setSpacing(0);
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    if (kind > 0) rightLayout->addStretch();
+    const QString tip = Paragraph(BarbarianToolTip(kind));
+    QLabel* picture = MakeLabel(QString(), Qt::AlignHCenter | Qt::AlignTop, right);
+    picture->setProperty("picture", QLatin1String(kLegend[kind].picture));
+    rightLayout->addWidget(picture, 0, Qt::AlignHCenter);
+    for (const char* text : {kLegend[kind].name, kLegend[kind].numbers}) {
+      QLabel* label = MakeLabel(tr(text), Qt::AlignHCenter | Qt::AlignTop, right);
+      label->setToolTip(tip);
+      rightLayout->addWidget(label);
+    }
+    picture->setToolTip(tip);
+  }
+
+  auto* form = new QHBoxLayout(this);
+  form->setSpacing(0);
+  form->addWidget(left);
+  form->addStretch();
+  form->addWidget(right);
+  for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
+  // The turn counter changes at every phase of a shown turn.
+  new OpaqueBackdrop(Control<QLabel>(IDC_TURN));
+  for (int i = 0; i < 8; ++i) {
+    terrainImages_[i] = SurfaceImage(kTerrainImages[i]);
+    unitImages_[i] = SurfaceImage(kUnitImages[i]);
+    barbarianImages_[i] = SurfaceImage(kBarbarianImages[i]);
+  }
+  markerImage_ = SurfaceImage(kMarkerImage);
+  // End Setup's own key.
   auto* endSetupKey = new QAction(this);
   endSetupKey->setObjectName(QStringLiteral("endSetupKey"));
   endSetupKey->setShortcut(QKeySequence(Qt::Key_F9));
@@ -175,95 +324,78 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
         if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->SetMessageTextLater(text);
       });
   connect(playback_, &TurnPlayback::turnShowing, this, &CTarvellView::OnTurnShowing);
-  // Tooltips: a legend's labels say what its picture says; the counters'
-  // frames what their values say.
-  QString legendTip;
-  for (std::size_t i = 0; i < form->controls.size(); ++i) {
-    const DialogControl& control = form->controls[i];
-    QWidget* widget = controls_.all[i];
-    baseGeometry_.push_back(widget->geometry());
-    basePictures_.push_back(control.kind == ControlKind::Picture ? LoadImageResource(control.image) : QImage());
-    widget->installEventFilter(this);
-    QString tip;
-    if (control.kind == ControlKind::Picture) {
-      tip = legendTip = LegendToolTip(control.image);
-    } else if (control.kind == ControlKind::Static && control.id == IDC_STATIC) {
-      tip = legendTip;
-    }
-    const QString text = QString::fromUtf8(control.text);
-    if (control.id == IDC_TREASURY || text == "Treasury") tip = TreasuryToolTip();
-    if (control.id == IDC_TURN || text == "Turn") tip = TurnToolTip();
-    if (control.id == IDC_RECORD || text == "Your Record") tip = RecordToolTip();
-    for (const UnitButton& button : kUnitButtons)
-      if (button.id == control.id) tip = UnitToolTip(button.type);
-    if (control.id == IDC_END_SETUP)
-      tip = tr("Ends your setup: Chaos plays one turn (F9). Asks first when more than $1000 would be left unspent.");
-    // As a paragraph the tip wraps instead of running across the screen.
-    if (!tip.isEmpty()) widget->setToolTip("<p>" + tip.toHtmlEscaped() + "</p>");
-  }
-  setMouseTracking(true);
-  setFocusPolicy(Qt::ClickFocus);
-  // The turn counter changes at every phase of a shown turn.
-  new OpaqueBackdrop(Control(IDC_TURN), this);
-  resize(formSize_);
-  PlaceCounterValues();
-  for (int i = 0; i < 8; ++i) {
-    terrainImages_[i] = SurfaceImage(kTerrainImageIds[i]);
-    unitImages_[i] = SurfaceImage(kUnitImageIds[i]);
-    barbarianImages_[i] = SurfaceImage(kBarbarianImageIds[i]);
-  }
-  markerImage_ = SurfaceImage(IDB_MARKER);
+  formPixelSize_ = ChooseFormPixelSize();
+  SetZoom(100);
 }
 
 bool CTarvellView::Playing() const { return document_ != nullptr && document_->world.mode == ModePlaying; }
 
-QSize CTarvellView::sizeHint() const { return formSize_ * zoomPercent_ / 100; }
+QSize CTarvellView::sizeHint() const { return kFormSize * zoomPercent_ / 100; }
+
+void CTarvellView::LayOut(int percent, int pixelSize) {
+  const auto scaled = [percent](int pixels) { return (pixels * percent + 50) / 100; };
+  const auto scaledSize = [&scaled](QSize size) { return QSize(scaled(size.width()), scaled(size.height())); };
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(std::max(1, scaled(pixelSize)));
+  setFont(font);
+  QToolTip::setFont(font);
+  layout()->setContentsMargins(scaled(kMargin), scaled(11), scaled(kMargin), scaled(12));
+  Control("leftColumn")->setFixedWidth(scaled(kLeftColumnWidth));
+  Control("rightColumn")->setFixedWidth(scaled(kRightColumnWidth));
+  for (QGroupBox* box : findChildren<QGroupBox*>()) box->setFixedHeight(scaled(kCounterBoxHeight));
+  for (QAbstractButton* button : unitButtons_->buttons()) button->setFixedSize(scaledSize(kUnitButtonSize));
+  Control(IDC_END_SETUP)->setFixedSize(scaledSize(kEndSetupSize));
+  // Every picture pixel becomes a block of whole screen pixels, never a
+  // blend of its neighbours.
+  for (QLabel* label : findChildren<QLabel*>()) {
+    const QVariant picture = label->property("picture");
+    if (!picture.isValid()) continue;
+    label->setFixedSize(scaledSize(kPictureSize));
+    label->setPixmap(QPixmap::fromImage(
+        LoadImageResource(picture.toString()).scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  }
+  setFixedSize(sizeHint());
+  // Every control at its place now: the fonts are chosen by what fits.
+  layout()->activate();
+  for (QWidget* child : findChildren<QWidget*>())
+    if (QLayout* inner = child->layout()) inner->activate();
+}
+
+bool CTarvellView::TextsFit() const {
+  for (const QLabel* label : findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width()) return false;
+  }
+  for (const QGroupBox* box : findChildren<QGroupBox*>()) {
+    if (box->fontMetrics().horizontalAdvance(box->title()) + 12 > box->width()) return false;
+  }
+  for (QAbstractButton* button : unitButtons_->buttons()) {
+    const auto* caption = static_cast<const CaptionButton*>(button);
+    const QRect area = caption->TextArea();
+    const QRect needed =
+        button->fontMetrics().boundingRect(QRect(0, 0, area.width(), 10000), Qt::TextWordWrap, caption->Caption());
+    if (needed.width() > area.width() || needed.height() > area.height()) return false;
+  }
+  const QWidget* endSetup = Control(IDC_END_SETUP);
+  auto* endButton = static_cast<const QPushButton*>(endSetup);
+  return endButton->fontMetrics().horizontalAdvance(endButton->text()) + 8 <= endSetup->width();
+}
+
+int CTarvellView::ChooseFormPixelSize() {
+  // The largest size at which every text of the form fits its control, at
+  // 100 %; the other zooms scale it with the rest of the form.
+  for (int size = kLargestPixelSize; size > kSmallestPixelSize; --size) {
+    LayOut(100, size);
+    if (TextsFit()) return size;
+  }
+  return kSmallestPixelSize;
+}
 
 void CTarvellView::SetZoom(int percent) {
   zoomPercent_ = percent;
-  const auto scaled = [percent](int pixels) { return (pixels * percent + 50) / 100; };
-  QFont font = DialogFont();
-  font.setPixelSize(scaled(DialogFont().pixelSize()));
-  setFont(font);
-  QToolTip::setFont(font);
-  // Whole multiples keep the pictures' pixels square and sharp.
-  const Qt::TransformationMode mode = percent % 100 == 0 ? Qt::FastTransformation : Qt::SmoothTransformation;
-  for (std::size_t i = 0; i < controls_.all.size(); ++i) {
-    QWidget* widget = controls_.all[i];
-    const QRect& box = baseGeometry_[i];
-    widget->setGeometry(scaled(box.x()), scaled(box.y()), scaled(box.width()), scaled(box.height()));
-    widget->setFont(font);
-    const QImage& picture = basePictures_[i];
-    if (!picture.isNull())
-      static_cast<QLabel*>(widget)->setPixmap(QPixmap::fromImage(
-          picture.scaled(scaled(picture.width()), scaled(picture.height()), Qt::IgnoreAspectRatio, mode)));
-  }
-  PlaceCounterValues();
-  resize(sizeHint());
-  updateGeometry();
+  LayOut(percent, formPixelSize_);
   update();
-  if (auto* frame = qobject_cast<CMainFrame*>(window())) {
-    frame->ZoomStatusBar(percent);
-    frame->FitToView(percent > 100);
-  }
-}
-
-void CTarvellView::PlaceCounterValues() {
-  // Each value sits in the middle of the frame below its group box's title,
-  // one line high, its sides where the form puts them.
-  QGroupBox* box = nullptr;
-  for (QWidget* widget : controls_.all) {
-    if (auto* groupBox = qobject_cast<QGroupBox*>(widget)) {
-      box = groupBox;
-      continue;
-    }
-    auto* label = qobject_cast<QLabel*>(widget);
-    if (box == nullptr || label == nullptr || !box->geometry().intersects(label->geometry())) continue;
-    box->ensurePolished();
-    const QRect inside = box->contentsRect().translated(box->pos());
-    const int height = label->fontMetrics().height();
-    label->setGeometry(label->x(), inside.y() + (inside.height() - height) / 2, label->width(), height);
-  }
 }
 
 QPoint CTarvellView::ToForm(QPointF client) const {
@@ -276,15 +408,12 @@ QRect CTarvellView::ToClient(const QRect& form) const {
   return QRectF(form.x() * zoom, form.y() * zoom, form.width() * zoom, form.height() * zoom).toAlignedRect();
 }
 
-void CTarvellView::OnInitialUpdate() {
+void CTarvellView::ShowNewDocument() {
   playback_->Finish();  // a sale's display, before the board is drawn anew
   fullRedrawPending_ = true;
   update();
-  if (auto* frame = qobject_cast<CMainFrame*>(window())) {
-    frame->FitToView(zoomPercent_ > 100);
-    // Keys given while no control has the focus reach the window.
-    frame->installEventFilter(this);
-  }
+  // Keys given while no control has the focus reach the window.
+  window()->installEventFilter(this);
   OnUnitButton(IDC_DRONE);
   leftPress[0] = leftPress[1] = -1;
   rightPress[0] = rightPress[1] = -1;
@@ -292,7 +421,7 @@ void CTarvellView::OnInitialUpdate() {
   setFocus();
 }
 
-void CTarvellView::OnDraw() {
+void CTarvellView::DrawBoard() {
   if (document_ == nullptr) return;
   const CWorld& world = document_->world;
   DrawCounters(world.treasury, world.turn);
@@ -300,7 +429,7 @@ void CTarvellView::OnDraw() {
   DrawUnits(world.shownUnits);
 }
 
-void CTarvellView::SetText(int id, const QString& text) {
+void CTarvellView::SetText(const char* id, const QString& text) {
   auto* label = Control<QLabel>(id);
   label->setText(text);
   // Inside a full repaint the window gets it with the rest of the repaint.
@@ -382,7 +511,11 @@ void CTarvellView::DrawRecord() {
   DrawRecordOf(record.wins, record.losses);
 }
 
-void CTarvellView::DrawRecordOf(int won, int lost) {
+void CTarvellView::DrawRecordOf(int wins, int losses) {
+  // A negative count read from a damaged profile shows as 0; the profile
+  // keeps what it holds.
+  const int won = std::max(wins, 0);
+  const int lost = std::max(losses, 0);
   // In 64 bits: a record held at its 32-bit limits must not wrap the sum.
   const std::int64_t total = std::int64_t{won} + lost;
   const double fraction = total != 0 ? static_cast<double>(won) / static_cast<double>(total) : 0.0;
@@ -463,7 +596,7 @@ void CTarvellView::paintEvent(QPaintEvent* event) {
     EndSurfacePainting();
     surface_.fill(palette().color(QPalette::Window));
     painting_ = true;
-    OnDraw();
+    DrawBoard();
     painting_ = false;
   }
   EndSurfacePainting();
@@ -480,8 +613,10 @@ void CTarvellView::PaintSurface(QPainter& painter, const QRect& clientArea) {
     return;
   }
   painter.save();
-  // Whole multiples: every pixel becomes a square block; 150 % is smoothed.
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, zoomPercent_ % 100 != 0);
+  // Every screen pixel takes the colour of one surface pixel, at 150 % and
+  // under a fractional device pixel ratio too: grid lines may be one or two
+  // pixels wide, but never blurred.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.scale(zoomPercent_ / 100.0, zoomPercent_ / 100.0);
   const QRect area = QRect(ToForm(clientArea.topLeft()), ToForm(clientArea.bottomRight() + QPoint(1, 1)))
                          .adjusted(-1, -1, 1, 1)
@@ -530,9 +665,9 @@ void CTarvellView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The surface keeps the form's own size whatever the zoom; only the first
   // resize makes it.
-  if (surface_.size() == formSize_) return;
+  if (surface_.size() == kFormSize) return;
   EndSurfacePainting();
-  surface_ = QImage(formSize_, QImage::Format_RGB32);
+  surface_ = QImage(kFormSize, QImage::Format_RGB32);
   surface_.fill(palette().color(QPalette::Window));
   fullRedrawPending_ = true;
 }
@@ -732,15 +867,15 @@ void CTarvellView::ShowRefusal(const QString& reason) {
   if (!reason.isEmpty()) {
     frame->SetMessageText(reason);
   } else if (refusalShown_) {
-    frame->SetMessageText(QString::fromStdString(LoadResourceString(IDS_IDLE_MESSAGE)));
+    frame->ShowIdleMessage();
   }
   refusalShown_ = !reason.isEmpty();
 }
 
-void CTarvellView::OnUnitButton(int id) {
+void CTarvellView::OnUnitButton(const char* id) {
   if (ShowingTurn()) return;
   for (const UnitButton& button : kUnitButtons) {
-    if (button.id != id) continue;
+    if (std::strcmp(button.id, id) != 0) continue;
     selectedType = button.type;
     // Checking one of the exclusive buttons clears the one checked before.
     Control<QAbstractButton>(id)->setChecked(true);

@@ -35,8 +35,12 @@
 //
 // The form is laid out at 100, 150 or 200 %. The drawing operations and the
 // surface they draw on keep the form's own pixels; the surface is scaled on
-// its way to the screen, the controls and their fonts are laid out anew, and
-// mouse positions are mapped back to the form's pixels.
+// its way to the screen, each of its pixels taking the colour of one surface
+// pixel, the controls and their fonts are laid out anew, and mouse positions
+// are mapped back to the form's pixels.
+//
+// The controls are found by their object names, which are the identifiers
+// below.
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -47,10 +51,23 @@
 #include <vector>
 
 #include "model/owner.h"
-#include "ui/platform/dialog_controls.h"
 #include "ui/turn_playback.h"
 
 class CTarvellDoc;
+class QButtonGroup;
+
+inline constexpr char IDC_DRONE[] = "IDC_DRONE";
+inline constexpr char IDC_MINE[] = "IDC_MINE";
+inline constexpr char IDC_FARMER[] = "IDC_FARMER";
+inline constexpr char IDC_INFANTRY[] = "IDC_INFANTRY";
+inline constexpr char IDC_SETTLER[] = "IDC_SETTLER";
+inline constexpr char IDC_ARMOR[] = "IDC_ARMOR";
+inline constexpr char IDC_JAMMER[] = "IDC_JAMMER";
+inline constexpr char IDC_ARTILLERY[] = "IDC_ARTILLERY";
+inline constexpr char IDC_TREASURY[] = "IDC_TREASURY";
+inline constexpr char IDC_TURN[] = "IDC_TURN";
+inline constexpr char IDC_END_SETUP[] = "IDC_END_SETUP";
+inline constexpr char IDC_RECORD[] = "IDC_RECORD";
 
 class CTarvellView : public QWidget, public CBoardDisplay {
   Q_OBJECT
@@ -58,31 +75,34 @@ class CTarvellView : public QWidget, public CBoardDisplay {
  public:
   explicit CTarvellView(CTarvellDoc* document);
 
+  // The control of this object name, as a T, or null.
   template <class T = QWidget>
-  T* Control(int id) const {
-    return controls_.Find<T>(id);
+  T* Control(const char* name) const {
+    return findChild<T*>(QLatin1String(name));
   }
-  // The form's size in pixels, from its template, at the zoom.
+  // The form's size in pixels at the zoom: 774 x 529 at 100 %.
   QSize sizeHint() const override;
 
   // 100, 150 or 200: lays out the form at that size.
   void SetZoom(int percent);
+  // Whether every text of the form fits its control as laid out.
+  bool TextsFit() const;
   int Zoom() const { return zoomPercent_; }
   // A client point in the form's own pixels.
   QPoint ToForm(QPointF client) const;
 
-  // After every new or opened document: a full repaint, the frame shrunk to
-  // the form, Drone selected, no press pending.
-  void OnInitialUpdate();
+  // After every new or opened document: a full repaint, Drone selected, no
+  // press pending.
+  void ShowNewDocument();
   // Repaint: counters, terrain, the player's units.
-  void OnDraw();
+  void DrawBoard();
 
   // CBoardDisplay.
   void DrawCounters(int treasury, int turn) override;
   void DrawTurnPhase(int turn, int phase) override;
   void DrawRecord() override;
   // The record text for the given wins and losses.
-  void DrawRecordOf(int won, int lost);
+  void DrawRecordOf(int wins, int losses);
   void DrawTerrain(const TerrainGrid& terrain) override;
   void DrawTerrainAt(int x, int y, int code) override;
   void DrawUnits(const UnitGrid& units) override;
@@ -95,7 +115,7 @@ class CTarvellView : public QWidget, public CBoardDisplay {
 
   // The unit buttons and their keys (IDC_DRONE..IDC_ARTILLERY): selects the
   // unit type (1..8) that a left click buys.
-  void OnUnitButton(int id);
+  void OnUnitButton(const char* id);
   // End Setup: plays one turn when a game is in progress, after "Are you
   // sure?" when more than $1000 would be left unspent.
   void OnEndSetup();
@@ -150,8 +170,9 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void PaintSurface(QPainter& painter, const QRect& clientArea);
   void PaintOutlines(QPainter& painter);
   void ShowRefusal(const QString& reason);
-  // Puts the Treasury, Turn and Your Record values inside their frames.
-  void PlaceCounterValues();
+  // Lays the form out at percent with its font at pixelSize (at 100 %).
+  void LayOut(int percent, int pixelSize);
+  int ChooseFormPixelSize();
   bool Playing() const;
   // A turn starts or has ended showing: the controls, the focus and the
   // outlines follow.
@@ -163,7 +184,7 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // update.
   void DrawImageAt(const QImage& image, int column, int row, int x, int y);
   // Sets a control's text, which the window shows at its next update.
-  void SetText(int id, const QString& text);
+  void SetText(const char* id, const QString& text);
   // Notes a change of the window since its last update, and asks for an
   // update from the event loop once the window thread returns to it.
   void MarkChanged();
@@ -171,8 +192,8 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void EndSurfacePainting();
 
   CTarvellDoc* document_;
-  DialogControls controls_;
-  QSize formSize_;
+  QButtonGroup* unitButtons_ = nullptr;
+  int formPixelSize_ = 13;
   QImage terrainImages_[8];
   QImage unitImages_[8];
   QImage barbarianImages_[8];
@@ -188,8 +209,6 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   bool fullRedrawPending_ = true;
   bool painting_ = false;
   int zoomPercent_ = 100;
-  std::vector<QRect> baseGeometry_;   // every control at 100 %
-  std::vector<QImage> basePictures_;  // the picture of every picture control, else null
   QPoint hover_{-1, -1};
   QPoint cursor_{-1, -1};
   bool refusalShown_ = false;

@@ -1,5 +1,7 @@
 #include "ui/turn_playback.h"
 
+#include <QMessageBox>
+
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +9,6 @@
 #include "opponent/strategy.h"
 #include "session/session.h"
 #include "ui/message_dialogs.h"
-#include "ui/platform/dialog.h"
 #include "ui/tarvell_view.h"
 #include "units/unit.h"
 
@@ -152,10 +153,11 @@ void TurnPlayback::Play(const Event& event) {
 
 void TurnPlayback::OpenEndOfGame(bool victory) {
   // The rest of the turn waits for the player to close the message; it may
-  // be answered before Open returns, so the turn goes on from the event loop.
-  CDialog* message = victory ? MakeVictoryMessage(dialogParent_()) : MakeDefeatMessage(dialogParent_());
+  // be answered before open() returns, so the turn goes on from the event
+  // loop.
+  QMessageBox* message = victory ? CreateVictoryMessage(dialogParent_()) : CreateDefeatMessage(dialogParent_());
   connect(message, &QDialog::finished, this, &TurnPlayback::PlayOn, Qt::QueuedConnection);
-  message->Open();
+  message->open();
 }
 
 void TurnPlayback::End() {

@@ -2,7 +2,7 @@
 # Where the game works: started as the desktop entry starts it, in the data
 # folder; started without --data-folder, in the folder it was started in.
 # --help and --version answer without a display, and fail aloud when their
-# output cannot be written.
+# output cannot be written; an unknown option is refused.
 #   data_folder_test.sh GAME DESKTOP_ENTRY SCRATCH_FOLDER
 set -euo pipefail
 game=$1 entry=$2 scratch=$3
@@ -50,6 +50,15 @@ touch "$scratch/file"
 status=0
 err=$(XDG_DATA_HOME="$scratch/file" QT_QPA_PLATFORM=offscreen "$game" --data-folder 2>&1 >/dev/null) || status=$?
 [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] || fail "unusable data folder: status $status, '$err'"
+
+# An unknown option: one line, status 2, no window. Qt's own options are no
+# mistake.
+status=0
+err=$(QT_QPA_PLATFORM=offscreen "$game" --bogus player.tvu 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 2 ] && printf '%s\n' "$err" | grep -qxF "tarvell: unknown option --bogus (see tarvell --help)" ||
+  fail "unknown option: status $status, '$err'"
+rm -f default.tvu tv_log.txt
+start_in "$scratch/start" -platform offscreen player.tvu
 
 for option in --help --version; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" $option) || fail "$option failed"

@@ -103,13 +103,13 @@ TEST_F(GameBoardTest, EndSetupAsksOnlyAboveAThousandDollars) {
   EXPECT_EQ(World().turn, 1);
 
   World().treasury = 1001;
-  Dialogs().Press(IDD_CONFIRM, IDCANCEL);
+  Dialogs().Press(IDD_CONFIRM, kReject);
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().turn, 1);
   Dialogs().Type(IDD_CONFIRM, Qt::Key_Return);  // Enter answers "NO"
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().turn, 1);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().turn, 2);
 }

@@ -47,10 +47,10 @@ class GameGuidanceTest : public GameTest {
 };
 
 TEST_F(GameGuidanceTest, HowToPlayOpensFromTheHelpMenuWithItsPrompt) {
-  QAction* item = Frame()->Action(ID_HELP_HOW_TO_PLAY);
+  QAction* item = Action("howToPlayAction");
   ASSERT_NE(item, nullptr);
   EXPECT_FALSE(item->statusTip().isEmpty());
-  Command(ID_HELP_HOW_TO_PLAY);
+  Command("howToPlayAction");
   auto* help = Frame()->findChild<CHowToPlayWindow*>();
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
@@ -77,7 +77,7 @@ TEST_F(GameGuidanceTest, EveryButtonLegendEntryAndCounterHasATooltip) {
   int pictures = 0, barbarianLabels = 0;
   for (QLabel* label : View().findChildren<QLabel*>()) {
     const bool picture = !label->pixmap().isNull();
-    const bool legendLabel = label->x() > 600 && !picture;
+    const bool legendLabel = label->mapTo(&View(), QPoint()).x() > 600 && !picture;
     if (!picture && !legendLabel) continue;
     pictures += picture;
     barbarianLabels += legendLabel;
@@ -85,7 +85,7 @@ TEST_F(GameGuidanceTest, EveryButtonLegendEntryAndCounterHasATooltip) {
   }
   EXPECT_EQ(pictures, 16);
   EXPECT_EQ(barbarianLabels, 16);
-  for (const int id : {IDC_TREASURY, IDC_TURN, IDC_RECORD}) EXPECT_FALSE(View().Control(id)->toolTip().isEmpty());
+  for (const char* id : {IDC_TREASURY, IDC_TURN, IDC_RECORD}) EXPECT_FALSE(View().Control(id)->toolTip().isEmpty());
 }
 
 TEST_F(GameGuidanceTest, TheOutlineFollowsTheMouseAndLeavesWithIt) {
@@ -169,9 +169,9 @@ TEST_F(GameGuidanceTest, ArrowsMoveTheCursorEnterOrSpaceBuysAndDeleteSells) {
 }
 
 TEST_F(GameGuidanceTest, AtTwiceTheSizeAClickAtASquaresScaledCentreBuysThere) {
-  Command(ID_VIEW_ZOOM_200);
-  EXPECT_TRUE(Frame()->Action(ID_VIEW_ZOOM_200)->isChecked());
-  EXPECT_FALSE(Frame()->Action(ID_VIEW_ZOOM_100)->isChecked());
+  Command("zoom200Action");
+  EXPECT_TRUE(Action("zoom200Action")->isChecked());
+  EXPECT_FALSE(Action("zoom100Action")->isChecked());
   EXPECT_EQ(View().size(), QSize(774, 529) * 2);
   EXPECT_GE(Frame()->width(), 2 * 774);
   EXPECT_EQ(View().Control(IDC_END_SETUP)->geometry().size(), QSize(136, 26) * 2);
@@ -182,15 +182,15 @@ TEST_F(GameGuidanceTest, AtTwiceTheSizeAClickAtASquaresScaledCentreBuysThere) {
   // Pixels are doubled, not smoothed: the drone's corner pixel fills a 2 x 2 block.
   const QColor corner = Pixel(2 * (190 + 21 * 7 + 2), 2 * (15 + 21 * 9 + 2));
   EXPECT_EQ(Pixel(2 * (190 + 21 * 7 + 2) + 1, 2 * (15 + 21 * 9 + 2) + 1), corner);
-  EXPECT_EQ(QSettings("Local AppWizard-Generated Applications", "Tarvell").value("Settings/Zoom").toInt(), 200);
-  Command(ID_VIEW_ZOOM_100);
+  EXPECT_EQ(QSettings("Tarvell", "Tarvell").value("Settings/Zoom").toInt(), 200);
+  Command("zoom100Action");
   EXPECT_EQ(View().size(), QSize(774, 529));
   Click(Qt::LeftButton, Square(8, 9));
   EXPECT_EQ(World().At(8, 9).unitType, Drone);
 }
 
 TEST_F(GameGuidanceTest, ViewChaosOpensTheChaosWindowBesideTheGame) {
-  Command(ID_VIEW_CHAOS);
+  Command("chaosAction");
   auto* chaos = Frame()->findChild<CChaosWindow*>();
   ASSERT_NE(chaos, nullptr);
   EXPECT_TRUE(chaos->isVisible());

@@ -11,7 +11,6 @@
 
 #include "tests/ui/game_test_support.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/dialog.h"
 
 using GameStartTest = GameTest;
 
@@ -53,6 +52,14 @@ TEST_F(GameStartTest, AProfileNamedOnTheCommandLineIsLoadedAfterTheDefaultIsSave
   EXPECT_EQ(World().mode, ModePlaying);
 }
 
+// A damaged profile's negative count shows as 0 and is kept as it is.
+TEST_F(GameStartTest, ANegativeCountShowsAsZero) {
+  Write("bent.tvu", "2\t-5\t");
+  ASSERT_TRUE(Start("bent.tvu"));
+  EXPECT_EQ(UserRecord().losses, -5);
+  EXPECT_EQ(Text(IDC_RECORD), "2-0 (1.000)");
+}
+
 TEST_F(GameStartTest, AProfileThatCannotBeOpenedEndsTheStart) {
   Dialogs().Acknowledge();
   EXPECT_FALSE(Start("nobody.tvu"));
@@ -86,37 +93,37 @@ TEST_F(GameStartTest, ADroppedFileThatIsNoProfileLeavesTheGameAsItWas) {
 TEST_F(GameStartTest, OptionsShowTheSpeedAndSetIt) {
   ASSERT_TRUE(Start());
   int shown = -1;
-  Dialogs().Do(IDD_OPTIONS, [&](CDialog& dialog) {
-    shown = dialog.Control<QSlider>(IDC_SPEED)->value();
-    dialog.Control<QSlider>(IDC_SPEED)->setValue(5);
-    dialog.PressButton(IDOK);
+  Dialogs().Do(IDD_OPTIONS, [&](QDialog& dialog) {
+    shown = dialog.findChild<QSlider*>("IDC_SPEED")->value();
+    dialog.findChild<QSlider*>("IDC_SPEED")->setValue(5);
+    ModalAnswers::PressButton(dialog, kAccept);
   });
-  Command(ID_OPTIONS);
+  Command("optionsAction");
   EXPECT_EQ(shown, 4);  // start-up speed 1: one step left of "Fastest"
   EXPECT_EQ(World().gameSpeed, 0);
-  Dialogs().Do(IDD_OPTIONS, [](CDialog& dialog) {
-    dialog.Control<QSlider>(IDC_SPEED)->setValue(0);
-    dialog.PressButton(IDCANCEL);
+  Dialogs().Do(IDD_OPTIONS, [](QDialog& dialog) {
+    dialog.findChild<QSlider*>("IDC_SPEED")->setValue(0);
+    ModalAnswers::PressButton(dialog, kReject);
   });
-  Command(ID_OPTIONS);
+  Command("optionsAction");
   EXPECT_EQ(World().gameSpeed, 0);
   // The speed lasts through a new game.
-  Command(ID_FILE_NEW);
+  Command("newGameAction");
   EXPECT_EQ(World().gameSpeed, 0);
 }
 
 TEST_F(GameStartTest, AboutShowsItsBox) {
   ASSERT_TRUE(Start());
-  Dialogs().Press(IDD_ABOUT, IDOK);
-  Command(ID_APP_ABOUT);
-  EXPECT_EQ(Dialogs().Shown(), std::vector<int>{IDD_ABOUT});
+  Dialogs().Press(IDD_ABOUT, kAccept);
+  Command("aboutAction");
+  EXPECT_EQ(Dialogs().Shown(), std::vector<std::string>{IDD_ABOUT});
 }
 
 TEST_F(GameStartTest, ClosingSavesTheProfile) {
   Write("default.tvu", "4\t0\t");
   ASSERT_TRUE(Start());
   World().treasury = 1234;  // the game itself is not what is saved
-  Command(ID_APP_EXIT);
+  Command("exitAction");
   EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "4\t0\t");
 }
@@ -125,11 +132,11 @@ TEST_F(GameStartTest, ClosingAfterATurnAsksAndNoKeepsTheWindow) {
   ASSERT_TRUE(Start());
   Frame()->show();
   World().turn = 1;
-  Dialogs().Press(IDD_CONFIRM, IDCANCEL);
+  Dialogs().Press(IDD_CONFIRM, kReject);
   Frame()->close();
   EXPECT_TRUE(Frame()->isVisible());
   EXPECT_EQ(UserRecord().losses, 0);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Frame()->close();
   EXPECT_FALSE(Frame()->isVisible());
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts as lost
@@ -143,7 +150,7 @@ TEST_F(GameStartTest, ClosingWhileASimulationRunsWaitsForItsScores) {
   World().chaosMoney = 500;  // neither side can end the game in one turn
   Command(IDC_END_SETUP);    // starts the simulation
   ASSERT_EQ(World().mode, ModePlaying);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Frame()->close();
   EXPECT_EQ(simulationRunning.load(), 0);
   const std::string saved = Read("default.tvu");
@@ -169,7 +176,7 @@ TEST_F(GameStartTest, ACloseDuringASlowTurnHurriesItThenAsks) {
   Frame()->close();
   EXPECT_TRUE(Frame()->isVisible());
   EXPECT_TRUE(View().ShowingTurn());
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   QDeadlineTimer deadline(20000);
   while (Frame()->isVisible() && !deadline.hasExpired())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);

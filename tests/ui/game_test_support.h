@@ -1,7 +1,7 @@
 #pragma once
 // The real game (application, frame, document and board view) started in a
 // folder of its own, with its settings kept apart and every dialog answered
-// by a script, for the tests of the playable game.
+// as the test says (modal_answers.h), for the tests of the playable game.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -25,9 +27,9 @@
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 #include "opponent/strategy.h"
+#include "tests/ui/modal_answers.h"
 #include "ui/main_frame.h"
-#include "ui/platform/scripted_dialogs.h"
-#include "ui/resources/resource_ids.h"
+#include "ui/message_dialogs.h"
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
@@ -37,17 +39,17 @@ class GameTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(settingsFolder_.isValid() && workFolder_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
+    // At 100 %, the board at its own pixels, though every zoom would fit.
+    QSettings("Tarvell", "Tarvell").setValue("Settings/Zoom", 100);
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(workFolder_.path().toStdString());
     ResetScores();
-    dialogs_.emplace();
-    dialogs_->OnFailure([](const std::string& message) { ADD_FAILURE() << message; });
+    Dialogs().Reset();
   }
   void TearDown() override {
     WaitForNoSimulation();
-    EXPECT_TRUE(dialogs_->AllAnswered()) << "a scripted dialog never came";
+    EXPECT_TRUE(Dialogs().AllAnswered()) << "an expected dialog never came";
     game_.reset();
-    dialogs_.reset();
     std::filesystem::current_path(previous_);
   }
 
@@ -56,12 +58,12 @@ class GameTest : public ::testing::Test {
     game_.emplace();
     QStringList arguments{"tarvell"};
     if (file) arguments << QString::fromStdString(*file);
-    const bool started = game_->InitInstance(arguments);
+    const bool started = game_->Start(arguments);
     QCoreApplication::processEvents();
     return started;
   }
 
-  CScriptedDialogs& Dialogs() { return *dialogs_; }
+  static ModalAnswers& Dialogs() { return ModalAnswers::Instance(); }
   CTarvellApp& Game() { return *game_; }
   CMainFrame* Frame() { return game_->MainFrame(); }
   CTarvellDoc& Document() { return *game_->Document(); }
@@ -74,21 +76,22 @@ class GameTest : public ::testing::Test {
       simulationRunning.wait(running, std::memory_order_acquire);
   }
   CTarvellView& View() { return *game_->View(); }
-  QString Text(int control) { return View().Control<QLabel>(control)->text(); }
+  QString Text(const char* control) { return View().Control<QLabel>(control)->text(); }
   // The text of status pane index: 0 the message pane, 1..3 the lock
   // indicators.
   QString Pane(int index) { return Frame()->statusBar()->findChildren<QLabel*>().value(index)->text(); }
+  // A menu item or key of the main window by its object name, or null.
+  QAction* Action(const char* name) { return Frame()->findChild<QAction*>(QLatin1String(name)); }
   QString Status() { return Pane(0); }
 
   // A command as the player gives it: its menu item or key, or the button
-  // on the board form.
-  // End Setup's turn is waited for: shown to its end, an end-of-game
-  // message answered.
-  void Command(int id) {
-    if (QAction* action = Frame()->Action(id)) {
+  // on the board form, by object name. End Setup's turn is waited for:
+  // shown to its end, an end-of-game message answered.
+  void Command(const char* name) {
+    if (QAction* action = Action(name)) {
       action->trigger();
     } else {
-      View().Control<QAbstractButton>(id)->click();
+      View().Control<QAbstractButton>(name)->click();
     }
     WaitForBoard();
   }
@@ -101,13 +104,11 @@ class GameTest : public ::testing::Test {
     EXPECT_FALSE(View().Playback().Showing()) << "the board was still showing a turn after a minute";
     return !View().Playback().Showing();
   }
-  // The unit button that is checked, or 0.
-  int CheckedUnitButton() {
-    for (int id = IDC_DRONE; id <= IDC_ARTILLERY; ++id) {
-      auto* button = View().Control<QAbstractButton>(id);
-      if (button != nullptr && button->isChecked()) return id;
-    }
-    return 0;
+  // The object name of the unit button that is checked, or empty.
+  std::string CheckedUnitButton() {
+    for (QAbstractButton* button : View().findChildren<QAbstractButton*>())
+      if (button->isCheckable() && button->isChecked()) return button->objectName().toStdString();
+    return {};
   }
 
   // Gives the board plain land of code 2 everywhere, without units, and
@@ -145,6 +146,5 @@ class GameTest : public ::testing::Test {
   QTemporaryDir settingsFolder_;
   QTemporaryDir workFolder_;
   std::filesystem::path previous_;
-  std::optional<CScriptedDialogs> dialogs_;
   std::optional<CTarvellApp> game_;
 };

@@ -7,9 +7,9 @@
 
 #include <sys/stat.h>
 
+#include "tests/save_faults.h"
 #include "tests/ui/game_test_support.h"
 #include "ui/chaos_window.h"
-#include "ui/platform/dialog.h"
 
 class GameUsersTest : public GameTest {
  protected:
@@ -27,28 +27,28 @@ class GameUsersTest : public GameTest {
   }
   // Types name into the New User dialog and presses OK.
   void NewUserNamed(const std::string& name) {
-    Dialogs().Do(IDD_NEW_USER, [name](CDialog& dialog) {
-      dialog.Control<QLineEdit>(IDC_USERNAME)->setText(QString::fromStdString(name));
-      dialog.PressButton(IDOK);
+    Dialogs().Do(IDD_NEW_USER, [name](QDialog& dialog) {
+      dialog.findChild<QLineEdit*>("IDC_USERNAME")->setText(QString::fromStdString(name));
+      ModalAnswers::PressButton(dialog, kAccept);
     });
   }
 };
 
 TEST_F(GameUsersTest, NewGameDuringTheFirstSetupAsksNothing) {
   const std::string log = Read("tv_log.txt");
-  Command(ID_FILE_NEW);
+  Command("newGameAction");
   EXPECT_EQ(UserRecord().losses, 0);
   EXPECT_EQ(Read("tv_log.txt").size(), 2 * log.size());  // a second terrain
 }
 
 TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDCANCEL);
-  Command(ID_FILE_NEW);
+  Dialogs().Press(IDD_CONFIRM, kReject);
+  Command("newGameAction");
   EXPECT_EQ(World().turn, 1);  // "NO" keeps the game
   EXPECT_EQ(UserRecord().losses, 0);
-  Dialogs().Press(IDD_CONFIRM, IDOK);
-  Command(ID_FILE_NEW);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
+  Command("newGameAction");
   EXPECT_EQ(World().turn, 0);
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(UserRecord().losses, 1);
@@ -58,9 +58,9 @@ TEST_F(GameUsersTest, NewGameAfterATurnCountsTheAbandonedGameOnYes) {
 
 TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDOK);  // the game left counts as lost
+  Dialogs().Press(IDD_CONFIRM, kAccept);  // the game left counts as lost
   NewUserNamed("my user!");
-  Command(ID_NEW_USER);
+  Command("newUserAction");
   EXPECT_EQ(ProfilePath(), Here("my_user_.tvu"));
   EXPECT_EQ(Read("my_user_.tvu").size(), 504u);
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");  // the old user saved under the old name
@@ -72,28 +72,28 @@ TEST_F(GameUsersTest, NewUserMakesAFreshProfileFromASafeName) {
 }
 
 TEST_F(GameUsersTest, NewUserCancelledChangesNothing) {
-  Dialogs().Press(IDD_NEW_USER, IDCANCEL);
-  Command(ID_NEW_USER);
+  Dialogs().Press(IDD_NEW_USER, kReject);
+  Command("newUserAction");
   EXPECT_EQ(ProfilePath(), Here("default.tvu"));
 }
 
 TEST_F(GameUsersTest, NoAtTheOverwriteQuestionRestoresTheAbandonedGame) {
   Write("bob.tvu", "9\t9\t");
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   NewUserNamed("bob");
-  Dialogs().Press(IDD_OVERWRITE, IDCANCEL);
-  Command(ID_NEW_USER);
+  Dialogs().Press(IDD_OVERWRITE, kReject);
+  Command("newUserAction");
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(World().turn, 1);
   EXPECT_EQ(UserRecord().losses, 0);
   EXPECT_EQ(ProfilePath(), Here("default.tvu"));
   EXPECT_EQ(Read("bob.tvu"), "9\t9\t");
 
-  Dialogs().Press(IDD_CONFIRM, IDOK);  // and "Yes" overwrites it
+  Dialogs().Press(IDD_CONFIRM, kAccept);  // and "Yes" overwrites it
   NewUserNamed("bob");
-  Dialogs().Press(IDD_OVERWRITE, IDOK);
-  Command(ID_NEW_USER);
+  Dialogs().Press(IDD_OVERWRITE, kAccept);
+  Command("newUserAction");
   EXPECT_EQ(ProfilePath(), Here("bob.tvu"));
   EXPECT_EQ(Read("bob.tvu").substr(0, 4), "0\t0\t");
   EXPECT_EQ(Read("default.tvu").substr(0, 4), "0\t1\t");
@@ -104,7 +104,7 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
   Write("others/carol.tvu", "5\t5\t-9\t");
   const std::string path = (std::filesystem::current_path() / "others/carol.tvu").string();
   Dialogs().ChooseFile(path);
-  Command(ID_FILE_OPEN);
+  Command("selectUserAction");
   EXPECT_EQ(ProfilePath(), Here("carol.tvu"));
   EXPECT_EQ(std::filesystem::current_path().filename(), "others");
   EXPECT_EQ(UserRecord().wins, 5);
@@ -117,9 +117,9 @@ TEST_F(GameUsersTest, SelectUserLoadsTheProfileAndWorksInItsFolder) {
 
 TEST_F(GameUsersTest, SelectUserAbandonedThenCancelledStaysAbandoned) {
   PlayQuietTurn();
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Dialogs().ChooseFile(std::nullopt);
-  Command(ID_FILE_OPEN);
+  Command("selectUserAction");
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(UserRecord().losses, 1);
 }
@@ -134,8 +134,8 @@ TEST_F(GameUsersTest, RecentProfilesReopenFromTheFileMenu) {
   ASSERT_GE(recent.size(), 2);
   EXPECT_EQ(QFileInfo(recent[0]).fileName(), "erin.tvu");
   EXPECT_EQ(QFileInfo(recent[1]).fileName(), "dave.tvu");
-  EXPECT_NE(Frame()->Action(ID_FILE_MRU_FILE1 + 1), nullptr);
-  Command(ID_FILE_MRU_FILE1 + 1);
+  EXPECT_NE(Action("recentFileAction2"), nullptr);
+  Command("recentFileAction2");
   EXPECT_EQ(QFileInfo(QString::fromStdString(ProfilePath())).fileName(), "dave.tvu");
   EXPECT_EQ(UserRecord().wins, 1);
   EXPECT_EQ(Read("erin.tvu").substr(0, 4), "0\t1\t");
@@ -147,7 +147,7 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   for (int i = 0; i < 10; ++i) Click(Qt::LeftButton, Square(2 * i, 3));
   EXPECT_EQ(Text(IDC_TREASURY), "$1000");
   World().chaosMoney = 40;  // Chaos is almost broke: the turn's income wins it
-  Command(ID_VIEW_CHAOS);
+  Command("chaosAction");
   auto* chaos = Frame()->findChild<CChaosWindow*>();
   ASSERT_NE(chaos, nullptr);
   const auto chaosRecord = [chaos] {
@@ -158,14 +158,14 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   // The win is booked and saved before its message shows; the board and the
   // Chaos window show it only once the message is closed.
   QString shownAtMessage, chaosAtMessage;
-  Dialogs().Do(IDD_VICTORY, [&](CDialog& message) {
+  Dialogs().Do(IDD_VICTORY, [&](QDialog& message) {
     EXPECT_EQ(UserRecord().wins, 1);
     EXPECT_EQ(Read("default.tvu").substr(0, 4), "1\t0\t");
     shownAtMessage = Text(IDC_RECORD);
     WaitForNoSimulation();  // the window reads nothing while one runs
     chaos->Refresh();
     chaosAtMessage = chaosRecord();
-    message.PressButton(IDOK);
+    ModalAnswers::PressButton(message, kAccept);
   });
   Command(IDC_END_SETUP);
   EXPECT_EQ(shownAtMessage, "0-0 (0.000)");
@@ -182,7 +182,7 @@ TEST_F(GameUsersTest, AWonGameIsBookedSavedAndEndsTheBoard) {
   Click(Qt::LeftButton, Square(1, 1));
   EXPECT_EQ(World().turn, turn);
   EXPECT_EQ(World().At(1, 1).unitType, Empty);
-  Command(ID_FILE_NEW);  // a new game asks nothing
+  Command("newGameAction");  // a new game asks nothing
   EXPECT_EQ(World().mode, ModePlaying);
   EXPECT_EQ(UserRecord().wins, 1);
 }
@@ -191,7 +191,7 @@ TEST_F(GameUsersTest, ALostGameIsBookedAndSaved) {
   FlatLand();
   World().treasury = 10;  // spent on nothing that stands
   World().chaosMoney = 5;
-  Dialogs().Press(IDD_DEFEAT, IDOK);
+  Dialogs().Press(IDD_DEFEAT, kAccept);
   Command(IDC_END_SETUP);
   EXPECT_EQ(World().mode, ModeIdle);
   EXPECT_EQ(UserRecord().losses, 1);
@@ -204,9 +204,9 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
   std::filesystem::create_directory("b");
   Write("b/default.tvu", "7\t7\t");
   Write("b/other.tvu", "2\t2\t");
-  Dialogs().Press(IDD_CONFIRM, IDOK);
+  Dialogs().Press(IDD_CONFIRM, kAccept);
   Dialogs().ChooseFile((std::filesystem::current_path() / "b/other.tvu").string());
-  Command(ID_FILE_OPEN);
+  Command("selectUserAction");
   EXPECT_EQ(std::filesystem::current_path().filename(), "b");
   EXPECT_EQ(Read("default.tvu"), "7\t7\t");                  // b's own user is untouched
   EXPECT_EQ(Read("../default.tvu").substr(0, 4), "0\t1\t");  // the abandoned game counts where it was played
@@ -219,25 +219,24 @@ TEST_F(GameUsersTest, SelectUserFromAnotherFolderSavesTheOldUserWhereItLives) {
 
 TEST_F(GameUsersTest, AFailedSaveIsToldOnceWithTheFileAndWhatFollows) {
   QString told[2];
-  FailProfileSaveAt(ProfileSaveStep::Write);
-  Dialogs().Acknowledge(&told[0]);
+  {
+    const CausedSaveFault failing(SaveFault::Write);
+    Dialogs().Acknowledge(&told[0]);
+    PlayQuietTurn();
+    ASSERT_FALSE(told[0].isEmpty());
+    EXPECT_TRUE(told[0].contains(QString::fromStdString(ProfilePath()))) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
+    PlayQuietTurn();  // failing again: nothing more is said
+  }
   PlayQuietTurn();
-  ASSERT_FALSE(told[0].isEmpty());
-  EXPECT_TRUE(told[0].contains(QString::fromStdString(ProfilePath()))) << told[0].toStdString();
-  EXPECT_TRUE(told[0].contains("try again")) << told[0].toStdString();
-  PlayQuietTurn();  // failing again: nothing more is said
-
-  FailProfileSaveAt(ProfileSaveStep::None);
-  PlayQuietTurn();
-  FailProfileSaveAt(ProfileSaveStep::Write);
-  Dialogs().Press(IDD_CONFIRM, IDOK);  // leaving the game for another user
+  const CausedSaveFault failing(SaveFault::Write);
+  Dialogs().Press(IDD_CONFIRM, kAccept);  // leaving the game for another user
   Dialogs().Acknowledge(&told[1]);
   Write("fred.tvu", "");
   Game().OpenDocumentFile("fred.tvu");
   ASSERT_EQ(ProfilePath(), Here("fred.tvu"));
   ASSERT_FALSE(told[1].isEmpty());
   EXPECT_TRUE(told[1].contains("not in it")) << told[1].toStdString();
-  FailProfileSaveAt(ProfileSaveStep::None);
 }
 
 TEST_F(GameUsersTest, AProfileThatIsAFifoIsRefusedInsteadOfWaitedOn) {

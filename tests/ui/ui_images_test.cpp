@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "ui/resources/images.h"
-#include "ui/resources/resource_ids.h"
 
 namespace {
 
@@ -18,30 +17,32 @@ const QRgb kYellow = qRgb(255, 255, 0);
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 255);
 
-const std::vector<std::pair<int, QRgb>> kPlainTerrain = {
-    {IDB_WATER, qRgb(0, 255, 255)},  {IDB_LAND_1, qRgb(0, 255, 0)},     {IDB_LAND_2, qRgb(0, 128, 0)},
-    {IDB_LAND_3, qRgb(128, 128, 0)}, {IDB_LAND_4, qRgb(192, 192, 192)}, {IDB_IMPASSABLE, qRgb(255, 255, 255)},
+const std::vector<std::pair<const char*, QRgb>> kPlainTerrain = {
+    {kWaterImage, qRgb(0, 255, 255)}, {kLand1Image, qRgb(0, 255, 0)},     {kLand2Image, qRgb(0, 128, 0)},
+    {kLand3Image, qRgb(128, 128, 0)}, {kLand4Image, qRgb(192, 192, 192)}, {kImpassableImage, qRgb(255, 255, 255)},
 };
-const std::vector<std::pair<int, QRgb>> kSiteTerrain = {
-    {IDB_SITE_LAND_2, qRgb(0, 128, 0)},
-    {IDB_SITE_LAND_3, qRgb(128, 128, 0)},
+const std::vector<std::pair<const char*, QRgb>> kSiteTerrain = {
+    {kSiteLand2Image, qRgb(0, 128, 0)},
+    {kSiteLand3Image, qRgb(128, 128, 0)},
 };
 // Player unit icons by type 1..8 and their legend pictures.
-const std::vector<std::pair<int, int>> kPlayerIcons = {
-    {IDB_DRONE, IDB_LEGEND_DRONE},       {IDB_MINE, IDB_LEGEND_MINE},           {IDB_FARMER, IDB_LEGEND_FARMER},
-    {IDB_INFANTRY, IDB_LEGEND_INFANTRY}, {IDB_SETTLER, IDB_LEGEND_SETTLER},     {IDB_ARMOR, IDB_LEGEND_ARMOR},
-    {IDB_JAMMER, IDB_LEGEND_JAMMER},     {IDB_ARTILLERY, IDB_LEGEND_ARTILLERY},
+const std::vector<std::pair<const char*, const char*>> kPlayerIcons = {
+    {kDroneImage, kLegendDroneImage},     {kMineImage, kLegendMineImage},
+    {kFarmerImage, kLegendFarmerImage},   {kInfantryImage, kLegendInfantryImage},
+    {kSettlerImage, kLegendSettlerImage}, {kArmorImage, kLegendArmorImage},
+    {kJammerImage, kLegendJammerImage},   {kArtilleryImage, kLegendArtilleryImage},
 };
 // Barbarian icons by kind 9..16 and their legend pictures.
-const std::vector<std::pair<int, int>> kBarbarianIcons = {
-    {IDB_SCOUT, IDB_LEGEND_SCOUT},           {IDB_SCAVENGER, IDB_LEGEND_SCAVENGER}, {IDB_COMMON, IDB_LEGEND_COMMON},
-    {IDB_AMPHIBIOUS, IDB_LEGEND_AMPHIBIOUS}, {IDB_MOBILE, IDB_LEGEND_MOBILE},       {IDB_JUMP, IDB_LEGEND_JUMP},
-    {IDB_KAMIKAZEE, IDB_LEGEND_KAMIKAZEE},   {IDB_ARMORED, IDB_LEGEND_ARMORED},
+const std::vector<std::pair<const char*, const char*>> kBarbarianIcons = {
+    {kScoutImage, kLegendScoutImage},         {kScavengerImage, kLegendScavengerImage},
+    {kCommonImage, kLegendCommonImage},       {kAmphibiousImage, kLegendAmphibiousImage},
+    {kMobileImage, kLegendMobileImage},       {kJumpImage, kLegendJumpImage},
+    {kKamikazeeImage, kLegendKamikazeeImage}, {kArmoredImage, kLegendArmoredImage},
 };
 
 QRgb Pixel(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFFu) | 0xFF000000u; }
 
-void ExpectFrame(const QImage& icon, QRgb frame, int id) {
+void ExpectFrame(const QImage& icon, QRgb frame, const char* id) {
   for (int i = 0; i < 17; ++i) {
     EXPECT_EQ(Pixel(icon, i, 0), frame) << "image " << id << " top edge at " << i;
     EXPECT_EQ(Pixel(icon, i, 16), frame) << "image " << id << " bottom edge at " << i;
@@ -66,7 +67,7 @@ QRgb StripeColour(const QImage& icon, int y) {
   return colour;
 }
 
-void ExpectStripesDifferPerType(const std::vector<std::pair<int, int>>& icons) {
+void ExpectStripesDifferPerType(const std::vector<std::pair<const char*, const char*>>& icons) {
   std::set<QRgb> colours;
   for (const auto& [id, legend] : icons) {
     const QImage icon = LoadImageResource(id);
@@ -98,10 +99,10 @@ TEST(ImagesTest, EveryPictureHasTheSizeItIsDrawnAt) {
       EXPECT_EQ(LoadImageResource(legend).size(), QSize(34, 34)) << legend;
     }
   }
-  EXPECT_EQ(LoadImageResource(IDB_MARKER).size(), QSize(13, 13));
-  EXPECT_EQ(LoadImageResource(IDR_MAINFRAME).size(), QSize(32, 32));
-  EXPECT_EQ(ImageResourceIds().size(), 8u + 16u + 16u + 1u + 1u);
-  EXPECT_TRUE(LoadImageResource(142).isNull());  // a number the program does not use
+  EXPECT_EQ(LoadImageResource(kMarkerImage).size(), QSize(13, 13));
+  EXPECT_EQ(LoadImageResource(kApplicationIcon).size(), QSize(32, 32));
+  EXPECT_EQ(ImageNames().size(), 8 + 16 + 16 + 1 + 1);
+  EXPECT_TRUE(LoadImageResource("nothing").isNull());  // a name the program does not use
 }
 
 TEST(ImagesTest, TerrainTilesDrawTheGridInBlackOnTopAndLeftOnly) {
@@ -181,8 +182,8 @@ TEST(ImagesTest, LegendPicturesAreTheIconsAtDoubleSize) {
 }
 
 TEST(ImagesTest, ApplicationIconIsTheDronePicture) {
-  const QImage icon = LoadImageResource(IDR_MAINFRAME);
-  const QImage drone = LoadImageResource(IDB_LEGEND_DRONE);
+  const QImage icon = LoadImageResource(kApplicationIcon);
+  const QImage drone = LoadImageResource(kLegendDroneImage);
   // The 34 x 34 Drone without its outermost ring of pixels.
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) ASSERT_EQ(Pixel(icon, x, y), Pixel(drone, x + 1, y + 1)) << x << "," << y;
@@ -191,7 +192,7 @@ TEST(ImagesTest, ApplicationIconIsTheDronePicture) {
 }
 
 TEST(ImagesTest, MarkerIsARedAndYellowBurst) {
-  const QImage marker = LoadImageResource(IDB_MARKER);
+  const QImage marker = LoadImageResource(kMarkerImage);
   EXPECT_EQ(Pixel(marker, 6, 6), kYellow);
   int red = 0, yellow = 0;
   for (int y = 0; y < 13; ++y) {
@@ -213,8 +214,9 @@ TEST(ImagesTest, EveryPixelIsFromTheStandardSixteenColours) {
       qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
       qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
   };
-  for (const int id : ImageResourceIds()) {
-    const QImage image = LoadImageResource(id);
+  for (const QString& name : ImageNames()) {
+    const QImage image = LoadImageResource(name);
+    const std::string id = name.toStdString();
     for (int y = 0; y < image.height(); ++y) {
       for (int x = 0; x < image.width(); ++x) {
         ASSERT_EQ(qAlpha(image.pixel(x, y)), 255) << "image " << id << " is opaque";

@@ -1,25 +1,33 @@
-// Draws every picture of the game and every dialog into PNG files, so that a
-// person can look at them: images.png (each picture at its own size and
-// four times enlarged, with its number) and dialog_N.png per template.
-//   QT_QPA_PLATFORM=offscreen ui_pictures OUTPUT_FOLDER
+// Draws every picture of the game, its dialogs and its main window into PNG
+// files, so that a person can look at them, and reports where the form put
+// the board, its columns and whether every text fits:
+//   ui_pictures [--zoom 100|150|200] OUTPUT_FOLDER
+// writes images.png, one PNG per dialog (named by its object name) and
+// main_window.png, at the zoom given (100 by default), and prints
+//   board X Y WIDTH HEIGHT         the board's tiles in the view's pixels
+//   left-column-end X              the first pixel right of the left column
+//   right-column-start X           the right column's first pixel
+//   texts-fit 1                    (0 when a text of the form is cut)
+// Without QT_QPA_PLATFORM it runs on the offscreen platform, with a screen
+// large enough for every zoom.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "opponent/strategy.h"
 #include "ui/about_dialog.h"
 #include "ui/main_frame.h"
+#include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
 #include "ui/options_dialog.h"
-#include "ui/platform/dialog.h"
-#include "ui/platform/dialog_units.h"
-#include "ui/resources/dialog_font.h"
-#include "ui/resources/dialog_templates.h"
 #include "ui/resources/images.h"
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_view.h"
@@ -30,16 +38,15 @@ void DrawImageSheet(const QDir& folder) {
   constexpr int kZoom = 4;
   constexpr int kCell = 34 * kZoom + 60;
   constexpr int kColumns = 6;
-  const std::vector<int> ids = ImageResourceIds();
-  const int rows = (static_cast<int>(ids.size()) + kColumns - 1) / kColumns;
+  const QStringList names = ImageNames();
+  const int rows = (static_cast<int>(names.size()) + kColumns - 1) / kColumns;
   QImage sheet(kColumns * kCell, rows * kCell, QImage::Format_RGB32);
   sheet.fill(QColor(212, 208, 200));
   QPainter painter(&sheet);
-  painter.setFont(DialogFont());
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    const QImage image = LoadImageResource(ids[i]);
-    const QPoint cell((static_cast<int>(i) % kColumns) * kCell + 8, (static_cast<int>(i) / kColumns) * kCell + 8);
-    painter.drawText(cell + QPoint(0, 12), QString("%1  %2x%3").arg(ids[i]).arg(image.width()).arg(image.height()));
+  for (int i = 0; i < names.size(); ++i) {
+    const QImage image = LoadImageResource(names[i]);
+    const QPoint cell((i % kColumns) * kCell + 8, (i / kColumns) * kCell + 8);
+    painter.drawText(cell + QPoint(0, 12), QString("%1  %2x%3").arg(names[i]).arg(image.width()).arg(image.height()));
     painter.drawImage(cell + QPoint(0, 20), image);
     painter.drawImage(QRect(cell + QPoint(40, 20), image.size() * kZoom), image);
   }
@@ -47,47 +54,26 @@ void DrawImageSheet(const QDir& folder) {
   sheet.save(folder.filePath("images.png"));
 }
 
-void DrawDialog(const QDir& folder, const DialogTemplate& dialog) {
-  QImage picture;
-  if (dialog.kind == DialogKind::Modal) {
-    std::unique_ptr<CDialog> shown;
-    if (dialog.id == IDD_ABOUT) {
-      shown = std::make_unique<CAboutDialog>();
-    } else if (dialog.id == IDD_NEW_USER) {
-      shown = std::make_unique<CNewUserDialog>();
-    } else if (dialog.id == IDD_OPTIONS) {
-      auto options = std::make_unique<COptionsDialog>();
-      options->speed = 1;  // the speed at start-up
-      shown = std::move(options);
-    } else {
-      shown = std::make_unique<CDialog>(dialog.id);
-    }
-    shown->PrepareToShow();
-    shown->show();
-    picture = shown->grab().toImage();
-  } else {
-    QWidget form;
-    form.setFont(DialogFont());
-    form.setFixedSize(DialogSizeToPixels(dialog));
-    CreateDialogControls(&form, dialog, DialogFont());
-    form.show();
-    picture = form.grab().toImage();
-  }
-  picture.save(folder.filePath(QString("dialog_%1.png").arg(dialog.id)));
+void DrawDialog(const QDir& folder, QDialog* dialog) {
+  dialog->show();
+  QApplication::processEvents();
+  dialog->grab().save(folder.filePath(dialog->objectName() + ".png"));
+  dialog->close();
 }
 
-// The main window as the game shows it: frame, menu, status bar and the
-// board form, with every terrain tile and icon drawn on the board at the
-// game's pixel positions. The game runs in a folder and with settings of its
-// own, which vanish afterwards.
-void DrawMainWindow(const QDir& folder) {
+// The main window as the game shows it at the zoom: frame, menu, status bar
+// and the board form, with every terrain tile and icon drawn on the board at
+// the game's pixel positions; then the dialogs at the same zoom. The game
+// runs in a folder and with settings of its own, which vanish afterwards.
+void DrawMainWindow(const QDir& folder, int zoom) {
   QTemporaryDir work;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
   const QString previous = QDir::currentPath();
   QDir::setCurrent(work.path());
   {
     CTarvellApp game;
-    if (!game.InitInstance({"tarvell"})) return;
+    if (!game.Start({"tarvell"})) return;
+    game.OnZoom(zoom);
     CMainFrame* frame = game.MainFrame();
     QApplication::processEvents();
     CTarvellView* view = game.View();
@@ -105,7 +91,20 @@ void DrawMainWindow(const QDir& folder) {
     frame->ShowLockState(false, true, false);
     QApplication::processEvents();
     frame->grab().save(folder.filePath("main_window.png"));
-    std::printf("main window %dx%d, view %dx%d\n", frame->width(), frame->height(), view->width(), view->height());
+    std::printf("zoom %d\nmain-window %d %d\n", view->Zoom(), frame->width(), frame->height());
+    const double scale = view->Zoom() / 100.0;
+    const QRect board = QRectF(190 * scale, 15 * scale, 504 * scale, 504 * scale).toAlignedRect();
+    std::printf("board %d %d %d %d\n", board.x(), board.y(), board.width(), board.height());
+    const QWidget* left = view->findChild<QWidget*>("leftColumn");
+    const QWidget* right = view->findChild<QWidget*>("rightColumn");
+    std::printf("left-column-end %d\nright-column-start %d\n", left->geometry().right() + 1, right->x());
+    std::printf("texts-fit %d\n", view->TextsFit() ? 1 : 0);
+
+    DrawDialog(folder, new CAboutDialog(frame));
+    DrawDialog(folder, new CNewUserDialog(frame));
+    DrawDialog(folder, new COptionsDialog(1, frame));  // the speed at start-up
+    DrawDialog(folder, CreateVictoryMessage(frame));
+    DrawDialog(folder, CreateDefeatMessage(frame));
   }
   QDir::setCurrent(previous);
 }
@@ -113,16 +112,26 @@ void DrawMainWindow(const QDir& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QTemporaryFile screens;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && screens.open()) {
+    screens.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1200}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+  }
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+  int zoom = 100;
+  int next = 1;
+  if (argc == 4 && std::strcmp(argv[1], "--zoom") == 0) {
+    zoom = std::atoi(argv[2]);
+    next = 3;
+  }
+  if (argc != next + 1 || (zoom != 100 && zoom != 150 && zoom != 200)) {
+    std::fprintf(stderr, "usage: %s [--zoom 100|150|200] OUTPUT_FOLDER\n", argv[0]);
     return 2;
   }
-  QDir folder(QString::fromLocal8Bit(argv[1]));
+  QDir folder(QString::fromLocal8Bit(argv[next]));
   folder.mkpath(".");
   DrawImageSheet(folder);
-  for (const DialogTemplate& dialog : AllDialogTemplates()) DrawDialog(folder, dialog);
-  DrawMainWindow(folder);
-  std::printf("dialog font: %s, %d px\n", qPrintable(DialogFont().family()), DialogFont().pixelSize());
+  DrawMainWindow(folder, zoom);
   return 0;
 }

@@ -15,9 +15,9 @@
 #include <cstdio>
 
 #include "model/world.h"
+#include "tests/ui/modal_answers.h"
 #include "ui/main_frame.h"
-#include "ui/platform/scripted_dialogs.h"
-#include "ui/resources/resource_ids.h"
+#include "ui/message_dialogs.h"
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
@@ -34,7 +34,7 @@ constexpr int kPhase = 12;
 // left out, as the game refuses it.
 void BuyFort(CTarvellView& view) {
   const int centre = 12;
-  auto buy = [&view](int button, int x, int y) {
+  auto buy = [&view](const char* button, int x, int y) {
     view.OnUnitButton(button);
     view.BuyAt(x, y);
   };
@@ -43,7 +43,7 @@ void BuyFort(CTarvellView& view) {
   }
   for (int d = -2; d <= 2; ++d) {
     const bool corner = d == -2 || d == 2;
-    const int button = corner ? IDC_ARTILLERY : IDC_INFANTRY;
+    const char* button = corner ? IDC_ARTILLERY : IDC_INFANTRY;
     buy(button, centre + d, centre - 2);
     buy(button, centre + d, centre + 2);
     if (!corner) {
@@ -67,30 +67,28 @@ int main(int argc, char** argv) {
     return 2;
   }
   QDir folder(QString::fromLocal8Bit(argv[1]));
-  folder.mkpath(".");
-  const QString target = folder.absoluteFilePath("board.png");
+  folder.mkpath(QStringLiteral("."));
+  const QString target = folder.absoluteFilePath(QStringLiteral("board.png"));
 
   QTemporaryDir work;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
   QDir::setCurrent(work.path());
-  // "Are you sure?" with money left is answered Yes; whatever else comes
-  // (the end of a game) is answered as the script's default does.
-  CScriptedDialogs dialogs;
-  dialogs.OnFailure([](const std::string&) {});
+  // "Are you sure?" with money left is answered Yes.
+  ModalAnswers dialogs;
   bool taken = false;
   {
     CTarvellApp game;
-    if (!game.InitInstance({"tarvell"})) return 1;
+    if (!game.Start({QStringLiteral("tarvell")})) return 1;
     QApplication::processEvents();
     CTarvellView& view = *game.View();
     BuyFort(view);
     const CWorld& world = game.Document()->world;
     std::printf("bought the fort; $%d left\n", static_cast<int>(world.treasury));
-    if (world.treasury > 1000) dialogs.Press(IDD_CONFIRM, IDOK);
+    if (world.treasury > 1000) dialogs.Press(IDD_CONFIRM, kAccept);
 
     // The turn is played back by the window's timer; at the chosen phase
     // the window is taken as the player sees it, and the rest is hurried.
-    const QString phase = QString("(%1)").arg(kPhase);
+    const QString phase = QStringLiteral("(%1)").arg(kPhase);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
       if (!view.Playback().ShowingTurn()) {

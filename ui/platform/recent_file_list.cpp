@@ -1,25 +1,24 @@
 #include "ui/platform/recent_file_list.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
 namespace {
 
-QString Key(int index) { return QString("Recent File List/File%1").arg(index + 1); }
+QString Key(int index) { return QStringLiteral("Recent File List/File%1").arg(index + 1); }
 
 }  // namespace
 
-CRecentFileList::CRecentFileList(const QString& organization, const QString& application, int size)
-    : organization_(organization), application_(application), size_(size) {
-  const QSettings settings(organization_, application_);
+void CRecentFileList::Read(const QSettings& settings) {
+  entries_.clear();
   for (int i = 0; i < size_; ++i) {
     const QString path = settings.value(Key(i)).toString();
     if (!path.isEmpty() && !entries_.contains(path)) entries_ << path;
   }
 }
 
-void CRecentFileList::Write() const {
-  QSettings settings(organization_, application_);
+void CRecentFileList::Write(QSettings& settings) const {
   for (int i = 0; i < size_; ++i) {
     if (i < entries_.size()) {
       settings.setValue(Key(i), entries_[i]);
@@ -34,17 +33,14 @@ void CRecentFileList::Add(const QString& path) {
   entries_.removeAll(absolute);
   entries_.prepend(absolute);
   while (entries_.size() > size_) entries_.removeLast();
-  Write();
 }
 
 void CRecentFileList::Remove(int index) {
-  if (index < 0 || index >= entries_.size()) return;
-  entries_.removeAt(index);
-  Write();
+  if (index >= 0 && index < entries_.size()) entries_.removeAt(index);
 }
 
 QString CRecentFileList::MenuText(int index) const {
   QString name = QFileInfo(entries_.value(index)).fileName();
-  name.replace("&", "&&");
-  return QString("&%1 %2").arg(index + 1).arg(name);
+  name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return QCoreApplication::translate("CRecentFileList", "&%1 %2").arg(index + 1).arg(name);
 }

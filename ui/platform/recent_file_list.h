@@ -1,16 +1,20 @@
 #pragma once
-// CRecentFileList: the profiles opened last, newest first, kept per user in
-// the settings under organization/application, section "Recent File List",
-// as File1..FileN. Entries are absolute paths; opening a file already on the
-// list moves it to the top. Every change is written at once.
+// CRecentFileList: the profiles opened last, newest first, kept in the
+// settings' section "Recent File List" as File1..FileN. Entries are absolute
+// paths; opening a file already on the list moves it to the top.
 
 #include <QString>
 #include <QStringList>
 
+class QSettings;
+
 class CRecentFileList {
  public:
-  // A list of at most size entries, read from the settings.
-  CRecentFileList(const QString& organization, const QString& application, int size);
+  // An empty list of at most size entries.
+  explicit CRecentFileList(int size) : size_(size) {}
+
+  void Read(const QSettings& settings);
+  void Write(QSettings& settings) const;
 
   // Puts path (made absolute) at the top; the oldest entry falls off when
   // the list is full.
@@ -22,10 +26,6 @@ class CRecentFileList {
   QString MenuText(int index) const;
 
  private:
-  void Write() const;
-
-  QString organization_;
-  QString application_;
   int size_;
   QStringList entries_;
 };

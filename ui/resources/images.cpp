@@ -2,8 +2,6 @@
 
 #include <QDir>
 
-#include <algorithm>
-
 // The pictures live in a static library, whose resources the program must
 // ask for before their first use (outside any namespace, as the toolkit
 // requires).
@@ -15,15 +13,15 @@ static void InitImages() {
   static_cast<void>(done);
 }
 
-QImage LoadImageResource(int id) {
+QImage LoadImageResource(const QString& name) {
   InitImages();
-  return QImage(QString(":/images/%1.xpm").arg(id));
+  return QImage(QStringLiteral(":/images/%1.xpm").arg(name));
 }
 
-std::vector<int> ImageResourceIds() {
+QStringList ImageNames() {
   InitImages();
-  std::vector<int> ids;
-  for (const QString& name : QDir(":/images").entryList()) ids.push_back(name.section('.', 0, 0).toInt());
-  std::sort(ids.begin(), ids.end());
-  return ids;
+  QStringList names;
+  for (const QString& file : QDir(QStringLiteral(":/images")).entryList(QDir::Files, QDir::Name))
+    names << file.section(QLatin1Char('.'), 0, 0);
+  return names;
 }
