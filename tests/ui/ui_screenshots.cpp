@@ -7,6 +7,7 @@
 // settings of its own, which vanish afterwards.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -90,9 +91,10 @@ int main(int argc, char** argv) {
     // the window is taken as the player sees it, and the rest is hurried.
     const QString phase = QStringLiteral("(%1)").arg(kPhase);
     QTimer watch;
+    QEventLoop turn;
     QObject::connect(&watch, &QTimer::timeout, [&] {
       if (!view.Playback().ShowingTurn()) {
-        QCoreApplication::quit();
+        turn.quit();
         return;
       }
       if (taken || !view.Control<QLabel>(IDC_TURN)->text().endsWith(phase)) return;
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
     });
     view.OnEndSetup();
     watch.start(1);
-    QApplication::exec();
+    turn.exec();
     watch.stop();
   }
   if (!taken) {
