@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -402,15 +401,11 @@ bool ReplaceFileContent(const std::string& path, const std::string& text, std::s
 bool AppendWhole(const std::string& path, const std::string& text) {
   Descriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
   if (!file.Valid() || !IsRegular(file.Get())) return false;
-  // Other programs hold this lock only for one write; one that holds it for
-  // long does not stop the game.
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-  auto pause = std::chrono::microseconds(20);
-  while (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR) &&
-         std::chrono::steady_clock::now() < giveUp) {
-    std::this_thread::sleep_for(pause);
-    pause = std::min(pause * 2, std::chrono::microseconds(5000));
-  }
+  // Other programs hold this lock only for one write. It is taken without
+  // waiting: a program that holds it does not stop the game, and the block
+  // is still written with one call and cut back only while nothing follows
+  // it, so that another program's block is never cut.
+  ::flock(file.Get(), LOCK_EX | LOCK_NB);
   ssize_t written;
   do written = ::write(file.Get(), text.data(), text.size());
   while (written < 0 && errno == EINTR);
