@@ -401,11 +401,11 @@ bool ReplaceFileContent(const std::string& path, const std::string& text, std::s
 bool AppendWhole(const std::string& path, const std::string& text) {
   Descriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
   if (!file.Valid() || !IsRegular(file.Get())) return false;
-  // Other programs hold this lock only for one write. It is taken without
-  // waiting: a program that holds it does not stop the game, and the block
-  // is still written with one call and cut back only while nothing follows
-  // it, so that another program's block is never cut.
-  ::flock(file.Get(), LOCK_EX | LOCK_NB);
+  // Other programs hold this lock only for one write and its cut-back, so
+  // waiting for it (in the system, not by polling) is short; without it one
+  // program's cut-back could take another's block that came in between.
+  while (::flock(file.Get(), LOCK_EX) != 0 && errno == EINTR) {
+  }
   ssize_t written;
   do written = ::write(file.Get(), text.data(), text.size());
   while (written < 0 && errno == EINTR);
