@@ -94,7 +94,8 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   world.lastChaosGain = 0;
 
   bool hasRoom, hasUnit;
-  const std::int64_t startPlayerValue = world.treasury + world.UnitsValue(hasRoom, hasUnit);
+  UnitSquares unitSquares;
+  const std::int64_t startPlayerValue = world.treasury + world.UnitsValue(hasRoom, hasUnit, unitSquares);
 
   // A full board: one random player unit is sold to make room.
   if (!hasRoom && hasUnit) {
@@ -150,9 +151,13 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   }
   world.phase = kPhases;
 
-  // The survivors go home with their loot and are paid their price back.
+  // The survivors go home with their loot and are paid their price back. A
+  // Scout lifts its marks as it leaves, as it does when it steps away or
+  // dies. Only Scouts make marks, and a board is built without any, so the
+  // turn ends, as it started, with none anywhere.
   for (CUnit* unit = head.next; unit;) {
     CUnit* const following = unit->next;
+    if (KindIndexOf(unit->kindCode) == KindScout) static_cast<CScout*>(unit)->ClearScoutArea();
     SaturatingAdd(world.chaosMoney, static_cast<std::int64_t>(unit->loot) + unit->price);
     unit->~CUnit();
     unit = following;
@@ -160,18 +165,18 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   head.next = nullptr;
   pool.Release();
 
-  // Income, and the Scouts' marks are lifted everywhere.
+  // Income. A turn takes player units off the board but puts none on it and
+  // changes no other square, so every square that can hold a unit (or a bad
+  // code) now was listed at the start, in the same order as a walk of the
+  // whole board; the others add nothing.
   std::int64_t endValue = 0;
-  for (auto& column : world.cells)
-    for (Cell& cell : column) {
-      const int type = cell.unitType;
-      endValue += CWorld::UnitValue(type);
-      if (IsPlayerUnit(type) && EarnsIncome(type))
-        SaturatingAdd(world.treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
-      cell.scoutNear = 0;
-      cell.scoutFar = 0;
-      for (int f = 0; f < 4; ++f) cell.scoutNearDir[f] = cell.scoutFarDir[f] = 0;
-    }
+  for (int i = 0; i < unitSquares.count; ++i) {
+    const Cell& cell = world.AtSquare(unitSquares.squares[i]);
+    const int type = cell.unitType;
+    endValue += CWorld::UnitValue(type);
+    if (IsPlayerUnit(type) && EarnsIncome(type))
+      SaturatingAdd(world.treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
+  }
   endValue += world.treasury;
 
   if (world.mode == ModePlaying) {

@@ -1,6 +1,8 @@
 #include "model/world.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "model/messages.h"
 CWorld::CWorld()
@@ -62,16 +64,36 @@ void CWorld::StartCounters(std::int32_t startTreasury, std::int32_t startChaosMo
 }
 
 std::int64_t CWorld::UnitsValue(bool& hasRoom, bool& hasUnit) const {
-  std::int64_t value = 0;
-  int empties = 0, units = 0;  // counted in locals, which the loop keeps in registers
-  for (const auto& column : cells)
-    for (const Cell& cell : column) {
-      const int price = UnitValue(cell.unitType);
-      value += price;
-      units += price > 0;
-      empties += cell.unitType == Empty;
+  UnitSquares found;
+  return UnitsValue(hasRoom, hasUnit, found);
+}
+
+std::int64_t CWorld::UnitsValue(bool& hasRoom, bool& hasUnit, UnitSquares& found) const {
+  // The walk only lists; the few listed squares are priced after it, and the
+  // search for an Empty square usually ends within the first few.
+  // Whether a square holds a player unit, by code + 2 (Impassable to Artillery).
+  static constexpr std::size_t kIsUnit[11] = {0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1};
+  std::size_t listed = 0, badCodes = 0;  // counted in locals, which the loop keeps in registers
+  const Cell* const board = &cells[0][0];
+#pragma GCC unroll 4
+  for (int square = 0; square < kBoardSquares; ++square) {
+    const unsigned row = static_cast<unsigned>(board[square].unitType - Impassable);
+    if (row >= std::size(kIsUnit)) [[unlikely]] {
+      PrintMessage(kBadHumanType);
+      found.squares[listed++] = static_cast<std::int16_t>(square);
+      ++badCodes;
+      continue;
     }
-  hasRoom = empties > 0;
-  hasUnit = units > 0;
+    found.squares[listed] = static_cast<std::int16_t>(square);  // kept only where a unit stands
+    listed += kIsUnit[row];
+  }
+  found.count = static_cast<int>(listed);
+  std::int64_t value = 0;
+  for (std::size_t i = 0; i < listed; ++i) {
+    const int type = board[found.squares[i]].unitType;
+    if (IsPlayerUnit(type)) value += kUnitPrice[type];
+  }
+  hasRoom = std::any_of(board, board + kBoardSquares, [](const Cell& cell) { return cell.unitType == Empty; });
+  hasUnit = listed > badCodes;
   return value;
 }

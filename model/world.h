@@ -37,6 +37,13 @@ struct Cell {
 
 static_assert(sizeof(Cell) == 64, "a square fills one cache line");
 
+// Squares by number (see SquareOf), in walking order: those of a board that
+// hold a player unit or a code outside -2..8.
+struct UnitSquares {
+  int count;
+  std::int16_t squares[kBoardSquares];
+};
+
 constexpr std::uint8_t kSiteHere = 0x10;
 
 class CWorld {
@@ -94,6 +101,9 @@ class CWorld {
   // message and counts nothing. hasRoom and hasUnit tell whether some square
   // is Empty and some holds a player unit.
   std::int64_t UnitsValue(bool& hasRoom, bool& hasUnit) const;
+  // The same, also listing the squares that hold a player unit or a code
+  // outside -2..8 in `found`.
+  std::int64_t UnitsValue(bool& hasRoom, bool& hasUnit, UnitSquares& found) const;
   // What one square's unit is worth, as UnitsValue counts it: its price, 0
   // for none, and 0 after the bad-type message for a code outside -2..8.
   static int UnitValue(int unitType) {

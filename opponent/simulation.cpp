@@ -37,41 +37,69 @@ std::int32_t UpdatedScore(std::int32_t old, std::int32_t playerGain, std::int32_
 
 namespace {
 
-// Every replay starts from the same position, built once by SetUpReplay.
+// What a replay's start put on the board, and the bad codes it met.
+struct ReplayUnits {
+  struct Placed {
+    std::int8_t x, y, type;
+  };
+  Placed placed[kBoardSquares];
+  int count = 0;
+  int badTerrain = 0;
+  int badUnits = 0;
+};
+
+// SetUpReplay's work, in one walk of the recorded board. With `units`, it
+// also lists the units it placed (x-major) and counts the bad codes.
+void BuildReplay(CWorld& world, ReplayUnits* units) {
+  world.StartCounters(0, 0);
+  world.mode = ModeSimulation;
+  world.ApplyTerrain(recordedTerrain);
+  std::int32_t value = 0;
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int code = recordedUnits[x][y];
+      if (units) units->badTerrain += !IsTerrainCode(recordedTerrain[x][y]);
+      if (!IsValidUnitCode(code)) {
+        PrintMessage(kBadHumanType);
+        if (units) ++units->badUnits;
+      } else if (IsPlayerUnit(code)) {
+        value += kUnitPrice[code];
+        if (world.PlaceUnit(code, x, y) && units)
+          units->placed[units->count++] = {static_cast<std::int8_t>(x), static_cast<std::int8_t>(y),
+                                           static_cast<std::int8_t>(code)};
+      }
+    }
+  world.chaosMoney = value;
+}
+
+// Every replay starts from the same position, built once by BuildReplay.
 // A turn changes the board only by taking player units off it (with their
 // Jammer zones and Artillery cover) and by the Scouts' marks, which it lifts
-// again at its end; so putting the lost units back restores the start. The
-// messages SetUpReplay prints for impossible recorded codes are printed again
-// for every replay.
+// again at its end; so putting back the units it took off, found among the
+// ones placed at the start, restores the start. The messages SetUpReplay
+// prints for impossible recorded codes are printed again for every replay.
 class CReplayStart {
  public:
   explicit CReplayStart(CWorld& world) {
-    SetUpReplay(world);
+    BuildReplay(world, &units_);
     chaosMoney_ = world.chaosMoney;
-    for (int x = 0; x < kBoardSize; ++x)
-      for (int y = 0; y < kBoardSize; ++y) {
-        units_[x][y] = world.cells[x][y].unitType;
-        badTerrain_ += !IsTerrainCode(recordedTerrain[x][y]);
-        badUnits_ += !IsValidUnitCode(recordedUnits[x][y]);
-      }
   }
 
   void Restore(CWorld& world) const {
     world.StartCounters(0, 0);
     world.mode = ModeSimulation;
-    for (int i = 0; i < badTerrain_; ++i) PrintMessage(kBadTerrainType);
-    for (int x = 0; x < kBoardSize; ++x)
-      for (int y = 0; y < kBoardSize; ++y)
-        if (world.cells[x][y].unitType != units_[x][y]) world.PlaceUnit(units_[x][y], x, y);
-    for (int i = 0; i < badUnits_; ++i) PrintMessage(kBadHumanType);
+    for (int i = 0; i < units_.badTerrain; ++i) PrintMessage(kBadTerrainType);
+    for (int i = 0; i < units_.count; ++i) {
+      const ReplayUnits::Placed& unit = units_.placed[i];
+      if (world.At(unit.x, unit.y).unitType != unit.type) world.PlaceUnit(unit.type, unit.x, unit.y);
+    }
+    for (int i = 0; i < units_.badUnits; ++i) PrintMessage(kBadHumanType);
     world.chaosMoney = chaosMoney_;
   }
 
  private:
-  std::int8_t units_[kBoardSize][kBoardSize];
+  ReplayUnits units_;
   std::int32_t chaosMoney_;
-  int badTerrain_ = 0;
-  int badUnits_ = 0;
 };
 
 }  // namespace
@@ -89,20 +117,4 @@ long long RunReplays(CWorld& world) {
   return actions;
 }
 
-void SetUpReplay(CWorld& world) {
-  world.StartCounters(0, 0);
-  world.mode = ModeSimulation;
-  world.ApplyTerrain(recordedTerrain);
-  std::int32_t value = 0;
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      const int code = recordedUnits[x][y];
-      if (!IsValidUnitCode(code)) {
-        PrintMessage(kBadHumanType);
-      } else if (IsPlayerUnit(code)) {
-        value += kUnitPrice[code];
-        world.PlaceUnit(code, x, y);
-      }
-    }
-  world.chaosMoney = value;
-}
+void SetUpReplay(CWorld& world) { BuildReplay(world, nullptr); }

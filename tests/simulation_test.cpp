@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
 #include <system_error>
 
 #include "engine/turn.h"
 #include "model/maps.h"
+#include "model/messages.h"
 #include "model/random.h"
 #include "model/world.h"
 #include "opponent/simulation.h"
@@ -95,6 +97,25 @@ TEST_F(SimulationTest, AUnitOnTheWrongGroundStillCountsItsPrice) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Bad Human Type...\n");
   EXPECT_EQ(world.chaosMoney, 100);
   EXPECT_EQ(world.At(1, 1).unitType, Water);
+}
+
+TEST_F(SimulationTest, EveryReplayPrintsTheMessagesOfItsStart) {
+  recordedTerrain[0][5] = 7;
+  recordedTerrain[9][9] = -1;
+  recordedUnits[3][3] = 9;
+  recordedUnits[2][8] = Farmer;
+  recordedUnits[6][6] = Farmer;
+  CWorld world;
+  testing::internal::CaptureStdout();
+  SetUpReplay(world);
+  const std::string start = testing::internal::GetCapturedStdout();
+  ASSERT_EQ(start, std::string(kBadTerrainType) + kBadTerrainType + kBadHumanType);
+  randomSeed = 11;
+  testing::internal::CaptureStdout();
+  RunReplays(world);
+  std::string everyReplay;
+  for (int i = 0; i < kStrategyCount; ++i) everyReplay += start;
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), everyReplay);
 }
 
 TEST_F(SimulationTest, EveryStrategyIsScoredOnceFromTheWholeStartPosition) {

@@ -3,9 +3,11 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <string>
 
 #include "engine/turn.h"
 #include "engine/unit_pool.h"
+#include "model/messages.h"
 #include "model/random.h"
 #include "model/world.h"
 #include "opponent/profile.h"
@@ -36,6 +38,18 @@ class PurchaseWatcher : public CTurnObserver {
     }
     if (phase == 49)
       for (const CUnit* unit = head.next; unit; unit = unit->next) survivorsWorth += unit->loot + unit->price;
+  }
+};
+
+// Counts the squares under a Scout's far mark after the last phase.
+class MarkWatcher : public CTurnObserver {
+ public:
+  int markedAtTheEnd = 0;
+
+  void AtPoint(const CWorld& world, int phase, const CUnit&) override {
+    if (phase != kPhases - 1) return;
+    for (const auto& column : world.cells)
+      for (const Cell& cell : column) markedAtTheEnd += cell.scoutFar;
   }
 };
 
@@ -230,20 +244,38 @@ TEST_F(TurnTest, IncomeDependsOnTheGround) {
 }
 
 TEST_F(TurnTest, TurnEndClearsEveryScoutMarkAndCountsTheTurn) {
-  world.chaosMoney = 0;
-  world.At(5, 5).scoutNear = world.At(5, 5).scoutFar = 1;
-  world.At(5, 5).scoutNearDir[2] = 3;
-  world.At(6, 6).scoutFarDir[1] = 1;
+  // Only Scouts are bought, on a board where nothing harms them, and they
+  // step and mark by turns: the marks they lift as they step come off, the
+  // ones made in the last phase overlap, and going home lifts those too.
+  SetThresholds({100, 100, 100, 100, 100, 100, 100, 100});
+  for (int perception = 0; perception < 8; ++perception) {
+    world.behaviourTables[KindScout][0][perception] = ActionMoveForward << 2 | 1;
+    world.behaviourTables[KindScout][1][perception] = ActionEngage << 2 | 0;
+  }
+  MarkWatcher marks;
+  randomSeed = 5;
   world.turn = 2;
-  PlayTurn(world);
+  PlayTurn(world, &marks);
+  EXPECT_GT(marks.markedAtTheEnd, 100);
   EXPECT_EQ(world.turn, 3);
   EXPECT_EQ(world.phase, 50);
-  EXPECT_EQ(world.chaosMoney, 9 * 36);
+  EXPECT_EQ(world.chaosMoney, 2000 + world.lastChaosGain + 9 * 36);
   for (const auto& column : world.cells)
     for (const Cell& cell : column) {
       EXPECT_EQ(cell.scoutNear + cell.scoutFar, 0);
       for (int f = 0; f < 4; ++f) EXPECT_EQ(cell.scoutNearDir[f] + cell.scoutFarDir[f], 0);
     }
+}
+
+TEST_F(TurnTest, ABadUnitCodeIsReportedByTheStartAndTheEndOfTheTurn) {
+  world.chaosMoney = 0;
+  world.At(4, 4).unitType = 9;
+  world.At(2, 2).unitType = Farmer;
+  world.At(7, 7).unitType = Drone;
+  testing::internal::CaptureStdout();
+  PlayTurn(world);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(kBadHumanType) + kBadHumanType);
+  EXPECT_EQ(world.At(4, 4).unitType, 9);
 }
 
 TEST_F(TurnTest, ASimulationTurnShowsAndBooksNothing) {
