@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 #include <cstdio>
@@ -10,6 +13,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
 #include "ui/platform/dialog.h"
+#include "ui/platform/scripted_dialogs.h"
 #include "ui/tarvell_view.h"
 
 std::string ProfileTitle(const std::string& profile) {
@@ -44,8 +48,63 @@ void CTarvellDoc::ShowVictory() { MakeVictoryMessage(mainFrame)->Open(); }
 
 void CTarvellDoc::ShowDefeat() { MakeDefeatMessage(mainFrame)->Open(); }
 
-AbandonChoice CTarvellDoc::AskAbandon() {
-  return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
+namespace {
+
+// A question of the toolkit's, which no script can answer: on a display
+// that nobody sees it stops the program instead of waiting for ever.
+void AskWithButtons(QMessageBox& box) {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+    FailUnansweredDialog("question \"" + box.text().toStdString() + "\"");
+  box.exec();
+}
+
+}  // namespace
+
+AbandonChoice CTarvellDoc::AskAbandon(bool mayKeep) {
+  // Where the game can only be abandoned, and wherever a script answers the
+  // dialogs (the window tests), the program's own Yes / NO question.
+  if (!mayKeep || CScriptedDialogs::Installed() != nullptr)
+    return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
+  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                  tr("Leaving this game counts as a loss. Are you sure?"), QMessageBox::NoButton, mainFrame);
+  QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(tr("&NO"), QMessageBox::NoRole);
+  QPushButton* keep = box.addButton(tr("&Keep for later"), QMessageBox::ActionRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  AskWithButtons(box);
+  if (box.clickedButton() == yes) return AbandonChoice::Abandon;
+  if (box.clickedButton() == keep) return AbandonChoice::KeepForLater;
+  return AbandonChoice::KeepPlaying;
+}
+
+bool CTarvellDoc::AskContinue(int turn) {
+  const QString question = tr("Continue your game from turn %1?").arg(turn);
+  // A script acknowledges it as a message, and the answer is no.
+  if (CScriptedDialogs* script = CScriptedDialogs::Installed()) {
+    script->AnswerMessage(question);
+    return false;
+  }
+  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question, QMessageBox::NoButton,
+                  mainFrame);
+  QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  AskWithButtons(box);
+  return box.clickedButton() == yes;
+}
+
+void CTarvellDoc::ReportKeptGameProblem(const KeptGameProblem& problem) {
+  const QString path = QString::fromLocal8Bit(problem.path.c_str());
+  const QString reason = QString::fromLocal8Bit(problem.reason.c_str());
+  if (problem.kind == KeptGameProblem::CannotKeep)
+    ShowMessageBox(mainFrame, tr("Your game could not be kept in %1 (%2). It goes on.").arg(path, reason));
+  else if (problem.setAsideAs.empty())
+    ShowMessageBox(mainFrame, tr("Your kept game %1 cannot be read (%2). A new game starts.").arg(path, reason));
+  else
+    ShowMessageBox(mainFrame, tr("Your kept game %1 cannot be read (%2); it was set aside as %3. A new game starts.")
+                                  .arg(path, reason, QString::fromLocal8Bit(problem.setAsideAs.c_str())));
 }
 
 std::optional<std::string> CTarvellDoc::AskNewUserName() {
