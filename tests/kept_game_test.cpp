@@ -332,6 +332,23 @@ TEST_F(KeptGameTest, ADamagedKeptGameIsToldOnceSetAsideAndAFreshGameStarts) {
   EXPECT_TRUE(frontEnd.keptGameProblems.back().setAsideAs.empty());
 }
 
+TEST_F(KeptGameTest, ANewUserThatReplacesAProfileReplacesItsKeptGameToo) {
+  WriteFile("carl.tvu", "1\t1\t");
+  WriteFile("carl.tvu.game", "the old user's game");
+  CSession session(frontEnd, nullptr, {.logPath = "", .simulateInPlace = true});
+  ProfileProblem problem;
+  ASSERT_TRUE(session.UseProfile("default.tvu", problem));
+  session.NewGame();
+  frontEnd.newUserName = "carl";
+  frontEnd.overwrite = true;
+  bool changed = false;
+  session.NewUser([&](bool ok) { changed = ok; });
+  EXPECT_TRUE(changed);
+  EXPECT_FALSE(fs::exists("carl.tvu.game"));
+  EXPECT_TRUE(frontEnd.keptGameProblems.empty());
+  EXPECT_EQ(frontEnd.asked, (std::vector<std::string>{"name", "overwrite"}));
+}
+
 class KeptGameFileTest : public CoreTest {
  protected:
   void SetUp() override {
