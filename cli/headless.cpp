@@ -23,6 +23,16 @@ void CHeadlessFrontEnd::ReportOpenFailure(const ProfileProblem& problem) {
   std::fprintf(stderr, "%s: %s\n", command_.c_str(), ProblemText(problem).c_str());
 }
 
+void CHeadlessFrontEnd::ReportKeptGameProblem(const KeptGameProblem& problem) {
+  if (problem.kind == KeptGameProblem::CannotKeep)
+    std::fprintf(stderr, "%s: the game could not be kept in %s (%s)\n", command_.c_str(), problem.path.c_str(),
+                 problem.reason.c_str());
+  else
+    std::fprintf(stderr, "%s: the kept game %s is damaged (%s)%s%s; a new game starts\n", command_.c_str(),
+                 problem.path.c_str(), problem.reason.c_str(), problem.setAsideAs.empty() ? "" : ", set aside as ",
+                 problem.setAsideAs.c_str());
+}
+
 void CHeadlessFrontEnd::Post(std::function<void()> task) {
   {
     const std::lock_guard lock(mutex_);

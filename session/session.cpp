@@ -12,7 +12,9 @@
 #include <utility>
 
 #include "engine/turn.h"
+#include "model/random.h"
 #include "model/saturating.h"
+#include "opponent/kept_game.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
 
@@ -81,6 +83,7 @@ bool CSession::UseProfile(const std::string& path, ProfileProblem& problem) {
   record_ = record;
   unreportedFailure_.reset();
   failureReported_ = false;
+  offerKeptGame_ = true;
   frontEnd_.ProfileChanged();
   return true;
 }
@@ -92,6 +95,7 @@ void CSession::UseMemoryProfile() {
   ResetScores();
   unreportedFailure_.reset();
   failureReported_ = false;
+  offerKeptGame_ = false;
   frontEnd_.ProfileChanged();
 }
 
@@ -185,11 +189,15 @@ void CSession::SwitchUser(Claim claim, bool fresh) {
   profilePath_ = claim.path;
   unreportedFailure_.reset();
   failureReported_ = false;
+  offerKeptGame_ = false;  // StartOrResume follows
   record_ = Record{};
   ResetScores();
   if (fresh) {
     Save();
     TellSaveFailure(false);
+    // A kept game of the profile replaced went with its record.
+    std::error_code ignored;
+    std::filesystem::remove(KeptGamePath(profilePath_), ignored);
   } else {
     std::string error;
     LoadProfile(profilePath_, record_, error);
@@ -202,13 +210,79 @@ void CSession::StartGame() {
   frontEnd_.GameStarted();
 }
 
+// --- Games kept for later ---
+
+bool CSession::KeepGame() {
+  const std::string path = KeptGamePath(profilePath_);
+  const std::string text = KeptGameText(KeepWorld(world_, randomSeed.load(std::memory_order_relaxed)));
+  std::string error;
+  if (!ReplaceFileContent(path, text, error)) {
+    frontEnd_.ReportKeptGameProblem({KeptGameProblem::CannotKeep, path, error, ""});
+    return false;
+  }
+  world_.mode = ModeIdle;  // left, not lost
+  return true;
+}
+
+void CSession::SetAsideDamagedGame(const std::string& path, const std::string& reason) {
+  std::string aside = DamagedGamePath(path);
+  std::error_code error;
+  std::filesystem::rename(path, aside, error);
+  if (error) {
+    if (std::find(damagedTold_.begin(), damagedTold_.end(), path) != damagedTold_.end()) return;
+    damagedTold_.push_back(path);
+    aside.clear();
+  }
+  frontEnd_.ReportKeptGameProblem({KeptGameProblem::Damaged, path, reason, aside});
+}
+
+bool CSession::OfferKeptGame() {
+  if (profilePath_.empty()) return false;
+  const std::string path = KeptGamePath(profilePath_);
+  std::string text, error;
+  bool missing = false;
+  KeptGame game;
+  if (!ReadKeptGameFile(path, text, missing, error) || !ReadKeptGame(text, game, error)) {
+    if (!missing) SetAsideDamagedGame(path, error);
+    return false;
+  }
+  std::error_code ignored;
+  if (!frontEnd_.AskContinue(game.turn)) {
+    SaturatingAdd(record_.losses, 1);
+    frontEnd_.RecordChanged();
+    Save();
+    TellSaveFailure(false);
+    std::filesystem::remove(path, ignored);
+    return false;
+  }
+  RestoreKeptGame(game, world_);
+  // The kept generator state: the game goes on as it would have.
+  randomSeed.store(game.seed, std::memory_order_relaxed);
+  std::filesystem::remove(path, ignored);
+  frontEnd_.GameStarted();
+  return true;
+}
+
+void CSession::StartOrResume() {
+  offerKeptGame_ = false;
+  if (!OfferKeptGame()) StartGame();
+}
+
 // --- The steps of the game's life ---
 
-bool CSession::ConfirmAbandon(bool& abandon) {
-  abandon = false;
+bool CSession::ConfirmLeave(bool mayKeep, Leaving& leaving) {
+  leaving = Leaving::Nothing;
   if (world_.mode != ModePlaying || world_.turn <= 0) return true;
-  abandon = frontEnd_.AskAbandon() == AbandonChoice::Abandon;
-  return abandon;
+  mayKeep = mayKeep && !profilePath_.empty();
+  switch (frontEnd_.AskAbandon(mayKeep)) {
+    case AbandonChoice::Abandon: leaving = Leaving::Abandon; return true;
+    case AbandonChoice::KeepForLater:
+      if (!mayKeep) return false;
+      leaving = Leaving::Keep;
+      return true;
+    case AbandonChoice::KeepPlaying: return false;
+  }
+  return false;
 }
 
 void CSession::Abandon() {
@@ -218,22 +292,28 @@ void CSession::Abandon() {
 }
 
 void CSession::NewGame(std::function<void(bool)> done) {
-  bool abandon;
-  if (Busy() || !ConfirmAbandon(abandon)) {
+  Leaving leaving;
+  if (Busy() || !ConfirmLeave(false, leaving)) {
     if (done) done(false);
     return;
   }
-  if (abandon) Abandon();
+  if (leaving == Leaving::Abandon) Abandon();
   WhenIdle([this, done = std::move(done)] {
     Save();
     TellSaveFailure(false);
-    StartGame();
+    if (offerKeptGame_)
+      StartOrResume();
+    else
+      StartGame();
     if (done) done(true);
   });
 }
 
 void CSession::OpenProfile(const std::string& path, std::function<void(OpenResult)> done) {
-  bool abandon;
+  Open(path, std::nullopt, std::move(done));
+}
+
+void CSession::Open(const std::string& path, std::optional<Leaving> decided, std::function<void(OpenResult)> done) {
   if (Busy()) {
     if (done) done(OpenResult::Kept);
     return;
@@ -252,21 +332,28 @@ void CSession::OpenProfile(const std::string& path, std::function<void(OpenResul
     if (done) done(OpenResult::Failed);
     return;
   }
-  if (!ConfirmAbandon(abandon)) {
-    if (done) done(OpenResult::Kept);
-    return;
+  Leaving leaving = decided.value_or(Leaving::Nothing);
+  if (!decided) {
+    if (!ConfirmLeave(true, leaving)) {
+      if (done) done(OpenResult::Kept);
+      return;
+    }
+    if (leaving == Leaving::Abandon) Abandon();
   }
-  if (abandon) Abandon();
-  WhenIdle([this, claim, done = std::move(done)] {
+  WhenIdle([this, claim, leaving, done = std::move(done)] {
+    if (leaving == Leaving::Keep && !KeepGame()) {
+      if (done) done(OpenResult::Kept);
+      return;
+    }
     SwitchUser(std::move(*claim), false);
-    StartGame();
+    StartOrResume();
     if (done) done(OpenResult::Opened);
   });
 }
 
 void CSession::NewUser(std::function<void(bool)> done) {
-  bool abandon;
-  if (Busy() || !ConfirmAbandon(abandon)) {
+  Leaving leaving;
+  if (Busy() || !ConfirmLeave(true, leaving)) {
     if (done) done(false);
     return;
   }
@@ -274,12 +361,13 @@ void CSession::NewUser(std::function<void(bool)> done) {
   const std::string path = name ? *name + ".tvu" : std::string();
   std::error_code ignored;
   // "NO" at the overwrite question is the one answer that leaves the game as
-  // it was; every other way on abandons it.
+  // it was; every other way on abandons it. A game to be kept is kept only
+  // when the user changes.
   if (name && std::filesystem::exists(path, ignored) && !frontEnd_.AskOverwrite(path)) {
     if (done) done(false);
     return;
   }
-  if (abandon) Abandon();
+  if (leaving == Leaving::Abandon) Abandon();
   auto claim = std::make_shared<Claim>();
   ProfileProblem problem;
   if (name && !ClaimProfile(path, Need::Fresh, *claim, problem)) {
@@ -291,38 +379,47 @@ void CSession::NewUser(std::function<void(bool)> done) {
     if (done) done(false);
     return;
   }
-  WhenIdle([this, claim, done = std::move(done)] {
+  WhenIdle([this, claim, leaving, done = std::move(done)] {
+    if (leaving == Leaving::Keep && !KeepGame()) {
+      if (done) done(false);
+      return;
+    }
     SwitchUser(std::move(*claim), true);
-    StartGame();
+    StartOrResume();
     if (done) done(true);
   });
 }
 
 void CSession::SelectUser(std::function<void(bool)> done) {
-  bool abandon;
-  if (Busy() || !ConfirmAbandon(abandon)) {
+  Leaving leaving;
+  if (Busy() || !ConfirmLeave(true, leaving)) {
     if (done) done(false);
     return;
   }
-  if (abandon) Abandon();
+  if (leaving == Leaving::Abandon) Abandon();
   const std::optional<std::string> path = frontEnd_.AskProfileToOpen();
   if (!path) {
     if (done) done(false);
     return;
   }
-  OpenProfile(*path, [done = std::move(done)](OpenResult result) {
+  // An abandoned game is over already; one to keep waits for the change.
+  Open(*path, leaving == Leaving::Keep ? Leaving::Keep : Leaving::Nothing, [done = std::move(done)](OpenResult result) {
     if (done) done(result == OpenResult::Opened);
   });
 }
 
 void CSession::Close(std::function<void(bool)> done) {
-  bool abandon;
-  if (Busy() || !ConfirmAbandon(abandon)) {
+  Leaving leaving;
+  if (Busy() || !ConfirmLeave(true, leaving)) {
     done(false);
     return;
   }
-  if (abandon) Abandon();
-  WhenIdle([this, done = std::move(done)] {
+  if (leaving == Leaving::Abandon) Abandon();
+  WhenIdle([this, leaving, done = std::move(done)] {
+    if (leaving == Leaving::Keep && !KeepGame()) {
+      done(false);
+      return;
+    }
     Save();
     TellSaveFailure(true);
     done(true);

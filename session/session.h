@@ -39,8 +39,9 @@ class CTurnObserver;
 
 // The player's answer when a game with a completed turn would be left.
 enum class AbandonChoice {
-  KeepPlaying,  // the command stops, the game goes on
-  Abandon,      // the game ends and counts as lost
+  KeepPlaying,   // the command stops, the game goes on
+  Abandon,       // the game ends and counts as lost
+  KeepForLater,  // the game is kept beside the profile and not counted
 };
 
 // Why a purchase or a sale was refused, in the order they are checked.
@@ -69,6 +70,21 @@ struct ProfileProblem {
   long holder = 0;
 };
 
+// A game kept for later that could not be written, or a kept game that
+// cannot be read.
+struct KeptGameProblem {
+  enum Kind {
+    CannotKeep,  // reason: the system's words; the game goes on
+    Damaged,     // reason: what is wrong; the game starts fresh
+  };
+  Kind kind;
+  std::string path;  // the kept game's file
+  std::string reason;
+  // Damaged: where the file was set aside, or empty when it could not be
+  // moved (it is then told only once while the program runs).
+  std::string setAsideAs;
+};
+
 // How opening a profile ended.
 enum class OpenResult {
   Opened,  // the profile is current and a new game started
@@ -80,8 +96,13 @@ enum class OpenResult {
 class CSessionFrontEnd {
  public:
   virtual ~CSessionFrontEnd() = default;
-  // A game with at least one completed turn would be left.
-  virtual AbandonChoice AskAbandon() = 0;
+  // A game with at least one completed turn would be left. mayKeep: the
+  // player leaves it for another user or the program ends, so the game may
+  // be kept for later (KeepForLater); otherwise that answer keeps playing.
+  virtual AbandonChoice AskAbandon(bool mayKeep) = 0;
+  // The user has a game kept for later, turn turns into it: true to go on
+  // with it, false to count it as lost and start a new game.
+  virtual bool AskContinue(int turn) = 0;
   // New User: the user's name (".tvu" is added), or nothing to cancel.
   virtual std::optional<std::string> AskNewUserName() = 0;
   // New User: a profile of that name exists; true to replace it.
@@ -93,6 +114,7 @@ class CSessionFrontEnd {
   // since the last good save is lost; otherwise the next save tries again.
   virtual void ReportSaveFailure(const ProfileProblem& problem, bool finalSave) = 0;
   virtual void ReportOpenFailure(const ProfileProblem& problem) = 0;
+  virtual void ReportKeptGameProblem(const KeptGameProblem& problem) = 0;
   // Runs task soon on the front end's thread. Called from the simulation
   // thread, once per simulation, as its very last act.
   virtual void Post(std::function<void()> task) = 0;
@@ -150,20 +172,34 @@ class CSession final : public COpponentHooks {
   // a missing file being a fresh record. False, with problem set and
   // nothing changed, when it cannot be used: another program holds it, or
   // it exists but cannot be read. Only while no simulation runs (at
-  // start-up, or for a command of tarvell-cli).
+  // start-up, or for a command of tarvell-cli). The next NewGame offers the
+  // profile's game kept for later, if it has one.
   bool UseProfile(const std::string& path, ProfileProblem& problem);
   // A fresh record kept in memory only: nothing is read or saved.
   void UseMemoryProfile();
 
-  // New Game: asks before abandoning a game in progress, waits for the
-  // simulation, saves the profile and starts a new game. done(false) when
-  // the player kept playing.
+  // New Game: asks before abandoning a game in progress (a game cannot be
+  // kept for later here), waits for the simulation, saves the profile and
+  // starts a new game. done(false) when the player kept playing. The first
+  // after UseProfile first offers the game kept for later (see below).
   void NewGame(std::function<void(bool)> done = {});
   // Opens path as the user's profile (a recent file, a file on the command
   // line or dropped on the window): asks before abandoning a game in
   // progress, waits for the simulation, saves the outgoing profile, reads
   // this one and starts a new game. Only ".tvu" files that can be read are
   // opened; any other is reported and changes nothing.
+  //
+  // Every step that changes the user, and the close, lets the player keep
+  // the game for later instead of abandoning it: once no simulation runs
+  // (it steps the same generator), the game is written to "<profile>.game"
+  // (see opponent/kept_game.h) with the profile's safe save, under its
+  // lock, and the profile is saved without a loss. A game that cannot be
+  // kept is reported and the step stops: the game goes on. Where a new game
+  // would start for a user who has a kept game, the player is asked first:
+  // yes plays it on (the file is removed), no counts it as lost, saves the
+  // profile, removes the file and starts a new game. A kept game that
+  // cannot be read is reported once, renamed "<profile>.game.damaged", and
+  // a new game starts.
   void OpenProfile(const std::string& path, std::function<void(OpenResult)> done = {});
   // New User: asks before abandoning, then the name; a profile of that name
   // is replaced only when the player agrees (NO keeps the game as it was).
@@ -204,8 +240,28 @@ class CSession final : public COpponentHooks {
   void GameEnded(bool won) override;
 
  private:
+  // What leaving the game in progress does to it.
+  enum class Leaving {
+    Nothing,  // no game with a completed turn is in progress
+    Abandon,  // it ends and counts as lost
+    Keep,     // it is kept for later
+  };
   // Asks before a game with a completed turn is left; true to go on.
-  bool ConfirmAbandon(bool& abandon);
+  // mayKeep: the game may be kept for later (the user changes or the
+  // program ends) where the profile lives in a file.
+  bool ConfirmLeave(bool mayKeep, Leaving& leaving);
+  // Writes the game in progress beside the profile and ends it without a
+  // loss. Only while no simulation runs. False, reported, when it cannot.
+  bool KeepGame();
+  // Offers the profile's kept game: true when the player goes on with it.
+  bool OfferKeptGame();
+  void SetAsideDamagedGame(const std::string& path, const std::string& reason);
+  // The kept game when there is one and the player wants it; else a new
+  // game.
+  void StartOrResume();
+  // OpenProfile, with the player's answer about the game in progress given
+  // when it was asked already.
+  void Open(const std::string& path, std::optional<Leaving> decided, std::function<void(OpenResult)> done);
   // Runs then at once when no simulation runs, otherwise once it has ended.
   void WhenIdle(std::function<void()> then);
   void SimulationFinished();
@@ -248,6 +304,10 @@ class CSession final : public COpponentHooks {
   bool failureReported_ = false;
   std::thread simulation_;
   std::vector<std::function<void()>> waiting_;
+  // UseProfile made a profile current and no game started on it yet.
+  bool offerKeptGame_ = false;
+  // Damaged kept games that could not be set aside and were told already.
+  std::vector<std::string> damagedTold_;
   // Reaches the session from a task the simulation thread posted, or finds
   // it gone.
   std::shared_ptr<CSession*> self_;

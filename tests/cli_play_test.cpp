@@ -101,6 +101,35 @@ TEST_F(PlayTest, APassivePlayerNeverWinsAndIsCountedAbandonedAtTheTurnLimit) {
   EXPECT_EQ(profile[1], 3);  // an abandoned game is a loss
 }
 
+TEST_F(PlayTest, AKeptGameIsDeclinedAsALossAndADamagedOneIsSetAside) {
+  {
+    TestFrontEnd frontEnd;
+    frontEnd.abandon = AbandonChoice::KeepForLater;
+    CSession session(frontEnd, nullptr, {.logPath = "", .simulateInPlace = true});
+    ProfileProblem problem;
+    ASSERT_TRUE(session.UseProfile("p.tvu", problem));
+    session.NewGame();
+    session.World().treasury = 1000;  // the game goes on after the turn
+    ASSERT_TRUE(session.PlayTurn());
+    session.Close([](bool) {});
+  }
+  ASSERT_TRUE(std::filesystem::exists("p.tvu.game"));
+  const std::string args = "--games 1 --seed 9 --policy passive --max-turns 1 --profile p.tvu";
+  CliRun run = RunPlay(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_FALSE(std::filesystem::exists("p.tvu.game"));
+  EXPECT_EQ(Numbers(ReadFile("p.tvu"))[1], 2);  // the kept game and the abandoned one
+
+  WriteFile("p.tvu.game", "Tarvell kept game 1\n");
+  run = RunPlay(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+  EXPECT_NE(run.err.find("p.tvu.game is damaged"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFile("p.tvu.game.damaged"), "Tarvell kept game 1\n");
+  EXPECT_EQ(Numbers(ReadFile("p.tvu"))[1], 3);  // only the abandoned game more
+}
+
 TEST_F(PlayTest, EveryGameAddsOneToTheRecordAndTheSummaryAgreesWithIt) {
   std::string start = "3\t4\t";
   for (int i = 0; i < 250; ++i) start += std::to_string(i % 7 - 3) + "\t";

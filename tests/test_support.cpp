@@ -103,10 +103,18 @@ void WaitForNoSimulation() {
     simulationRunning.wait(running, std::memory_order_acquire);
 }
 
-AbandonChoice TestFrontEnd::AskAbandon() {
+AbandonChoice TestFrontEnd::AskAbandon(bool mayKeep) {
   asked.push_back("abandon");
+  keepOffered.push_back(mayKeep);
   return abandon;
 }
+
+bool TestFrontEnd::AskContinue(int turn) {
+  asked.push_back("continue " + std::to_string(turn));
+  return continueKept;
+}
+
+void TestFrontEnd::ReportKeptGameProblem(const KeptGameProblem& problem) { keptGameProblems.push_back(problem); }
 
 std::optional<std::string> TestFrontEnd::AskNewUserName() {
   asked.push_back("name");

@@ -112,13 +112,18 @@ class TestFrontEnd : public CSessionFrontEnd {
   std::optional<std::string> newUserName;
   bool overwrite = false;
   std::optional<std::string> profileToOpen;
+  bool continueKept = true;
 
-  std::vector<std::string> asked;  // "abandon", "name", "overwrite", "open"
+  std::vector<std::string> asked;  // "abandon", "name", "overwrite", "open", "continue N"
+  std::vector<bool> keepOffered;   // each abandon question's mayKeep
+  std::vector<KeptGameProblem> keptGameProblems;
   std::vector<ProfileProblem> saveFailures;
   std::vector<ProfileProblem> openFailures;
   int waiting = 0;  // Waiting(true) minus Waiting(false)
 
-  AbandonChoice AskAbandon() override;
+  AbandonChoice AskAbandon(bool mayKeep) override;
+  bool AskContinue(int turn) override;
+  void ReportKeptGameProblem(const KeptGameProblem& problem) override;
   std::optional<std::string> AskNewUserName() override;
   bool AskOverwrite(const std::string& path) override;
   std::optional<std::string> AskProfileToOpen() override;

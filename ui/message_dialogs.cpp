@@ -48,6 +48,34 @@ QMessageBox* CreateEndOfGameMessage(const char* name, const QString& text, QWidg
 
 }  // namespace
 
+LeaveAnswer AskLeaveOrKeep(QWidget* parent) {
+  QMessageBox box(parent);
+  Prepare(box, IDD_CONFIRM,
+          QCoreApplication::translate("Messages", "Leaving this game counts as a loss. Are you sure?"));
+  box.setIcon(QMessageBox::Question);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "NO"), QMessageBox::NoRole);
+  QPushButton* keep = box.addButton(QCoreApplication::translate("Messages", "Keep for later"), QMessageBox::ActionRole);
+  for (QPushButton* button : {yes, no, keep}) button->setAutoDefault(false);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  if (box.clickedButton() == yes) return LeaveAnswer::Leave;
+  return box.clickedButton() == keep ? LeaveAnswer::Keep : LeaveAnswer::Stay;
+}
+
+bool AskContinueGame(QWidget* parent, int turn) {
+  QMessageBox box(parent);
+  Prepare(box, IDD_CONTINUE, QCoreApplication::translate("Messages", "Continue your game from turn %1?").arg(turn));
+  box.setIcon(QMessageBox::Question);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "No"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
 bool AskAreYouSure(QWidget* parent) {
   return AskYesOrNo(IDD_CONFIRM, QCoreApplication::translate("Messages", "Are you sure?"), parent);
 }

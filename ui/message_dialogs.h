@@ -19,6 +19,7 @@ inline constexpr char IDD_DEFEAT[] = "IDD_DEFEAT";
 inline constexpr char IDD_VICTORY[] = "IDD_VICTORY";
 inline constexpr char IDD_CONFIRM[] = "IDD_CONFIRM";
 inline constexpr char IDD_OVERWRITE[] = "IDD_OVERWRITE";
+inline constexpr char IDD_CONTINUE[] = "IDD_CONTINUE";
 inline constexpr char IDD_NEW_USER[] = "IDD_NEW_USER";
 inline constexpr char IDD_OPTIONS[] = "IDD_OPTIONS";
 
@@ -29,6 +30,15 @@ bool AskAreYouSure(QWidget* parent);
 // "This user model already exists. Do you want to overwrite it?": true only
 // for "Yes". Enter and Escape answer "NO".
 bool AskOverwriteProfile(QWidget* parent);
+
+// Before a game that would count as lost is left for another user or the
+// close: "Leaving this game counts as a loss. Are you sure?" with "Yes",
+// "NO" (the default, and Escape) and "Keep for later".
+enum class LeaveAnswer { Stay, Leave, Keep };
+LeaveAnswer AskLeaveOrKeep(QWidget* parent);
+
+// "Continue your game from turn N?": true for "Yes" (the default).
+bool AskContinueGame(QWidget* parent, int turn);
 
 // The end-of-game messages, made to be shown over parent (with exec() or
 // open()); each deletes itself once closed.

@@ -44,8 +44,28 @@ void CTarvellDoc::ShowVictory() { CreateVictoryMessage(mainFrame)->open(); }
 
 void CTarvellDoc::ShowDefeat() { CreateDefeatMessage(mainFrame)->open(); }
 
-AbandonChoice CTarvellDoc::AskAbandon() {
-  return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
+AbandonChoice CTarvellDoc::AskAbandon(bool mayKeep) {
+  if (!mayKeep) return AskAreYouSure(mainFrame) ? AbandonChoice::Abandon : AbandonChoice::KeepPlaying;
+  switch (AskLeaveOrKeep(mainFrame)) {
+    case LeaveAnswer::Leave: return AbandonChoice::Abandon;
+    case LeaveAnswer::Keep: return AbandonChoice::KeepForLater;
+    case LeaveAnswer::Stay: break;
+  }
+  return AbandonChoice::KeepPlaying;
+}
+
+bool CTarvellDoc::AskContinue(int turn) { return AskContinueGame(mainFrame, turn); }
+
+void CTarvellDoc::ReportKeptGameProblem(const KeptGameProblem& problem) {
+  const QString path = QString::fromLocal8Bit(problem.path.c_str());
+  const QString reason = QString::fromLocal8Bit(problem.reason.c_str());
+  if (problem.kind == KeptGameProblem::CannotKeep)
+    ShowMessageBox(mainFrame, tr("Your game could not be kept in %1 (%2). It goes on.").arg(path, reason));
+  else if (problem.setAsideAs.empty())
+    ShowMessageBox(mainFrame, tr("Your kept game %1 cannot be read (%2). A new game starts.").arg(path, reason));
+  else
+    ShowMessageBox(mainFrame, tr("Your kept game %1 cannot be read (%2); it was set aside as %3. A new game starts.")
+                                  .arg(path, reason, QString::fromLocal8Bit(problem.setAsideAs.c_str())));
 }
 
 std::optional<std::string> CTarvellDoc::AskNewUserName() {

@@ -55,12 +55,16 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
 
   // CSessionFrontEnd: the questions as the program's dialogs over the main
   // frame, the reports as message boxes.
-  AbandonChoice AskAbandon() override;
+  // Where the game may be kept for later, a message box with Yes, NO and
+  // Keep for later.
+  AbandonChoice AskAbandon(bool mayKeep) override;
+  bool AskContinue(int turn) override;
   std::optional<std::string> AskNewUserName() override;
   bool AskOverwrite(const std::string& path) override;
   std::optional<std::string> AskProfileToOpen() override;
   void ReportSaveFailure(const ProfileProblem& problem, bool finalSave) override;
   void ReportOpenFailure(const ProfileProblem& problem) override;
+  void ReportKeptGameProblem(const KeptGameProblem& problem) override;
   // Queued to the window thread's event loop.
   void Post(std::function<void()> task) override;
   void Waiting(bool waiting) override;

@@ -79,10 +79,13 @@ void ModalAnswers::Reset() {
 
 void ModalAnswers::PressButton(QDialog& dialog, Answer button) {
   if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+    // Accept is OK or "Yes"; Reject is Cancel or "NO" (never a third
+    // answer such as "Keep for later").
     for (QAbstractButton* candidate : box->buttons()) {
       const QMessageBox::ButtonRole role = box->buttonRole(candidate);
       const bool accepts = role == QMessageBox::AcceptRole || role == QMessageBox::YesRole;
-      if (accepts == (button == Answer::Accept)) {
+      const bool rejects = role == QMessageBox::RejectRole || role == QMessageBox::NoRole;
+      if (button == Answer::Accept ? accepts : rejects) {
         candidate->click();
         return;
       }
