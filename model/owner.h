@@ -41,6 +41,15 @@ class CWorldOwner {
   virtual CBoardDisplay* FirstView() = 0;
   // Shows a report in the status line, prefixed with turn and phase.
   virtual void SetStatusText(int turn, int phase, const char* message) = 0;
+  // A unit was destroyed on square (x, y): what is a player's unit type
+  // (1..8) or a barbarian's kind code (9..16), and text the report in the
+  // game's own words ("Drone destroyed at (3,4).\t"). An owner that words
+  // its reports itself (in the player's language) uses the values; by
+  // default the text goes to the status line.
+  virtual void ReportDestruction(int turn, int phase, int what, int x, int y, const char* text) {
+    (void)what, (void)x, (void)y;
+    SetStatusText(turn, phase, text);
+  }
   // The modal end-of-game messages; each returns when the player closed it.
   virtual void ShowVictory() = 0;
   virtual void ShowDefeat() = 0;

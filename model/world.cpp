@@ -54,6 +54,10 @@ void CWorld::ShowMessage(const char* text) {
   if (owner) owner->SetStatusText(turn, phase, text);
 }
 
+void CWorld::ReportDestruction(int what, int x, int y, const char* text) {
+  if (owner) owner->ReportDestruction(turn, phase, what, x, y, text);
+}
+
 void CWorld::StartCounters(std::int32_t startTreasury, std::int32_t startChaosMoney, std::int32_t startTurn) {
   treasury = startTreasury;
   chaosMoney = startChaosMoney;

@@ -74,6 +74,9 @@ class CWorld {
   void ShowDestruction(int x, int y);
   // The owner's status line; nothing without owner.
   void ShowMessage(const char* text);
+  // The owner's report of a unit destroyed on (x, y) (see
+  // CWorldOwner::ReportDestruction); nothing without owner.
+  void ReportDestruction(int what, int x, int y, const char* text);
   // The owner's first view, or null (no owner, or an owner without view).
   CBoardDisplay* View() const;
   // The owner's pause; nothing without owner.

@@ -11,6 +11,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
 #include "ui/tarvell_view.h"
+#include "ui/unit_texts.h"
 
 std::string ProfileTitle(const std::string& profile) {
   const std::size_t separator = profile.find_last_of("/\\");
@@ -34,10 +35,12 @@ void CTarvellDoc::SetTitle(const std::string& title) {
 CBoardDisplay* CTarvellDoc::FirstView() { return view; }
 
 void CTarvellDoc::SetStatusText(int turn, int phase, const char* message) {
-  char text[256];
-  std::snprintf(text, sizeof text, "Turn %d, Phase %d: %s", turn, phase, message);
   // The board view brings it to the screen with what it draws.
-  if (mainFrame != nullptr) mainFrame->SetMessageTextLater(QString::fromUtf8(text));
+  if (mainFrame != nullptr) mainFrame->SetMessageTextLater(StatusText(turn, phase, QString::fromUtf8(message)));
+}
+
+void CTarvellDoc::ReportDestruction(int turn, int phase, int what, int x, int y, const char*) {
+  if (mainFrame != nullptr) mainFrame->SetMessageTextLater(DestructionText(turn, phase, what, x, y));
 }
 
 void CTarvellDoc::ShowVictory() { CreateVictoryMessage(mainFrame)->open(); }

@@ -46,6 +46,8 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
   // all) in the status line, on screen with the board's next update; dropped
   // before the main frame exists.
   void SetStatusText(int turn, int phase, const char* message) override;
+  // The report in the player's language.
+  void ReportDestruction(int turn, int phase, int what, int x, int y, const char* text) override;
   // A turn and a sale are shown by the view's TurnPlayback, which stands in
   // as the world's owner while they are computed: the document itself never
   // pauses, and opens an end-of-game message without waiting for it.

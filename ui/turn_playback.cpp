@@ -10,6 +10,7 @@
 #include "session/session.h"
 #include "ui/message_dialogs.h"
 #include "ui/tarvell_view.h"
+#include "ui/unit_texts.h"
 #include "units/unit.h"
 
 TurnPlayback::TurnPlayback(CTarvellView& view, std::function<QWidget*()> dialogParent,
@@ -67,10 +68,13 @@ void TurnPlayback::Add(Kind kind, int x, int y, std::int32_t a, std::int32_t b) 
 }
 
 void TurnPlayback::SetStatusText(int turn, int phase, const char* message) {
-  char text[256];
-  std::snprintf(text, sizeof text, "Turn %d, Phase %d: %s", turn, phase, message);
   Add(Kind::Status, 0, 0, static_cast<std::int32_t>(texts_.size()));
-  texts_.push_back(QString::fromUtf8(text));
+  texts_.push_back(StatusText(turn, phase, QString::fromUtf8(message)));
+}
+
+void TurnPlayback::ReportDestruction(int turn, int phase, int what, int x, int y, const char*) {
+  Add(Kind::Status, 0, 0, static_cast<std::int32_t>(texts_.size()));
+  texts_.push_back(DestructionText(turn, phase, what, x, y));
 }
 
 // The record as it stands now: after a game's end it is already booked.

@@ -92,6 +92,7 @@ class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
   // CWorldOwner, while a record is made.
   CBoardDisplay* FirstView() override { return this; }
   void SetStatusText(int turn, int phase, const char* message) override;
+  void ReportDestruction(int turn, int phase, int what, int x, int y, const char* text) override;
   void ShowVictory() override { Add(Kind::Victory); }
   void ShowDefeat() override { Add(Kind::Defeat); }
   void Pause(int milliseconds) override {

@@ -153,3 +153,16 @@ QString RefusalText(Refusal refusal, const CWorld& world, int type, int x, int y
   }
   return {};
 }
+
+QString DestructionText(int turn, int phase, int what, int x, int y) {
+  QString name;
+  if (IsPlayerUnit(what)) name = UnitTexts::tr(kUnitNames[what]);
+  const int kind = KindIndexOf(what);
+  if (kind >= 0 && kind < kKindCount) name = UnitTexts::tr(kKindNames[kind]);
+  // The tab after the report is the game's own, kept as it always was.
+  return StatusText(turn, phase, UnitTexts::tr("%1 destroyed at (%2,%3).").arg(name).arg(x).arg(y) + QLatin1Char('\t'));
+}
+
+QString StatusText(int turn, int phase, const QString& message) {
+  return UnitTexts::tr("Turn %1, Phase %2: %3").arg(turn).arg(phase).arg(message);
+}

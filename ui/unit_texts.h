@@ -23,3 +23,9 @@ QString RecordToolTip();
 // The words for the session's refusal of a purchase of type (or a sale) on
 // square (x, y) of world; empty for none.
 QString RefusalText(Refusal refusal, const CWorld& world, int type, int x, int y);
+
+// A status line's report: "Turn %1, Phase %2: " and the message.
+QString StatusText(int turn, int phase, const QString& message);
+// The report of a unit destroyed on (x, y): what is a player's unit type
+// (1..8) or a barbarian's kind code (9..16).
+QString DestructionText(int turn, int phase, int what, int x, int y);

@@ -8,14 +8,15 @@
 std::uint8_t CBarbarian::Look() { return LookAs<CBarbarian>(); }
 
 bool CBarbarian::Attack(const Cell& target, int to, int counterDefence, bool reportVictim) {
-  const Defender& victim = kDefenders[target.unitType];
+  const int victimType = target.unitType;
+  const Defender& victim = kDefenders[victimType];
   if (Contest(attack, victim.defence + target.defenceBonus)) {
     const int tx = kStep.at[to].x, ty = kStep.at[to].y;
     world->RemoveUnit(tx, ty);
     if (reportVictim && world->mode == ModePlaying) {
       char report[256];
       std::snprintf(report, sizeof report, victim.report, tx, ty);
-      world->ShowMessage(report);
+      world->ReportDestruction(victimType, tx, ty, report);
     }
     if (victim.lootBase >= 0) SaturatingAdd(loot, std::int64_t{world->phase} * (victim.lootBase + target.incomeBonus));
     return true;

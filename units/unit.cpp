@@ -114,7 +114,7 @@ void CUnit::Report() const {
   if (world->mode != ModePlaying) return;
   char report[256];
   std::snprintf(report, sizeof report, kKindStats[KindIndexOf(kindCode)].report, x, y);
-  world->ShowMessage(report);
+  world->ReportDestruction(kindCode, x, y, report);
 }
 
 bool CUnit::StepOntoMine(int to, int defenceBonus) {
