@@ -115,6 +115,17 @@ TEST_F(PseudoLanguageTest, EveryTextOfTheWindowAndItsDialogsIsTranslated) {
   Command("howToPlayAction");
   Check(Frame()->findChild<CHowToPlayWindow*>()->windowTitle(), QStringLiteral("How to Play title"));
 
+  // A turn among many Artillery: barbarians fall, and the report says so.
+  FlatLand();
+  for (int x = 0; x < 24; x += 6)
+    for (int y = 0; y < 24; y += 6) World().PlaceUnit(Artillery, x, y);
+  World().treasury = 1000;      // far from a defeat, and spent enough to ask nothing
+  World().chaosMoney = 100000;  // far from a victory
+  World().gameSpeed = 0;
+  Command(IDC_END_SETUP);
+  EXPECT_TRUE(Pane(0).contains(QStringLiteral("destroyed"))) << Pane(0).toStdString();
+  Check(Pane(0), QStringLiteral("status line after a destruction"));
+
   EXPECT_GT(checked, 150);
   EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
 }
