@@ -76,6 +76,24 @@ bool AskContinueGame(QWidget* parent, int turn) {
   return box.clickedButton() == yes;
 }
 
+AnotherUser AskAnotherUser(QWidget* parent, const QString& problem) {
+  QMessageBox box(parent);
+  Prepare(box, IDD_ANOTHER_USER,
+          problem + QLatin1Char('\n') +
+              QCoreApplication::translate("Messages", "Choose another user, or play without saving your record."));
+  box.setIcon(QMessageBox::Warning);
+  QPushButton* newUser = box.addButton(QCoreApplication::translate("Messages", "New User..."), QMessageBox::YesRole);
+  QPushButton* select =
+      box.addButton(QCoreApplication::translate("Messages", "Select User..."), QMessageBox::ActionRole);
+  QPushButton* none =
+      box.addButton(QCoreApplication::translate("Messages", "Play Without Saving"), QMessageBox::RejectRole);
+  box.setDefaultButton(newUser);
+  box.setEscapeButton(none);
+  box.exec();
+  if (box.clickedButton() == newUser) return AnotherUser::New;
+  return box.clickedButton() == select ? AnotherUser::Select : AnotherUser::None;
+}
+
 bool AskAreYouSure(QWidget* parent) {
   return AskYesOrNo(IDD_CONFIRM, QCoreApplication::translate("Messages", "Are you sure?"), parent);
 }

@@ -20,6 +20,7 @@ inline constexpr char IDD_VICTORY[] = "IDD_VICTORY";
 inline constexpr char IDD_CONFIRM[] = "IDD_CONFIRM";
 inline constexpr char IDD_OVERWRITE[] = "IDD_OVERWRITE";
 inline constexpr char IDD_CONTINUE[] = "IDD_CONTINUE";
+inline constexpr char IDD_ANOTHER_USER[] = "IDD_ANOTHER_USER";
 inline constexpr char IDD_NEW_USER[] = "IDD_NEW_USER";
 inline constexpr char IDD_OPTIONS[] = "IDD_OPTIONS";
 
@@ -39,6 +40,11 @@ LeaveAnswer AskLeaveOrKeep(QWidget* parent);
 
 // "Continue your game from turn N?": true for "Yes" (the default).
 bool AskContinueGame(QWidget* parent, int turn);
+
+// At the start, when the default profile cannot be used (problem says
+// why): "New User...", "Select User..." or "Play Without Saving" (Escape).
+enum class AnotherUser { New, Select, None };
+AnotherUser AskAnotherUser(QWidget* parent, const QString& problem);
 
 // The end-of-game messages, made to be shown over parent (with exec() or
 // open()); each deletes itself once closed.

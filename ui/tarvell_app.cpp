@@ -70,7 +70,7 @@ bool CTarvellApp::Start(const QStringList& arguments) {
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
     if (!arguments[i].startsWith(QLatin1Char('-'))) file = arguments[i];
   }
-  bool started = CreateDocumentFrameAndView();
+  bool started = CreateDocumentFrameAndView(file.isEmpty());
   if (started) {
     // Nothing runs yet that a step would wait for: each ends before it returns.
     if (file.isEmpty())
@@ -91,13 +91,27 @@ bool CTarvellApp::Start(const QStringList& arguments) {
   // A zoom that no longer fits a screen the window moves to is greyed out.
   connect(frame_->windowHandle(), &QWindow::screenChanged, this, &CTarvellApp::UpdateZoomActions);
   if (const QString problem = SettingsProblem(); !problem.isEmpty()) ShowMessageBox(frame_.get(), problem);
+  if (defaultProblem_) OfferAnotherUser();
   return true;
 }
 
-bool CTarvellApp::CreateDocumentFrameAndView() {
+void CTarvellApp::OfferAnotherUser() {
+  // Another Tarvell holds the default profile, or it cannot be read: the
+  // game so far keeps its record in memory only.
+  switch (AskAnotherUser(frame_.get(), CTarvellDoc::OpenFailureText(*defaultProblem_))) {
+    case AnotherUser::New: OnNewUser(); break;
+    case AnotherUser::Select: OnSelectUser(); break;
+    case AnotherUser::None: break;
+  }
+  defaultProblem_.reset();
+}
+
+bool CTarvellApp::CreateDocumentFrameAndView(bool useDefaultProfile) {
   document_ = std::make_unique<CTarvellDoc>();
-  ProfileProblem problem;
-  if (!document_->Session().UseProfile(kDefaultProfile, problem)) document_->ReportOpenFailure(problem);
+  // Read before the window follows the session: the default profile is not
+  // one the player chose, so it does not join the recent list.
+  if (ProfileProblem problem; useDefaultProfile && !document_->Session().UseProfile(kDefaultProfile, problem))
+    defaultProblem_ = problem;
   frame_ = std::make_unique<CMainFrame>();
   connect(document_.get(), &CTarvellDoc::profileChanged, this, &CTarvellApp::OnProfileChanged);
   connect(document_.get(), &CTarvellDoc::gameStarted, this, [this] {

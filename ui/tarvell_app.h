@@ -13,8 +13,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "session/session.h"
 #include "ui/platform/recent_file_list.h"
 
 class CChaosWindow;
@@ -74,7 +76,12 @@ class CTarvellApp : public QObject {
 
  private:
   // Builds document, frame and view and connects the commands.
-  bool CreateDocumentFrameAndView();
+  // useDefaultProfile: the default profile becomes the user's (no profile
+  // was named); when it cannot, defaultProblem_ says why.
+  bool CreateDocumentFrameAndView(bool useDefaultProfile);
+  // The default profile could not be used: the player may make or choose
+  // another user, or play on without saving.
+  void OfferAnotherUser();
   // Another profile is current: on the recent list, its record shown.
   void OnProfileChanged();
   void OnRecentFile(int index);
@@ -90,6 +97,7 @@ class CTarvellApp : public QObject {
   void ShowRecentFiles();
 
   CRecentFileList recentFiles_;
+  std::optional<ProfileProblem> defaultProblem_;
   QFont baseFont_;  // the application's font at 100 %
   std::unique_ptr<CTarvellDoc> document_;
   std::unique_ptr<CMainFrame> frame_;

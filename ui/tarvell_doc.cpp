@@ -105,15 +105,13 @@ void CTarvellDoc::ReportSaveFailure(const ProfileProblem& problem, bool finalSav
                                             .arg(path, reason));
 }
 
-void CTarvellDoc::ReportOpenFailure(const ProfileProblem& problem) {
+QString CTarvellDoc::OpenFailureText(const ProfileProblem& problem) {
   const QString path = QString::fromLocal8Bit(problem.path.c_str());
   switch (problem.kind) {
     case ProfileProblem::NotAProfile:
-      ShowMessageBox(mainFrame, tr("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(path));
-      return;
+      return tr("Cannot open %1: only Tarvell profiles (*.tvu) can be opened.").arg(path);
     case ProfileProblem::InUse:
-      ShowMessageBox(mainFrame, tr("%1 is in use by another Tarvell (process %2).").arg(path).arg(problem.holder));
-      return;
+      return tr("%1 is in use by another Tarvell (process %2).").arg(path).arg(problem.holder);
     case ProfileProblem::CannotRead:
     case ProfileProblem::CannotSave: break;
   }
@@ -121,7 +119,11 @@ void CTarvellDoc::ReportOpenFailure(const ProfileProblem& problem) {
   QString reason = QString::fromLocal8Bit(problem.reason.c_str());
   if (problem.reason == "is a folder") reason = tr("it is a folder");
   if (problem.reason == "not a regular file") reason = tr("it is not a regular file");
-  ShowMessageBox(mainFrame, tr("Cannot open %1: %2.").arg(path, reason));
+  return tr("Cannot open %1: %2.").arg(path, reason);
+}
+
+void CTarvellDoc::ReportOpenFailure(const ProfileProblem& problem) {
+  ShowMessageBox(mainFrame, OpenFailureText(problem));
 }
 
 void CTarvellDoc::Post(std::function<void()> task) {

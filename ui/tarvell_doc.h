@@ -66,6 +66,8 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
   std::optional<std::string> AskProfileToOpen() override;
   void ReportSaveFailure(const ProfileProblem& problem, bool finalSave) override;
   void ReportOpenFailure(const ProfileProblem& problem) override;
+  // What ReportOpenFailure tells the player.
+  static QString OpenFailureText(const ProfileProblem& problem);
   void ReportKeptGameProblem(const KeptGameProblem& problem) override;
   // Queued to the window thread's event loop.
   void Post(std::function<void()> task) override;

@@ -9,6 +9,13 @@
 #include <QTest>
 #include <QUrl>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QMessageBox>
+
+#include "opponent/files.h"
 #include "tests/ui/game_test_support.h"
 #include "ui/options_dialog.h"
 
@@ -198,4 +205,37 @@ TEST_F(GameStartTest, AProfileDroppedOnTheWindowBecomesTheUser) {
   EXPECT_EQ(ProfileTitle(ProfilePath()), "frank.tvu");
   EXPECT_EQ(UserRecord().losses, 7);
   EXPECT_EQ(Frame()->windowTitle(), "Tarvell - frank.tvu");
+}
+
+// Another Tarvell holds the default profile: the player is told by whom and
+// may choose another user; playing on writes nothing to that profile.
+TEST_F(GameStartTest, ADefaultProfileInUseOffersAnotherUserAndWritesNothing) {
+  Write("default.tvu", "7\t7\t");
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t holder = ::fork();
+  if (holder == 0) {
+    const CProfileLock lock = CProfileLock::Acquire("default.tvu");
+    const char held = lock.Held() ? 'y' : 'n';
+    if (::write(ready[1], &held, 1) != 1) ::_exit(1);
+    ::pause();
+    ::_exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(::read(ready[0], &held, 1), 1);
+  ASSERT_EQ(held, 'y');
+  QString told;
+  Dialogs().Do(IDD_ANOTHER_USER, [&told](QDialog& question) {
+    told = static_cast<QMessageBox&>(question).text();
+    ModalAnswers::PressButton(question, kReject);  // play without saving
+  });
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(told.contains(QStringLiteral("in use by another Tarvell (process %1)").arg(holder)))
+      << told.toStdString();
+  EXPECT_EQ(ProfilePath(), "");
+  EXPECT_EQ(World().mode, ModePlaying);
+  Command("exitAction");
+  ::kill(holder, SIGKILL);
+  ::waitpid(holder, nullptr, 0);
+  EXPECT_EQ(Read("default.tvu"), "7\t7\t");
 }
