@@ -18,7 +18,7 @@
 #include "session/session.h"
 
 const std::vector<std::string> kPlayOptions = {"--games",     "--seed", "--policy", "--profile",
-                                               "--max-turns", "--log",  "--chaos"};
+                                               "--max-turns", "--log",  "--chaos",  "--strategy"};
 const std::vector<std::string> kPlayFlags = {"--concurrent"};
 
 namespace {
@@ -89,6 +89,7 @@ int Play(const Arguments& args) {
   }
   const bool concurrent = args.Has("--concurrent");
   const ChaosMode chaosMode = ParseChaosMode(args);
+  const int fixedStrategy = ParseRange(args, "--strategy", -1, 0, kStrategyCount - 1);
   if (const auto profile = args.Value("--profile")) CheckProfileName(*profile);
   if (const auto log = args.Value("--log")) CheckLogFile(*log);
 
@@ -96,9 +97,11 @@ int Play(const Arguments& args) {
   // nothing is logged.
   CHeadlessFrontEnd frontEnd("tarvell-cli play");
   CHeadlessOwner owner;
-  CSession session(
-      frontEnd, &owner,
-      {.logPath = args.Value("--log").value_or(""), .simulateInPlace = !concurrent, .chaosMode = chaosMode});
+  CSession session(frontEnd, &owner,
+                   {.logPath = args.Value("--log").value_or(""),
+                    .simulateInPlace = !concurrent,
+                    .chaosMode = chaosMode,
+                    .fixedStrategy = fixedStrategy});
   if (const auto profile = args.Value("--profile")) {
     CheckInputFile(*profile, true);
     ProfileProblem problem;

@@ -354,7 +354,16 @@ bool CSession::PlayTurn(CTurnObserver* observer) {
 
 // --- The opponent's hooks ---
 
-void CSession::ChooseStrategy(CWorld& world) { ::ChooseStrategy(world, record_, gameMode_); }
+void CSession::LoadChosenStrategy(CWorld& world) {
+  if (options_.fixedStrategy < 0 || options_.fixedStrategy >= kStrategyCount) {
+    ::ChooseStrategy(world, record_, gameMode_);
+    return;
+  }
+  world.strategyInPlay = options_.fixedStrategy;
+  LoadStrategy(world, world.strategyInPlay);
+}
+
+void CSession::ChooseStrategy(CWorld& world) { LoadChosenStrategy(world); }
 
 void CSession::LogTerrain(const CWorld& world) { ::LogTerrain(options_.logPath, world); }
 
@@ -363,7 +372,7 @@ void CSession::TurnStarts(CWorld& world) {
   const bool choosing = world.mode == ModePlaying && !SimulationRunning();
   if (choosing) {
     Save();
-    ::ChooseStrategy(world, record_, gameMode_);
+    LoadChosenStrategy(world);
   }
   const int index = world.strategyInPlay;
   turnStrategy_ = {index, index >= 0 ? strategyScores[index].load(std::memory_order_relaxed) : 0};

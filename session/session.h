@@ -124,6 +124,10 @@ class CSession final : public COpponentHooks {
     std::function<void()> simulation = {};
     // The Chaos mode of the first game (see SetChaosMode).
     ChaosMode chaosMode = ChaosMode::Classic;
+    // 0..249: Chaos plays this strategy in every game and turn instead of
+    // choosing one, to probe what each strategy is worth against a player.
+    // The simulation still scores every strategy. -1: Chaos chooses.
+    int fixedStrategy = -1;
   };
 
   // owner: the world's owner (the display), or null.
@@ -249,6 +253,9 @@ class CSession final : public COpponentHooks {
   // the user's: a fresh record (saved at once), or the one in its file.
   void SwitchUser(Claim claim, bool fresh);
   void StartGame();
+  // Loads the strategy for the world: the one chosen in the game's mode, or
+  // the fixed one.
+  void LoadChosenStrategy(CWorld& world);
 
   CSessionFrontEnd& frontEnd_;
   Options options_;
