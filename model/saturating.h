@@ -24,7 +24,7 @@ constexpr std::int32_t kPurseOne = 1 << 16;
 
 // amount x factor / kPurseOne, rounded to the nearest dollar (halves away
 // from zero) and held at the 32-bit limits; kPurseOne gives amount itself.
-// The factor is taken between 0 and 64: beyond, no game would be played.
+// A factor outside 0..64 is taken as the nearer of the two.
 constexpr std::int64_t ScaledMoney(std::int64_t amount, std::int32_t factor) {
   if (factor == kPurseOne) return amount;
   // Past 2^40 dollars every factor of at least 1/512 saturates anyway; the

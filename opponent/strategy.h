@@ -85,7 +85,7 @@ void LoadStrategy(CWorld& world, int index);
 void ChooseStrategy(CWorld& world, const Record& record, ChaosMode mode = ChaosMode::Classic);
 
 // Adaptive mode's factor on Chaos's starting money and income, in 1/65536ths
-// of kPurseOne (model/saturating.h): 1 + 4 (p - 1/2) for the win rate p =
+// (kPurseOne, model/saturating.h, is 1): 1 + 4 (p - 1/2) for the win rate p =
 // wins / (wins + losses), held between a quarter and two, rounded to the
 // nearest 1/65536. A record without games (or one no game produces, with
 // wins + losses not above 0) counts as p = 1: a new player meets a Chaos
