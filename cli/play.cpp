@@ -17,7 +17,8 @@
 #include "model/world.h"
 #include "session/session.h"
 
-const std::vector<std::string> kPlayOptions = {"--games", "--seed", "--policy", "--profile", "--max-turns", "--log"};
+const std::vector<std::string> kPlayOptions = {"--games",     "--seed", "--policy", "--profile",
+                                               "--max-turns", "--log",  "--chaos",  "--strategy"};
 const std::vector<std::string> kPlayFlags = {"--concurrent"};
 
 namespace {
@@ -65,6 +66,13 @@ void CheckLogFile(const std::string& path) {
   if (!regular) throw UsageError("--log " + Quoted(path) + " is not a regular file");
 }
 
+ChaosMode ParseChaosMode(const Arguments& args) {
+  const auto text = args.Value("--chaos");
+  if (!text || *text == "classic") return ChaosMode::Classic;
+  if (*text == "adaptive") return ChaosMode::Adaptive;
+  throw UsageError("--chaos must be classic or adaptive, not " + Quoted(*text));
+}
+
 }  // namespace
 
 int Play(const Arguments& args) {
@@ -80,6 +88,8 @@ int Play(const Arguments& args) {
     throw UsageError("--policy must be one of " + known + ", not " + Quoted(policyName));
   }
   const bool concurrent = args.Has("--concurrent");
+  const ChaosMode chaosMode = ParseChaosMode(args);
+  const int fixedStrategy = ParseRange(args, "--strategy", -1, 0, kStrategyCount - 1);
   if (const auto profile = args.Value("--profile")) CheckProfileName(*profile);
   if (const auto log = args.Value("--log")) CheckLogFile(*log);
 
@@ -87,7 +97,11 @@ int Play(const Arguments& args) {
   // nothing is logged.
   CHeadlessFrontEnd frontEnd("tarvell-cli play");
   CHeadlessOwner owner;
-  CSession session(frontEnd, &owner, {.logPath = args.Value("--log").value_or(""), .simulateInPlace = !concurrent});
+  CSession session(frontEnd, &owner,
+                   {.logPath = args.Value("--log").value_or(""),
+                    .simulateInPlace = !concurrent,
+                    .chaosMode = chaosMode,
+                    .fixedStrategy = fixedStrategy});
   if (const auto profile = args.Value("--profile")) {
     CheckInputFile(*profile, true);
     ProfileProblem problem;

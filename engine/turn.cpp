@@ -204,7 +204,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   world.lastChaosGain = Saturated(std::int64_t{world.chaosMoney} - startChaosMoney);
 
   SaturatingAdd(world.turn, 1);
-  SaturatingAdd(world.chaosMoney, ChaosIncome(world.turn));
+  SaturatingAdd(world.chaosMoney, ScaledMoney(ChaosIncome(world.turn), world.chaosPurse));
 
   if (world.mode == ModePlaying) world.RefreshDisplay();
   return static_cast<int>(std::min<std::int64_t>(actions, kMaxActions));

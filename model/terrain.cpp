@@ -9,6 +9,7 @@
 #include "model/messages.h"
 #include "model/opponent_hooks.h"
 #include "model/random.h"
+#include "model/saturating.h"
 #include "model/terrain_rules.h"
 #include "model/world.h"
 
@@ -71,7 +72,7 @@ void ApplyRaiseStamp(TerrainGrid& t, int a, int b) {
 
 void CWorld::StartNewGame() {
   mode = ModePlaying;
-  StartCounters(kStartingMoney, kStartingMoney);
+  StartCounters(kStartingMoney, Saturated(ScaledMoney(kStartingMoney, chaosPurse)));
   if (opponent) opponent->ChooseStrategy(*this);
   std::memset(shownUnits, 0, sizeof shownUnits);
 

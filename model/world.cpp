@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "model/messages.h"
+#include "model/saturating.h"
+
 CWorld::CWorld()
     : owner(nullptr),
       opponent(nullptr),
@@ -16,7 +18,8 @@ CWorld::CWorld()
       gameSpeed(1),
       lastPlayerGain(-1),
       lastChaosGain(-1),
-      strategyInPlay(-1) {
+      strategyInPlay(-1),
+      chaosPurse(kPurseOne) {
   // The board, terrain, shown units and behaviour tables are filled by every
   // path before use (a new game, or a replay's set-up); zero is a safe start.
   std::memset(cells, 0, sizeof cells);

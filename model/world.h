@@ -89,8 +89,9 @@ class CWorld {
   bool SellUnit(int x, int y);
 
   // --- Maps and terrain (terrain.cpp) ---
-  // Money 2000 each, turn 0, the strategy chosen and the terrain logged
-  // through the opponent's hooks, a built-in map terraformed.
+  // Money 2000 each (Chaos's scaled by chaosPurse), turn 0, the strategy
+  // chosen and the terrain logged through the opponent's hooks, a built-in
+  // map terraformed.
   void StartNewGame();
   void Terraform(const std::int8_t* map);  // 576 codes, x-major
   void ApplyTerrain(const TerrainGrid& codes);
@@ -156,4 +157,9 @@ class CWorld {
   // The strategy ChooseStrategy last loaded (-1 before any): what Chaos plays
   // in this game, for the player to see.
   std::int32_t strategyInPlay;
+  // Chaos's starting money and its income after every turn are scaled by
+  // this factor (see ScaledMoney in model/saturating.h). It is kPurseOne,
+  // the rules' own money, in every world but the live game of a session that
+  // adjusts Chaos's purse to the player's record; a replay never scales.
+  std::int32_t chaosPurse;
 };

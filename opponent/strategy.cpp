@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 
+#include "model/saturating.h"
 #include "model/world.h"
 
 namespace {
@@ -60,26 +61,44 @@ void LoadStrategy(CWorld& world, int index) {
   }
 }
 
-StrategyChoice ChooseFromScores(const Record& record) {
+namespace {
+
+// 2 x share x score, truncated toward zero and held within the 32-bit range:
+// a profile may hold a record no game produces (negative losses, say), which
+// puts the share above one half, and the target must not be converted out
+// of range.
+std::int32_t ShareOf(double share, std::int64_t score) {
+  const double scaled = 2.0 * share * static_cast<double>(score);
+  return static_cast<std::int32_t>(std::clamp(scaled, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
+                                              static_cast<double>(std::numeric_limits<std::int32_t>::max())));
+}
+
+}  // namespace
+
+StrategyChoice ChooseFromScores(const Record& record, ChaosMode mode) {
   // Distances are taken in 64 bits: scores read from a profile may lie
   // anywhere in the 32-bit range, and their difference must not wrap.
   std::int64_t lowest = strategyScores[0].load(std::memory_order_relaxed);
-  for (int i = 1; i < kStrategyCount; ++i)
-    lowest = std::min<std::int64_t>(lowest, strategyScores[i].load(std::memory_order_relaxed));
+  std::int64_t highest = lowest;
+  for (int i = 1; i < kStrategyCount; ++i) {
+    const std::int64_t score = strategyScores[i].load(std::memory_order_relaxed);
+    lowest = std::min(lowest, score);
+    highest = std::max(highest, score);
+  }
 
-  double excess = 0.0;  // how far the win rate lies above one half
+  double excess = 0.0;     // how far the win rate lies above one half
+  double shortfall = 0.0;  // and how far below
   const std::int64_t games = static_cast<std::int64_t>(record.wins) + record.losses;
   if (games > 0) {
     const double rate = static_cast<double>(record.wins) / static_cast<double>(games);
     if (rate > 0.5) excess = rate - 0.5;
+    if (rate < 0.5) shortfall = 0.5 - rate;
   }
-  // A profile may hold a record no game produces (negative losses, say), which
-  // puts the rate above 1; the target is then held within the 32-bit range
-  // rather than converted out of range.
-  const double scaled = 2.0 * excess * static_cast<double>(lowest);
-  const double bounded = std::clamp(scaled, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
-                                    static_cast<double>(std::numeric_limits<std::int32_t>::max()));
-  const std::int64_t target = lowest > 0 ? lowest : static_cast<std::int32_t>(bounded);
+  std::int64_t target;
+  if (mode == ChaosMode::Adaptive && shortfall > 0.0)
+    target = highest < 0 ? highest : ShareOf(shortfall, highest);
+  else
+    target = lowest > 0 ? lowest : ShareOf(excess, lowest);
 
   int best = 0;
   std::int64_t nearest = std::llabs(strategyScores[0].load(std::memory_order_relaxed) - target);
@@ -93,9 +112,21 @@ StrategyChoice ChooseFromScores(const Record& record) {
   return {best, target};
 }
 
-int ChosenStrategyIndex(const Record& record) { return ChooseFromScores(record).index; }
+int ChosenStrategyIndex(const Record& record, ChaosMode mode) { return ChooseFromScores(record, mode).index; }
 
-void ChooseStrategy(CWorld& world, const Record& record) {
-  world.strategyInPlay = ChosenStrategyIndex(record);
+void ChooseStrategy(CWorld& world, const Record& record, ChaosMode mode) {
+  world.strategyInPlay = ChosenStrategyIndex(record, mode);
   LoadStrategy(world, world.strategyInPlay);
+}
+
+std::int32_t ChaosPurseFactor(const Record& record) {
+  // p = w / n, so 1 + 4 (p - 1/2) = (3w - l) / n: exact in 64 bits for any
+  // 32-bit record, and held at its bounds before it is rounded.
+  const std::int64_t games = static_cast<std::int64_t>(record.wins) + record.losses;
+  constexpr std::int32_t quarter = kPurseOne / 4, twice = 2 * kPurseOne;
+  if (games <= 0) return twice;
+  const std::int64_t share = 3 * static_cast<std::int64_t>(record.wins) - record.losses;
+  if (4 * share <= games) return quarter;
+  if (share >= 2 * games) return twice;
+  return static_cast<std::int32_t>((share * kPurseOne + games / 2) / games);
 }

@@ -5,6 +5,12 @@
 // perception codes of action codes) and a purchase weight. LoadStrategy copies
 // one into a world; ChooseStrategy picks the one whose score lies nearest a
 // target set by the lowest score and the user's win rate.
+//
+// Chaos plays in one of two modes, a setting of the program. Classic is the
+// game as it always was. Adaptive holds every kind of player nearer an even
+// match: Chaos's purse grows or shrinks with the player's record
+// (ChaosPurseFactor), and a player who loses most games meets strategies
+// that did the player good. Replays are the same in both modes.
 
 #include <array>
 #include <atomic>
@@ -46,17 +52,29 @@ struct Record {
   std::int32_t losses = 0;
 };
 
+enum class ChaosMode {
+  Classic,
+  Adaptive,
+};
+
 // The choice ChooseStrategy makes from the current scores and a record: the
 // target the record sets, and the strategy whose score lies nearest it (the
 // first of several as near). Read only while no simulation runs.
+//
+// With lowest score m, the target is m when every score is positive, and
+// otherwise moves from 0 towards m as the win rate p rises above one half:
+// 2 (p - 1/2) m. In adaptive mode, for a player who has won less than half
+// the games recorded, it is the mirror image: with highest score M, M when
+// every score is negative, otherwise 2 (1/2 - p) M, moving from 0 towards
+// the strategy that did the player the most good as p falls.
 struct StrategyChoice {
   int index;
   std::int64_t target;
 };
-StrategyChoice ChooseFromScores(const Record& record);
+StrategyChoice ChooseFromScores(const Record& record, ChaosMode mode = ChaosMode::Classic);
 
 // The index ChooseStrategy loads.
-int ChosenStrategyIndex(const Record& record);
+int ChosenStrategyIndex(const Record& record, ChaosMode mode = ChaosMode::Classic);
 
 // Copies strategy `index` into the world: its behaviour tables and the
 // cumulative purchase thresholds. An index outside 0..249 changes nothing.
@@ -64,4 +82,12 @@ void LoadStrategy(CWorld& world, int index);
 
 // Loads the strategy ChosenStrategyIndex names and notes it as the one in
 // play.
-void ChooseStrategy(CWorld& world, const Record& record);
+void ChooseStrategy(CWorld& world, const Record& record, ChaosMode mode = ChaosMode::Classic);
+
+// Adaptive mode's factor on Chaos's starting money and income, in 1/65536ths
+// (kPurseOne, model/saturating.h, is 1): 1 + 4 (p - 1/2) for the win rate p =
+// wins / (wins + losses), held between a quarter and two, rounded to the
+// nearest 1/65536. A record without games (or one no game produces, with
+// wins + losses not above 0) counts as p = 1: a new player meets a Chaos
+// twice as rich, and each loss makes it poorer.
+std::int32_t ChaosPurseFactor(const Record& record);

@@ -26,7 +26,11 @@ bool IsProfileName(const std::string& path) {
 }
 
 CSession::CSession(CSessionFrontEnd& frontEnd, CWorldOwner* owner, Options options)
-    : frontEnd_(frontEnd), options_(std::move(options)), self_(std::make_shared<CSession*>(this)) {
+    : frontEnd_(frontEnd),
+      options_(std::move(options)),
+      chaosMode_(options_.chaosMode),
+      gameMode_(options_.chaosMode),
+      self_(std::make_shared<CSession*>(this)) {
   if (!options_.simulation) options_.simulation = RunSimulation;
   world_.owner = owner;
   world_.opponent = this;
@@ -206,6 +210,10 @@ void CSession::SwitchUser(Claim claim, bool fresh) {
 }
 
 void CSession::StartGame() {
+  // The record is final here (a game left was counted before), so the
+  // factor holds for the whole game.
+  gameMode_ = chaosMode_;
+  world_.chaosPurse = gameMode_ == ChaosMode::Adaptive ? ChaosPurseFactor(record_) : kPurseOne;
   world_.StartNewGame();
   frontEnd_.GameStarted();
 }
@@ -456,7 +464,16 @@ bool CSession::PlayTurn(CTurnObserver* observer) {
 
 // --- The opponent's hooks ---
 
-void CSession::ChooseStrategy(CWorld& world) { ::ChooseStrategy(world, record_); }
+void CSession::LoadChosenStrategy(CWorld& world) {
+  if (options_.fixedStrategy < 0 || options_.fixedStrategy >= kStrategyCount) {
+    ::ChooseStrategy(world, record_, gameMode_);
+    return;
+  }
+  world.strategyInPlay = options_.fixedStrategy;
+  LoadStrategy(world, world.strategyInPlay);
+}
+
+void CSession::ChooseStrategy(CWorld& world) { LoadChosenStrategy(world); }
 
 void CSession::LogTerrain(const CWorld& world) { ::LogTerrain(options_.logPath, world); }
 
@@ -465,7 +482,7 @@ void CSession::TurnStarts(CWorld& world) {
   const bool choosing = world.mode == ModePlaying && !SimulationRunning();
   if (choosing) {
     Save();
-    ::ChooseStrategy(world, record_);
+    LoadChosenStrategy(world);
   }
   const int index = world.strategyInPlay;
   turnStrategy_ = {index, index >= 0 ? strategyScores[index].load(std::memory_order_relaxed) : 0};

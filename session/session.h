@@ -144,6 +144,12 @@ class CSession final : public COpponentHooks {
     // The simulation's work (RunSimulation); it must clear the running flag
     // and wake its waiters at its end.
     std::function<void()> simulation = {};
+    // The Chaos mode of the first game (see SetChaosMode).
+    ChaosMode chaosMode = ChaosMode::Classic;
+    // 0..249: Chaos plays this strategy in every game and turn instead of
+    // choosing one, to probe what each strategy is worth against a player.
+    // The simulation still scores every strategy. -1: Chaos chooses.
+    int fixedStrategy = -1;
   };
 
   // owner: the world's owner (the display), or null.
@@ -158,14 +164,28 @@ class CSession final : public COpponentHooks {
   const Record& UserRecord() const { return record_; }
   // The current profile's absolute path; empty for a record kept in memory.
   const std::string& ProfilePath() const { return profilePath_; }
-  // The strategy the scores and record choose now (only while no
-  // simulation runs), and the target that choice aimed at.
-  StrategyChoice Choice() const { return ChooseFromScores(record_); }
+  // The strategy the scores and record choose now in the game's mode (only
+  // while no simulation runs), and the target that choice aimed at.
+  StrategyChoice Choice() const { return ChooseFromScores(record_, gameMode_); }
   // Every score (a copy; sound at any time).
   std::array<std::int32_t, kStrategyCount> Scores() const { return CurrentScores(); }
   bool SimulationRunning() const;
   // A step waits for the simulation.
   bool Busy() const { return !waiting_.empty(); }
+
+  // The Chaos mode, a setting of the program rather than of the profile: a
+  // change holds for every game started from then on, whichever user plays
+  // it (a new user starts in it too). The game in progress keeps the mode
+  // it started in, since its Chaos started with the purse of that mode.
+  void SetChaosMode(ChaosMode mode) { chaosMode_ = mode; }
+  ChaosMode SettingChaosMode() const { return chaosMode_; }
+  // The mode of the game in progress (or of the last one played).
+  ChaosMode GameChaosMode() const { return gameMode_; }
+  // The factor on Chaos's starting money and income in the game in progress
+  // (kPurseOne in classic mode), and the one the user's record sets now for
+  // an adaptive game; the record changes only when a game ends.
+  std::int32_t GamePurseFactor() const { return world_.chaosPurse; }
+  std::int32_t RecordPurseFactor() const { return ChaosPurseFactor(record_); }
 
   // Makes path the current profile without question or save: it is held
   // for this program (see CProfileLock) and its record and scores are read,
@@ -292,10 +312,15 @@ class CSession final : public COpponentHooks {
   // the user's: a fresh record (saved at once), or the one in its file.
   void SwitchUser(Claim claim, bool fresh);
   void StartGame();
+  // Loads the strategy for the world: the one chosen in the game's mode, or
+  // the fixed one.
+  void LoadChosenStrategy(CWorld& world);
 
   CSessionFrontEnd& frontEnd_;
   Options options_;
   CWorld world_;
+  ChaosMode chaosMode_;
+  ChaosMode gameMode_;
   std::string profilePath_;
   CProfileLock lock_;
   Record record_;

@@ -213,6 +213,25 @@ TEST_F(PlayTest, AProfileGivenThroughALinkStaysALink) {
   EXPECT_EQ(profile[0] + profile[1], 2);
 }
 
+TEST_F(PlayTest, TheChaosModeAndAFixedStrategyAreChosenOnTheCommandLine) {
+  const std::string common = "--games 3 --seed 8 --policy fortress --max-turns 4";
+  const CliRun plain = RunPlay(common);
+  const CliRun classic = RunPlay(common + " --chaos classic");
+  const CliRun adaptive = RunPlay(common + " --chaos adaptive --profile a.tvu");
+  ASSERT_EQ(adaptive.status, 0) << adaptive.err;
+  EXPECT_EQ(classic.out, plain.out) << "classic is the default";
+  EXPECT_NE(adaptive.out, classic.out);
+  ASSERT_EQ(Games(adaptive.out).size(), 3u);
+  EXPECT_EQ(Numbers(ReadFile("a.tvu")).size(), 252u) << "the profile is written as ever";
+
+  const CliRun fixed = RunPlay(common + " --strategy 12");
+  ASSERT_EQ(fixed.status, 0) << fixed.err;
+  const auto games = Games(fixed.out);
+  ASSERT_EQ(games.size(), 3u);
+  for (const GameLine& game : games)
+    for (int strategy : game.strategies) EXPECT_EQ(strategy, 12) << fixed.out;
+}
+
 TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwoBeforeAnyGame) {
   ASSERT_EQ(mkfifo("fifo.log", 0600), 0);
   const std::string longNumber = std::string(1000, '0') + "2000000";
@@ -223,7 +242,9 @@ TEST_F(PlayTest, BadOptionsGiveOneLineAndStatusTwoBeforeAnyGame) {
            // An empty profile name kept the record in memory without a word, and a
            // log that cannot be appended to logged nothing with status 0.
            "--policy random --profile ''", "--policy random --log ''", "--policy random --log /nonexistent/x",
-           "--policy random --log .", "--policy random --log fifo.log", "--policy random --games " + longNumber}) {
+           "--policy random --log .", "--policy random --log fifo.log", "--policy random --games " + longNumber,
+           "--policy random --chaos hard", "--policy random --chaos", "--policy random --strategy 250",
+           "--policy random --strategy -1"}) {
     const CliRun run = RunPlay(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;

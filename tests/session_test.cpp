@@ -2,11 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <latch>
 
+#include "model/random.h"
+#include "model/saturating.h"
 #include "model/world.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
@@ -214,4 +217,85 @@ TEST_F(SessionTest, AProfileHeldByAnotherProgramIsRefusedWithItsProcess) {
     return problem.kind == ProfileProblem::InUse && problem.holder == getppid() ? 0 : 2;
   });
   EXPECT_EQ(status, 0);
+}
+
+// --- The Chaos mode ---
+
+TEST_F(SessionTest, TheChaosModeIsAProgramSettingThatTheNextGameTakesUp) {
+  Start();
+  EXPECT_EQ(session.GameChaosMode(), ChaosMode::Classic);
+  EXPECT_EQ(World().chaosMoney, kStartingMoney);
+  EXPECT_EQ(session.GamePurseFactor(), kPurseOne);
+
+  session.SetChaosMode(ChaosMode::Adaptive);
+  EXPECT_EQ(session.SettingChaosMode(), ChaosMode::Adaptive);
+  EXPECT_EQ(session.GameChaosMode(), ChaosMode::Classic) << "the game in progress keeps its mode";
+  EXPECT_EQ(World().chaosMoney, kStartingMoney);
+
+  session.NewGame();
+  EXPECT_EQ(session.GameChaosMode(), ChaosMode::Adaptive);
+  EXPECT_EQ(session.GamePurseFactor(), 2 * kPurseOne);  // no games recorded
+  EXPECT_EQ(World().chaosMoney, 2 * kStartingMoney);
+
+  // A new user starts in the mode in use; the profile is as it always was.
+  frontEnd.newUserName = "carol";
+  session.NewUser();
+  EXPECT_EQ(session.ProfilePath(), (folder.Path() / "carol.tvu").string());
+  EXPECT_EQ(session.GameChaosMode(), ChaosMode::Adaptive);
+  EXPECT_EQ(World().chaosMoney, 2 * kStartingMoney);
+  std::string fresh;
+  for (int i = 0; i < 252; ++i) fresh += "0\t";
+  EXPECT_EQ(ReadFile("carol.tvu"), fresh);
+
+  // A record of 1 win in 4 games: a quarter of the purse.
+  WriteFile("dave.tvu", "1\t3\t");
+  ProfileProblem problem;
+  ASSERT_TRUE(session.UseProfile("dave.tvu", problem));
+  EXPECT_EQ(session.RecordPurseFactor(), kPurseOne / 4);
+  session.NewGame();
+  EXPECT_EQ(World().chaosMoney, kStartingMoney / 4);
+
+  session.SetChaosMode(ChaosMode::Classic);
+  session.NewGame();
+  EXPECT_EQ(World().chaosMoney, kStartingMoney);
+  EXPECT_EQ(session.GamePurseFactor(), kPurseOne);
+  EXPECT_EQ(session.RecordPurseFactor(), kPurseOne / 4) << "what an adaptive game would take";
+}
+
+TEST_F(SessionTest, AnAdaptiveTurnScalesChaosMoneyButItsReplaysLearnWhatClassicOnesDo) {
+  struct Outcome {
+    std::array<std::int32_t, kStrategyCount> scores;
+    std::int32_t startMoney, chaosMoney;
+    int strategy;
+  };
+  const auto playOneTurn = [&](ChaosMode mode, int fixedStrategy) {
+    ResetScores();
+    randomSeed = 77;
+    CSession live(frontEnd, nullptr, {.simulateInPlace = true, .chaosMode = mode, .fixedStrategy = fixedStrategy});
+    live.UseMemoryProfile();
+    live.NewGame();
+    Outcome outcome{};
+    outcome.startMoney = live.World().chaosMoney;
+    int bought = 0;
+    for (int x = 0; x < kBoardSize && bought < 12; ++x)
+      for (int y = 0; y < kBoardSize && bought < 12; y += 3) bought += live.Buy(Farmer, x, y) == Refusal::None;
+    EXPECT_EQ(bought, 12);
+    EXPECT_TRUE(live.PlayTurn());
+    outcome.scores = CurrentScores();
+    outcome.chaosMoney = live.World().chaosMoney;
+    outcome.strategy = live.LastTurnStrategy().index;
+    return outcome;
+  };
+  const Outcome classic = playOneTurn(ChaosMode::Classic, -1);
+  const Outcome adaptive = playOneTurn(ChaosMode::Adaptive, -1);
+  EXPECT_EQ(classic.startMoney, kStartingMoney);
+  EXPECT_EQ(adaptive.startMoney, 2 * kStartingMoney);
+  EXPECT_NE(classic.chaosMoney, adaptive.chaosMoney);
+  EXPECT_NE(std::count(classic.scores.begin(), classic.scores.end(), 0), kStrategyCount) << "the Farmers were replayed";
+  EXPECT_EQ(classic.scores, adaptive.scores);
+
+  // A probe fixes the strategy of every turn; the replays still score all.
+  const Outcome probe = playOneTurn(ChaosMode::Classic, 12);
+  EXPECT_EQ(probe.strategy, 12);
+  EXPECT_EQ(probe.scores, classic.scores);
 }

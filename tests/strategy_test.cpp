@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <map>
 #include <vector>
 
+#include "model/saturating.h"
 #include "model/world.h"
 #include "opponent/strategy.h"
 #include "tests/test_support.h"
@@ -169,4 +171,91 @@ TEST_F(StrategyTest, ARecordNoGameProducesStillChoosesWithinRange) {
   record.wins = 2147483647;
   record.losses = -2147483646;  // one game, won 2^31 times over
   EXPECT_EQ(Chosen(), 7);
+}
+
+// --- Adaptive mode ---
+
+TEST_F(StrategyTest, TheMirroredTargetHoldsOnlyForLosingUsersInAdaptiveMode) {
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = 7;
+  SetScores({{3, -30}, {4, 40}, {8, 20}, {9, 21}});
+  const auto chosen = [&](int wins, int losses, ChaosMode mode) {
+    record = {wins, losses};
+    return ChooseFromScores(record, mode);
+  };
+  // p = 1/4: the target lies halfway from 0 to the highest score.
+  EXPECT_EQ(chosen(1, 3, ChaosMode::Adaptive).target, 20);
+  EXPECT_EQ(chosen(1, 3, ChaosMode::Adaptive).index, 8);
+  EXPECT_EQ(chosen(0, 2, ChaosMode::Adaptive).index, 4);  // p = 0: the highest itself
+  EXPECT_EQ(chosen(1, 3, ChaosMode::Classic).target, 0);
+  EXPECT_EQ(chosen(1, 3, ChaosMode::Classic).index, 0);
+  EXPECT_EQ(ChosenStrategyIndex(record), 0) << "classic unless asked";
+  // At one half, above it, and without games, both modes choose alike.
+  for (auto [w, l] : {std::pair{2, 2}, {3, 1}, {0, 0}}) {
+    EXPECT_EQ(chosen(w, l, ChaosMode::Adaptive).target, chosen(w, l, ChaosMode::Classic).target) << w << ":" << l;
+    EXPECT_EQ(chosen(w, l, ChaosMode::Adaptive).index, chosen(w, l, ChaosMode::Classic).index) << w << ":" << l;
+  }
+  EXPECT_EQ(chosen(3, 1, ChaosMode::Adaptive).index, 3);  // target -15
+
+  CWorld world;
+  record = {0, 2};
+  ChooseStrategy(world, record, ChaosMode::Adaptive);
+  EXPECT_EQ(world.strategyInPlay, 4);
+  EXPECT_EQ(Thresholds(4), std::vector<int>(world.purchaseThresholds, world.purchaseThresholds + kKindCount));
+}
+
+TEST_F(StrategyTest, TheMirroredTargetIsTheHighestScoreWhenAllAreNegativeAndStaysInRange) {
+  for (int i = 0; i < kStrategyCount; ++i) strategyScores[i] = -100 - i;
+  SetScores({{17, -9}});
+  record = {1, 3};  // halfway would be -4; every score is below 0, so it is the highest
+  EXPECT_EQ(ChooseFromScores(record, ChaosMode::Adaptive).target, -9);
+  EXPECT_EQ(ChosenStrategyIndex(record, ChaosMode::Adaptive), 17);
+
+  // Wins -1 of 2 games put the win rate at -1/2: twice the highest score
+  // would lie beyond the 32-bit range.
+  SetScores({{40, 2147483647}});
+  record = {-1, 3};
+  EXPECT_EQ(ChooseFromScores(record, ChaosMode::Adaptive).target, 2147483647);
+  EXPECT_EQ(ChosenStrategyIndex(record, ChaosMode::Adaptive), 40);
+}
+
+TEST_F(StrategyTest, ThePurseFactorFollowsTheWinRateBetweenAQuarterAndTwo) {
+  const auto factor = [](std::int32_t wins, std::int32_t losses) { return ChaosPurseFactor({wins, losses}); };
+  constexpr std::int32_t one = kPurseOne;
+  EXPECT_EQ(factor(0, 0), 2 * one) << "a new player counts as winning every game";
+  EXPECT_EQ(factor(1, 1), one);
+  EXPECT_EQ(factor(5, 3), one * 3 / 2);  // p = 5/8: 1.5
+  EXPECT_EQ(factor(3, 2), 91750);        // 1.4 x 65536 = 91750.4
+  EXPECT_EQ(factor(2, 3), 39322);        // 0.6 x 65536 = 39321.6
+  EXPECT_EQ(factor(3, 1), 2 * one);      // p = 3/4 reaches the top
+  EXPECT_EQ(factor(9, 1), 2 * one);
+  EXPECT_EQ(factor(1, 3), one / 4);  // p = 1/4 gives 0, held at a quarter
+  EXPECT_EQ(factor(5, 11), one / 4);
+  EXPECT_EQ(factor(0, 7), one / 4);
+  // Records at the 32-bit limits, and ones no game produces.
+  constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
+  EXPECT_EQ(factor(most, most), one);
+  EXPECT_EQ(factor(most, 0), 2 * one);
+  EXPECT_EQ(factor(0, most), one / 4);
+  EXPECT_EQ(factor(most, most / 3), 2 * one);
+  EXPECT_EQ(factor(-5, 3), 2 * one);  // not a single game: as none
+  EXPECT_EQ(factor(-2, 5), one / 4);
+  EXPECT_EQ(factor(4, -1), 2 * one);
+}
+
+TEST_F(StrategyTest, ScaledMoneyRoundsToTheDollarAndSaturates) {
+  constexpr std::int32_t one = kPurseOne;
+  EXPECT_EQ(ScaledMoney(kStartingMoney, 91750), 2800);
+  EXPECT_EQ(ScaledMoney(kStartingMoney, one / 4), 500);
+  EXPECT_EQ(ScaledMoney(144, 39322), 86);  // 86.4
+  EXPECT_EQ(ScaledMoney(225, one / 4), 56);
+  EXPECT_EQ(ScaledMoney(3, one / 2), 2);  // 1.5 rounds up
+  EXPECT_EQ(ScaledMoney(-3, one / 2), -2);
+  // The rules' own factor changes nothing, even beyond 32 bits.
+  EXPECT_EQ(ScaledMoney(std::int64_t{9} << 40, one), std::int64_t{9} << 40);
+  constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
+  EXPECT_EQ(ScaledMoney(most, 2 * one), most);
+  EXPECT_EQ(ScaledMoney(std::int64_t{9} << 40, one / 4), most);
+  EXPECT_EQ(ScaledMoney(-(std::int64_t{9} << 40), 2 * one), std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(ScaledMoney(100, std::numeric_limits<std::int32_t>::max()), 6400) << "held at 64";
+  EXPECT_EQ(ScaledMoney(100, -one), 0);
 }

@@ -9,6 +9,7 @@
 #include "engine/unit_pool.h"
 #include "model/messages.h"
 #include "model/random.h"
+#include "model/saturating.h"
 #include "model/world.h"
 #include "opponent/profile.h"
 #include "opponent/simulation.h"
@@ -180,6 +181,19 @@ TEST_F(TurnTest, ABoardWithNeitherRoomNorUnitsBuysNothingAndDrawsNothing) {
   EXPECT_TRUE(watcher.bought.empty());
   EXPECT_EQ(randomSeed.load(), 31u);
   EXPECT_EQ(world.chaosMoney, 5000 + 144);
+}
+
+TEST_F(TurnTest, ChaosIncomeIsScaledByTheWorldsPurse) {
+  EXPECT_EQ(CWorld().chaosPurse, kPurseOne) << "every world starts with the rules' own money";
+  FillBoard(Water);  // nothing is bought
+  world.chaosMoney = 5000;
+  world.chaosPurse = kPurseOne / 4;
+  PlayTurn(world);
+  EXPECT_EQ(world.chaosMoney, 5000 + 36);  // 144 / 4
+  world.chaosPurse = 2 * kPurseOne;
+  PlayTurn(world);
+  EXPECT_EQ(world.chaosMoney, 5036 + 450);  // 225 x 2
+  EXPECT_EQ(world.lastChaosGain, 0) << "the income comes after the turn's gain is taken";
 }
 
 TEST_F(TurnTest, ADegenerateSeedEndsTheSearchesInsteadOfHanging) {

@@ -70,7 +70,9 @@ bool CTarvellApp::Start(const QStringList& arguments) {
   for (int i = 1; i < arguments.size() && file.isEmpty(); ++i) {
     if (!arguments[i].startsWith(QLatin1Char('-'))) file = arguments[i];
   }
-  bool started = CreateDocumentFrameAndView(file.isEmpty());
+  bool started = CreateDocumentFrameAndView();
+  // A profile named on the command line replaces the default one anyway.
+  if (!file.isEmpty()) defaultProblem_.reset();
   if (started) {
     // Nothing runs yet that a step would wait for: each ends before it returns.
     if (file.isEmpty())
@@ -106,11 +108,11 @@ void CTarvellApp::OfferAnotherUser() {
   defaultProblem_.reset();
 }
 
-bool CTarvellApp::CreateDocumentFrameAndView(bool useDefaultProfile) {
+bool CTarvellApp::CreateDocumentFrameAndView() {
   document_ = std::make_unique<CTarvellDoc>();
   // Read before the window follows the session: the default profile is not
   // one the player chose, so it does not join the recent list.
-  if (ProfileProblem problem; useDefaultProfile && !document_->Session().UseProfile(kDefaultProfile, problem))
+  if (ProfileProblem problem; !document_->Session().UseProfile(kDefaultProfile, problem))
     defaultProblem_ = problem;
   frame_ = std::make_unique<CMainFrame>();
   connect(document_.get(), &CTarvellDoc::profileChanged, this, &CTarvellApp::OnProfileChanged);

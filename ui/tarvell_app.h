@@ -75,10 +75,9 @@ class CTarvellApp : public QObject {
   const CRecentFileList& RecentFiles() const { return recentFiles_; }
 
  private:
-  // Builds document, frame and view and connects the commands.
-  // useDefaultProfile: the default profile becomes the user's (no profile
-  // was named); when it cannot, defaultProblem_ says why.
-  bool CreateDocumentFrameAndView(bool useDefaultProfile);
+  // Builds document, frame and view and connects the commands. The default
+  // profile becomes the user's; when it cannot, defaultProblem_ says why.
+  bool CreateDocumentFrameAndView();
   // The default profile could not be used: the player may make or choose
   // another user, or play on without saving.
   void OfferAnotherUser();
