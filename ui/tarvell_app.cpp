@@ -112,8 +112,7 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   document_ = std::make_unique<CTarvellDoc>();
   // Read before the window follows the session: the default profile is not
   // one the player chose, so it does not join the recent list.
-  if (ProfileProblem problem; !document_->Session().UseProfile(kDefaultProfile, problem))
-    defaultProblem_ = problem;
+  if (ProfileProblem problem; !document_->Session().UseProfile(kDefaultProfile, problem)) defaultProblem_ = problem;
   frame_ = std::make_unique<CMainFrame>();
   connect(document_.get(), &CTarvellDoc::profileChanged, this, &CTarvellApp::OnProfileChanged);
   connect(document_.get(), &CTarvellDoc::gameStarted, this, [this] {
