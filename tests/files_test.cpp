@@ -140,6 +140,26 @@ class SharedFileTest : public FilesTest {
     if (child == 0) _exit(body());
     return child;
   }
+  // A child that takes the lock of path (as nobody, where unprivileged) and
+  // holds it until it is killed; returns once the lock is held.
+  static pid_t HoldLock(const std::string& path, bool unprivileged = false) {
+    int ready[2];
+    if (pipe(ready) != 0) return -1;
+    const pid_t holder = Start([&] {
+      if (unprivileged && !BecomeUnprivileged()) return 99;
+      const CProfileLock lock = CProfileLock::Acquire(path);
+      const char held = lock.Held() ? 'y' : 'n';
+      if (write(ready[1], &held, 1) != 1) return 1;
+      pause();
+      return 0;
+    });
+    char held = 0;
+    EXPECT_EQ(read(ready[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    close(ready[0]);
+    close(ready[1]);
+    return holder;
+  }
   static int Finish(pid_t child) {
     int status = 0;
     if (waitpid(child, &status, 0) != child) return -1;
@@ -275,18 +295,8 @@ TEST_F(SharedFileTest, AProfileIsHeldByOneProgramUntilItEndsHoweverItEnds) {
   fs::create_directories("store");
   WriteFile("store/p.tvu", "1\t");
   fs::create_symlink("store/p.tvu", "link.tvu");
-  int ready[2];
-  ASSERT_EQ(pipe(ready), 0);
-  const pid_t holder = Start([&] {
-    const CProfileLock lock = CProfileLock::Acquire("link.tvu");
-    const char held = lock.Held() ? 'y' : 'n';
-    if (write(ready[1], &held, 1) != 1) return 1;
-    pause();
-    return 0;
-  });
-  char held = 0;
-  EXPECT_EQ(read(ready[0], &held, 1), 1);
-  EXPECT_EQ(held, 'y');
+  const pid_t holder = HoldLock("link.tvu");
+  ASSERT_GT(holder, 0);
   // Known by the target's own name, and after a save renamed a new file over it.
   std::string error;
   EXPECT_TRUE(ReplaceFileContent("store/p.tvu", "2\t", error)) << error;
@@ -310,19 +320,8 @@ TEST_F(SharedFileTest, AProfileIsHeldByOneProgramUntilItEndsHoweverItEnds) {
 
 TEST_F(SharedFileTest, AProfileInAFolderThatRefusesTheLockFileIsStillHeldOnce) {
   ShutFolderWithOpenProfile("1\t");
-  int ready[2];
-  ASSERT_EQ(pipe(ready), 0);
-  const pid_t holder = Start([&] {
-    if (!BecomeUnprivileged()) return 99;
-    const CProfileLock lock = CProfileLock::Acquire("shut/p.tvu");
-    const char held = lock.Held() ? 'y' : 'n';
-    if (write(ready[1], &held, 1) != 1) return 1;
-    pause();
-    return 0;
-  });
-  char held = 0;
-  EXPECT_EQ(read(ready[0], &held, 1), 1);
-  EXPECT_EQ(held, 'y');
+  const pid_t holder = HoldLock("shut/p.tvu", true);
+  ASSERT_GT(holder, 0);
   const int second = InChild(
       [&] {
         const CProfileLock lock = CProfileLock::Acquire("shut/p.tvu");

@@ -767,39 +767,40 @@ bool CTarvellView::RefuseEndSetupMouse(const QEvent* event) const {
          lastTurnStart_.elapsed() < QApplication::doubleClickInterval();
 }
 
+namespace {
+
+// The keys the board takes between turns: the cursor's arrows, Enter and
+// Space to buy, Delete to sell.
+bool IsBoardKey(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Delete: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
 bool CTarvellView::HandleKey(const QKeyEvent* event) {
   if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
   if (ShowingTurn()) {
     // Escape hurries the turn; the board's keys are refused, not kept.
-    switch (event->key()) {
-      case Qt::Key_Escape:
-        if (!event->isAutoRepeat()) playback_->Hurry();
-        return true;
-      case Qt::Key_Left:
-      case Qt::Key_Right:
-      case Qt::Key_Up:
-      case Qt::Key_Down:
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-      case Qt::Key_Space:
-      case Qt::Key_Delete: return true;
-      default: return false;
+    if (event->key() == Qt::Key_Escape) {
+      if (!event->isAutoRepeat()) playback_->Hurry();
+      return true;
     }
+    return IsBoardKey(event->key());
   }
   if (!Playing()) {
-    switch (event->key()) {
-      case Qt::Key_Left:
-      case Qt::Key_Right:
-      case Qt::Key_Up:
-      case Qt::Key_Down:
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-      case Qt::Key_Space:
-      case Qt::Key_Delete:
-        if (document_ != nullptr) ShowRefusal(RefusalText(Refusal::NoGame, document_->world, selectedType, 0, 0));
-        return true;
-      default: return false;
-    }
+    if (!IsBoardKey(event->key())) return false;
+    if (document_ != nullptr) ShowRefusal(RefusalText(Refusal::NoGame, document_->world, selectedType, 0, 0));
+    return true;
   }
   QPoint step;
   switch (event->key()) {
