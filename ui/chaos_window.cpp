@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "model/saturating.h"
 #include "model/world.h"
 #include "session/session.h"
 
@@ -135,6 +136,8 @@ CChaosWindow::CChaosWindow(const CSession& session, QWidget* parent)
       session_(session),
       chart_(new CScoreChart),
       record_(new QLabel),
+      mode_(new QLabel),
+      nextMode_(new QLabel),
       strategy_(new QLabel),
       target_(new QLabel),
       simulation_(new QLabel),
@@ -150,6 +153,8 @@ CChaosWindow::CChaosWindow(const CSession& session, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(explanation);
   layout->addWidget(record_);
+  layout->addWidget(mode_);
+  layout->addWidget(nextMode_);
   layout->addWidget(strategy_);
   layout->addWidget(target_);
   layout->addWidget(simulation_);
@@ -171,6 +176,40 @@ void CChaosWindow::Refresh() {
       tr("%1   Profile: %2").arg(RecordText(session_.UserRecord()), QString::fromStdString(session_.ProfilePath())));
   strategy_->setText(inPlay >= 0 ? tr("Strategy in play: %1 (score %2)").arg(inPlay).arg(scores[inPlay])
                                  : tr("Strategy in play: none yet"));
+  ShowMode();
   target_->setText(tr("Target the record sets now: %1 (nearest: strategy %2)").arg(choice.target).arg(choice.index));
   chart_->SetScores(scores, inPlay, choice.target);
+}
+
+namespace {
+
+// A purse factor as the player reads it: 98304 is "1.50".
+QString FactorText(std::int32_t factor) { return QString::number(static_cast<double>(factor) / kPurseOne, 'f', 2); }
+
+}  // namespace
+
+void CChaosWindow::ShowMode() {
+  const Record& record = session_.UserRecord();
+  const std::int32_t game = session_.GamePurseFactor();
+  const std::int32_t next = session_.RecordPurseFactor();
+  if (session_.GameChaosMode() == ChaosMode::Classic)
+    mode_->setText(tr("Mode in play: Classic (Chaos's purse is the same for every player)"));
+  else if (game == next)
+    mode_->setText(tr("Mode in play: Adaptive: Chaos's starting money and income ×%1, from your record of %2 won, "
+                      "%3 lost")
+                       .arg(FactorText(game))
+                       .arg(record.wins)
+                       .arg(record.losses));
+  else  // a game has ended since this one's purse was set
+    mode_->setText(tr("Mode in play: Adaptive: Chaos's starting money and income ×%1; your record of %2 won, %3 "
+                      "lost sets ×%4 for the next game")
+                       .arg(FactorText(game))
+                       .arg(record.wins)
+                       .arg(record.losses)
+                       .arg(FactorText(next)));
+  const bool changed = session_.SettingChaosMode() != session_.GameChaosMode();
+  nextMode_->setVisible(changed);
+  nextMode_->setText(!changed                                             ? QString()
+                     : session_.SettingChaosMode() == ChaosMode::Adaptive ? tr("From the next new game: Adaptive")
+                                                                          : tr("From the next new game: Classic"));
 }

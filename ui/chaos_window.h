@@ -2,7 +2,9 @@
 // The Chaos window (View > Chaos): what Chaos has learned about the current
 // user. A chart of the 250 strategy scores, ordered by index or by score, with
 // the strategy in play marked and a line at the target that the user's record
-// sets; the record itself; and whether a simulation is running. The scores are
+// sets; the record itself; the Chaos mode in play and, in adaptive mode, the
+// factor on Chaos's purse and the record it comes from; and whether a
+// simulation is running. The scores are
 // read only while no simulation runs, as every other reader does; while one
 // runs, the chart keeps the last scores it read.
 
@@ -72,9 +74,13 @@ class CChaosWindow : public QWidget {
   CScoreChart& Chart() { return *chart_; }
 
  private:
+  void ShowMode();
+
   const CSession& session_;
   CScoreChart* chart_;
   QLabel* record_;
+  QLabel* mode_;
+  QLabel* nextMode_;  // only while the setting differs from the game's mode
   QLabel* strategy_;
   QLabel* target_;
   QLabel* simulation_;

@@ -36,6 +36,9 @@ namespace {
 
 constexpr int kRecentFileCount = 4;
 const QString kZoomKey = QStringLiteral("Settings/Zoom");
+// Chaos's mode, "classic" or "adaptive": the program's, for every user.
+const QString kChaosModeKey = QStringLiteral("Settings/ChaosMode");
+const QString kAdaptive = QStringLiteral("adaptive");
 // The profile at start, in the working folder.
 constexpr const char* kDefaultProfile = "default.tvu";
 
@@ -110,6 +113,10 @@ void CTarvellApp::OfferAnotherUser() {
 
 bool CTarvellApp::CreateDocumentFrameAndView() {
   document_ = std::make_unique<CTarvellDoc>();
+  // The remembered mode holds from the first game on.
+  if (const std::unique_ptr<QSettings> settings = OpenSettings();
+      settings != nullptr && settings->value(kChaosModeKey).toString() == kAdaptive)
+    document_->Session().SetChaosMode(ChaosMode::Adaptive);
   // Read before the window follows the session: the default profile is not
   // one the player chose, so it does not join the recent list.
   if (ProfileProblem problem; !document_->Session().UseProfile(kDefaultProfile, problem)) defaultProblem_ = problem;
@@ -194,8 +201,14 @@ void CTarvellApp::OnSelectUser() {
 
 void CTarvellApp::OnOptions() {
   if (TurnShowing()) return;
-  COptionsDialog dialog(document_->world.gameSpeed, frame_.get());
-  if (dialog.exec() == QDialog::Accepted) document_->world.gameSpeed = dialog.Speed();
+  CSession& session = document_->Session();
+  COptionsDialog dialog(document_->world.gameSpeed, session.SettingChaosMode(), frame_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  document_->world.gameSpeed = dialog.Speed();
+  session.SetChaosMode(dialog.Chaos());
+  if (const std::unique_ptr<QSettings> settings = OpenSettings())
+    settings->setValue(kChaosModeKey, dialog.Chaos() == ChaosMode::Adaptive ? kAdaptive : QStringLiteral("classic"));
+  if (chaos_ != nullptr) chaos_->Refresh();
 }
 
 void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).exec(); }

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMimeData>
+#include <QRadioButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTest>
 #include <QUrl>
@@ -15,8 +17,10 @@
 
 #include <QMessageBox>
 
+#include "model/saturating.h"
 #include "opponent/files.h"
 #include "tests/ui/game_test_support.h"
+#include "ui/chaos_window.h"
 #include "ui/options_dialog.h"
 
 using GameStartTest = GameTest;
@@ -117,6 +121,53 @@ TEST_F(GameStartTest, OptionsShowTheSpeedAndSetIt) {
   // The speed lasts through a new game.
   Command("newGameAction");
   EXPECT_EQ(World().gameSpeed, 0);
+}
+
+// Adaptive, chosen in Options, is kept in the settings and holds from the
+// next new game on; the Chaos window names it, with the purse factor a new
+// player's empty record sets.
+TEST_F(GameStartTest, OptionsChooseAdaptiveChaosForTheNextGame) {
+  ASSERT_TRUE(Start());
+  Command("chaosAction");
+  auto* chaos = Frame()->findChild<CChaosWindow*>();
+  ASSERT_NE(chaos, nullptr);
+  const auto shown = [chaos] {
+    QStringList texts;
+    for (QLabel* label : chaos->findChildren<QLabel*>())
+      if (label->isVisibleTo(chaos)) texts << label->text();
+    return texts.join(QLatin1Char('\n'));
+  };
+  EXPECT_TRUE(shown().contains("Mode in play: Classic")) << shown().toStdString();
+  Dialogs().Do(IDD_OPTIONS, [](QDialog& dialog) {
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("IDC_CHAOS_CLASSIC")->isChecked());
+    dialog.findChild<QRadioButton*>("IDC_CHAOS_ADAPTIVE")->click();
+    ModalAnswers::PressButton(dialog, kAccept);
+  });
+  Command("optionsAction");
+  EXPECT_EQ(QSettings("Tarvell", "Tarvell").value("Settings/ChaosMode").toString(), "adaptive");
+  EXPECT_EQ(Document().Session().GameChaosMode(), ChaosMode::Classic);  // the game in progress keeps its mode
+  EXPECT_TRUE(shown().contains("From the next new game: Adaptive")) << shown().toStdString();
+  Command("newGameAction");
+  World().chaosMoney = 5;  // a quiet turn: the game goes on
+  World().treasury = 50;
+  Command(IDC_END_SETUP);
+  EXPECT_EQ(World().turn, 1);
+  WaitForNoSimulation();
+  EXPECT_EQ(Document().Session().GameChaosMode(), ChaosMode::Adaptive);
+  EXPECT_EQ(Document().Session().GamePurseFactor(), 2 * kPurseOne);
+  chaos->Refresh();
+  EXPECT_TRUE(
+      shown().contains("Mode in play: Adaptive: Chaos's starting money and income ×2.00, from your record of 0 "
+                       "won, 0 lost"))
+      << shown().toStdString();
+  EXPECT_FALSE(shown().contains("From the next new game")) << shown().toStdString();
+}
+
+TEST_F(GameStartTest, TheKeptChaosModeHoldsFromTheFirstGame) {
+  QSettings("Tarvell", "Tarvell").setValue("Settings/ChaosMode", "adaptive");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Document().Session().GameChaosMode(), ChaosMode::Adaptive);
+  EXPECT_EQ(World().chaosMoney, 4000);  // a new player's record doubles Chaos's $2000
 }
 
 TEST_F(GameStartTest, AboutShowsItsBox) {

@@ -171,7 +171,7 @@ namespace {
 // Opens the Options dialog with speed, lets act move the slider, ends it with
 // button and returns the speed the caller would take (or speed after Cancel).
 int OptionsRoundTrip(int speed, const std::function<void(QSlider&)>& act, Answer button, int* shownPosition = nullptr) {
-  COptionsDialog dialog(speed);
+  COptionsDialog dialog(speed, ChaosMode::Classic);
   ModalAnswers::Instance().Do(IDD_OPTIONS, [&](QDialog& shown) {
     auto* slider = shown.findChild<QSlider*>("IDC_SPEED");
     if (shownPosition != nullptr) *shownPosition = slider->value();

@@ -102,7 +102,7 @@ void DrawMainWindow(const QDir& folder, int zoom) {
 
     DrawDialog(folder, new CAboutDialog(frame));
     DrawDialog(folder, new CNewUserDialog(frame));
-    DrawDialog(folder, new COptionsDialog(1, frame));  // the speed at start-up
+    DrawDialog(folder, new COptionsDialog(1, ChaosMode::Classic, frame));  // the speed at start-up
     DrawDialog(folder, CreateVictoryMessage(frame));
     DrawDialog(folder, CreateDefeatMessage(frame));
   }
