@@ -127,7 +127,22 @@ void CTarvellDoc::ReportOpenFailure(const ProfileProblem& problem) {
 }
 
 void CTarvellDoc::Post(std::function<void()> task) {
-  QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+  // The task is handed over under a lock of our own, so that the hand-over
+  // is ordered for every checker; the queued call only wakes this thread.
+  {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(task));
+  }
+  QMetaObject::invokeMethod(this, "RunPosted", Qt::QueuedConnection);
+}
+
+void CTarvellDoc::RunPosted() {
+  std::vector<std::function<void()>> tasks;
+  {
+    const std::lock_guard lock(postedMutex_);
+    tasks.swap(posted_);
+  }
+  for (auto& task : tasks) task();
 }
 
 void CTarvellDoc::Waiting(bool waiting) {

@@ -10,7 +10,10 @@
 
 #include <QObject>
 
+#include <functional>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "model/world.h"
 #include "session/session.h"
@@ -69,7 +72,7 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
   // What ReportOpenFailure tells the player.
   static QString OpenFailureText(const ProfileProblem& problem);
   void ReportKeptGameProblem(const KeptGameProblem& problem) override;
-  // Queued to the window thread's event loop.
+  // Queued to the window thread's event loop (RunPosted).
   void Post(std::function<void()> task) override;
   void Waiting(bool waiting) override;
   void ProfileChanged() override;
@@ -86,6 +89,10 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
   // The main frame once its creation has finished; null before.
   CMainFrame* mainFrame = nullptr;
 
+ private slots:
+  // Runs the tasks Post queued, on the window thread.
+  void RunPosted();
+
  signals:
   // Another profile became current (title, record and scores are new).
   void profileChanged();
@@ -98,6 +105,8 @@ class CTarvellDoc : public QObject, public CWorldOwner, public CSessionFrontEnd 
  private:
   CSession session_;
   std::string title_;
+  std::mutex postedMutex_;
+  std::vector<std::function<void()>> posted_;
   std::optional<std::pair<ProfileProblem, bool>> deferredSaveFailure_;
 
  public:
