@@ -2,9 +2,10 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QLocale>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "ui/language.h"
 
 // The page is compiled into the game's library; a static library's
 // resources must be registered by name.
@@ -12,16 +13,11 @@ static void RegisterHelpPage() { Q_INIT_RESOURCE(help); }
 
 namespace {
 
-// The page in the player's language where the game ships one
+// The page in the language the game speaks where it ships one
 // (":/help/how_to_play_de.html" for German), otherwise the English one.
 QString HowToPlayPage() {
-  for (QString language : QLocale().uiLanguages()) {
-    language.replace(QLatin1Char('-'), QLatin1Char('_'));
-    for (const QString& name : {language, language.section(QLatin1Char('_'), 0, 0)}) {
-      const QString page = QStringLiteral(":/help/how_to_play_%1.html").arg(name);
-      if (QFile::exists(page)) return QStringLiteral("qrc") + page;
-    }
-  }
+  const QString page = QStringLiteral(":/help/how_to_play_%1.html").arg(GameLanguage());
+  if (!GameLanguage().isEmpty() && QFile::exists(page)) return QStringLiteral("qrc") + page;
   return QStringLiteral("qrc:/help/how_to_play.html");
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/language.h"
 #include "ui/start_options.h"
 #include "ui/tarvell_app.h"
 
@@ -43,6 +44,7 @@ int Run(int argc, char** argv) {
       return 2;
     }
   }
+  InstallLanguage(QLocale());
   CTarvellApp game;
   return game.Run();
 }

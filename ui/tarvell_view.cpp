@@ -76,19 +76,28 @@ constexpr UnitButton kUnitButtons[8] = {
     {IDC_ARMOR, 6, kLegendArmorImage},     {IDC_ARTILLERY, 8, kLegendArtilleryImage}};
 
 // The captions' runs of spaces centre name and statistics on one line and
-// price and resale price on the next, once wrapped. A test checks their
-// figures against the game's price and strength tables.
+// price and resale price on the next, once wrapped. Only the name is the
+// player's language: the spacing and the figures are the same in every one.
+// A test checks the figures against the game's price and strength tables.
+struct CaptionParts {
+  const char* lead;
+  const char* numbers;
+  const char* gap;
+  const char* prices;
+};
 QString UnitCaption(int type) {
-  switch (type) {
-    case 1: return CTarvellView::tr("      Drone (0-1-1)      $20 ($20)");
-    case 2: return CTarvellView::tr("   Mine ((10) 0-0-0)  $50 ($25)");
-    case 3: return CTarvellView::tr("   Farmer (0-1-5)   $100 ($80)");
-    case 4: return CTarvellView::tr("    Infantry (3-6-0)   $100 ($90)");
-    case 5: return CTarvellView::tr("     Settler (2-4-3)     $150 ($120)");
-    case 6: return CTarvellView::tr("   Armor (8-10-0)   $200 ($150)");
-    case 7: return CTarvellView::tr("    Jammer (0-2-0)   $150 ($90)");
-    default: return CTarvellView::tr("Artillery ((10/5) 3-2-0) $400 ($300)");
-  }
+  static const CaptionParts kParts[9] = {{"", "", "", ""},
+                                         {"      ", "(0-1-1)", "      ", "$20 ($20)"},
+                                         {"   ", "((10) 0-0-0)", "  ", "$50 ($25)"},
+                                         {"   ", "(0-1-5)", "   ", "$100 ($80)"},
+                                         {"    ", "(3-6-0)", "   ", "$100 ($90)"},
+                                         {"     ", "(2-4-3)", "     ", "$150 ($120)"},
+                                         {"   ", "(8-10-0)", "   ", "$200 ($150)"},
+                                         {"    ", "(0-2-0)", "   ", "$150 ($90)"},
+                                         {"", "((10/5) 3-2-0)", " ", "$400 ($300)"}};
+  const CaptionParts& parts = kParts[type >= 1 && type <= 8 ? type : 8];
+  return QLatin1String(parts.lead) + UnitName(type) + QLatin1Char(' ') + QLatin1String(parts.numbers) +
+         QLatin1String(parts.gap) + QLatin1String(parts.prices);
 }
 
 // The legend of the barbarian kinds 0..7, top to bottom: picture, name and
