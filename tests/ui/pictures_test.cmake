@@ -1,8 +1,12 @@
 # Runs ui_pictures at one zoom and checks what it reports: the board's tiles
 # where the form puts them at that zoom, both columns clear of the board, and
 # every text of the form fitting its control.
-#   cmake -DPICTURES=ui_pictures -DZOOM=150 -DBOARD="285 22 756 757" -DFOLDER=out -P pictures_test.cmake
-execute_process(COMMAND ${PICTURES} --zoom ${ZOOM} ${FOLDER}
+#   cmake -DPICTURES=ui_pictures -DZOOM=150 -DBOARD="285 22 756 757" [-DLANGUAGE=de] -DFOLDER=out -P pictures_test.cmake
+set(language)
+if(LANGUAGE)
+  set(language --language ${LANGUAGE})
+endif()
+execute_process(COMMAND ${PICTURES} --zoom ${ZOOM} ${language} ${FOLDER}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "ui_pictures failed (${status}): ${err}")

@@ -1,7 +1,7 @@
 // Draws every picture of the game, its dialogs and its main window into PNG
 // files, so that a person can look at them, and reports where the form put
 // the board, its columns and whether every text fits:
-//   ui_pictures [--zoom 100|150|200] OUTPUT_FOLDER
+//   ui_pictures [--zoom 100|150|200] [--language de] OUTPUT_FOLDER
 // writes images.png, one PNG per dialog (named by its object name) and
 // main_window.png, at the zoom given (100 by default), and prints
 //   board X Y WIDTH HEIGHT         the board's tiles in the view's pixels
@@ -24,6 +24,7 @@
 
 #include "opponent/strategy.h"
 #include "ui/about_dialog.h"
+#include "ui/language.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
 #include "ui/new_user_dialog.h"
@@ -121,12 +122,19 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   int zoom = 100;
   int next = 1;
-  if (argc == 4 && std::strcmp(argv[1], "--zoom") == 0) {
-    zoom = std::atoi(argv[2]);
-    next = 3;
+  QString language;
+  for (; next + 2 < argc; next += 2) {
+    if (std::strcmp(argv[next], "--zoom") == 0) {
+      zoom = std::atoi(argv[next + 1]);
+    } else if (std::strcmp(argv[next], "--language") == 0) {
+      language = QString::fromLocal8Bit(argv[next + 1]);
+    } else {
+      break;
+    }
   }
-  if (argc != next + 1 || (zoom != 100 && zoom != 150 && zoom != 200)) {
-    std::fprintf(stderr, "usage: %s [--zoom 100|150|200] OUTPUT_FOLDER\n", argv[0]);
+  if (argc != next + 1 || (zoom != 100 && zoom != 150 && zoom != 200) ||
+      (!language.isEmpty() && InstallLanguage(QLocale(language)) != language)) {
+    std::fprintf(stderr, "usage: %s [--zoom 100|150|200] [--language de|es|fr|pt_BR|ru] OUTPUT_FOLDER\n", argv[0]);
     return 2;
   }
   QDir folder(QString::fromLocal8Bit(argv[next]));
