@@ -28,7 +28,7 @@
     <name>CChaosWindow</name>
     <message>
         <source>Record: %1 won, %2 lost (%3 won)</source>
-        <translation>Balance: %1 ganadas, %2 perdidas (%3 ganadas)</translation>
+        <translation>Balance: victorias %1, derrotas %2 (proporción %3)</translation>
     </message>
     <message>
         <source>Order by score</source>
@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1, from your record of %2 won, %3 lost</source>
-        <translation>Modo en juego: Adaptativo: dinero inicial e ingresos de Caos ×%1, según tu balance de %2 ganadas y %3 perdidas</translation>
+        <translation>Modo en juego: Adaptativo: dinero inicial e ingresos de Caos ×%1, según tu balance (victorias %2, derrotas %3)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1; your record of %2 won, %3 lost sets ×%4 for the next game</source>
-        <translation>Modo en juego: Adaptativo: dinero inicial e ingresos de Caos ×%1; tu balance de %2 ganadas y %3 perdidas fija ×%4 para la próxima partida</translation>
+        <translation>Modo en juego: Adaptativo: dinero inicial e ingresos de Caos ×%1; tu balance (victorias %2, derrotas %3) fija ×%4 para la próxima partida</translation>
     </message>
     <message>
         <source>From the next new game: Adaptive</source>
@@ -645,7 +645,7 @@ Cómo jugar</translation>
     </message>
     <message>
         <source>Jams every square within 4: barbarians there learn nothing from their Scouts.</source>
-        <translation>Inhibe cada casilla en un radio de 4: los bárbaros que están en ellas no sacan nada de sus Exploradores.</translation>
+        <translation>Inhibe cada casilla en un radio de 4: los bárbaros que están en ellas no obtienen información de sus Exploradores.</translation>
     </message>
     <message>
         <source>Scout</source>
