@@ -5,779 +5,791 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tarvell</translation>
     </message>
     <message>
         <source>Tarvell Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell versión %1</translation>
     </message>
     <message>
         <source>Defend your land.</source>
-        <translation type="unfinished"></translation>
+        <translation>Defiende tu tierra.</translation>
     </message>
     <message>
         <source>Chaos learns as you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caos aprende mientras juegas.</translation>
     </message>
     <message>
         <source>Built on Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho con Qt 6.</translation>
     </message>
 </context>
 <context>
     <name>CChaosWindow</name>
     <message>
         <source>Record: %1 won, %2 lost (%3 won)</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance: victorias %1, derrotas %2 (proporción %3)</translation>
     </message>
     <message>
         <source>Order by score</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por puntuación</translation>
     </message>
     <message>
         <source>Tarvell - Chaos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell - Caos</translation>
     </message>
     <message>
         <source>Each bar is one of Chaos&apos;s 250 strategies: how much better your side did than Chaos when the strategy was replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest the target; the target is 0, an even match, while you win at most half your games, and moves towards the lowest score the more you win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada barra es una de las 250 estrategias de Caos: cuánto mejor le fue a tu bando que a Caos cuando la estrategia se volvió a jugar contra tus posiciones (un valor bajo es bueno para Caos). Caos juega la estrategia cuya puntuación está más cerca del objetivo; el objetivo es 0, una partida igualada, mientras ganes como mucho la mitad de tus partidas, y se acerca a la puntuación más baja cuanto más ganas.</translation>
     </message>
     <message>
         <source>Simulation: Chaos is replaying your last position under its 250 strategies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: Caos vuelve a jugar tu última posición con sus 250 estrategias...</translation>
     </message>
     <message>
         <source>Simulation: none running; the scores are up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: ninguna en curso; las puntuaciones están al día.</translation>
     </message>
     <message>
         <source>%1   Profile: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   Perfil: %2</translation>
     </message>
     <message>
         <source>Strategy in play: %1 (score %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrategia en juego: %1 (puntuación %2)</translation>
     </message>
     <message>
         <source>Strategy in play: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrategia en juego: ninguna todavía</translation>
     </message>
     <message>
         <source>Target the record sets now: %1 (nearest: strategy %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo que marca ahora tu balance: %1 (la más cercana: estrategia %2)</translation>
     </message>
     <message>
         <source>Mode in play: Classic (Chaos&apos;s purse is the same for every player)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo en juego: Clásico (la bolsa de Caos es la misma para todos los jugadores)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1, from your record of %2 won, %3 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo en juego: Adaptativo: dinero inicial e ingresos de Caos ×%1, según tu balance (victorias %2, derrotas %3)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1; your record of %2 won, %3 lost sets ×%4 for the next game</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo en juego: Adaptativo: dinero inicial e ingresos de Caos ×%1; tu balance (victorias %2, derrotas %3) fija ×%4 para la próxima partida</translation>
     </message>
     <message>
         <source>From the next new game: Adaptive</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la próxima partida nueva: Adaptativo</translation>
     </message>
     <message>
         <source>From the next new game: Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la próxima partida nueva: Clásico</translation>
     </message>
 </context>
 <context>
     <name>CHowToPlayWindow</name>
     <message>
         <source>How to Play Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar a Tarvell</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NÚM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>Create a new game
 New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una partida nueva
+Nueva partida</translation>
     </message>
     <message>
         <source>&amp;New User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo &amp;usuario...</translation>
     </message>
     <message>
         <source>Creates a new user profile
 New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un perfil de usuario nuevo
+Nuevo usuario</translation>
     </message>
     <message>
         <source>&amp;Select User...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir usuario...</translation>
     </message>
     <message>
         <source>Selects another user&apos;s profile
 Select User</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el perfil de otro usuario
+Elegir usuario</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo reciente</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the game
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale del juego
+Salir</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de estado</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de estado
+Barra de estado</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>Show the Options Dialog
 Show Options Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el cuadro de diálogo Opciones
+Opciones</translation>
     </message>
     <message>
         <source>&amp;Chaos...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Caos...</translation>
     </message>
     <message>
         <source>Show what Chaos has learned about you
 Chaos</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra lo que Caos ha aprendido de ti
+Caos</translation>
     </message>
     <message>
         <source>Zoom &amp;100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom al &amp;100 %</translation>
     </message>
     <message>
         <source>Show the board at its own size
 Zoom 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el tablero a su tamaño real
+Zoom al 100 %</translation>
     </message>
     <message>
         <source>Zoom 1&amp;50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom al 1&amp;50 %</translation>
     </message>
     <message>
         <source>Show the board half as large again
 Zoom 150 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el tablero a vez y media su tamaño
+Zoom al 150 %</translation>
     </message>
     <message>
         <source>Zoom &amp;200 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom al &amp;200 %</translation>
     </message>
     <message>
         <source>Show the board at twice its size
 Zoom 200 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el tablero al doble de su tamaño
+Zoom al 200 %</translation>
     </message>
     <message>
         <source>&amp;About Tarvell...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Tarvell...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información del programa, el número de versión y el copyright
+Acerca de</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo jugar</translation>
     </message>
     <message>
         <source>Explain the goal, the units, the barbarians and a turn
 How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica el objetivo, las unidades, los bárbaros y un turno
+Cómo jugar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre este documento</translation>
     </message>
     <message>
         <source>Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo usuario</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario:</translation>
     </message>
 </context>
 <context>
     <name>COptionsDialog</name>
     <message>
         <source>&amp;Adaptive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adaptativo</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Slowest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lento</translation>
     </message>
     <message>
         <source>Fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápido</translation>
     </message>
     <message>
         <source>Game Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del juego:</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clásico</translation>
     </message>
     <message>
         <source>Chaos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Caos:</translation>
     </message>
     <message>
         <source>A change of Chaos&apos;s mode applies from the next new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cambio del modo de Caos se aplica desde la próxima partida nueva.</translation>
     </message>
 </context>
 <context>
     <name>CRecentFileList</name>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
     <name>CScoreChart</name>
     <message>
         <source>strategies, lowest score (best for Chaos) first</source>
-        <translation type="unfinished"></translation>
+        <translation>estrategias, primero la puntuación más baja (la mejor para Caos)</translation>
     </message>
     <message>
         <source>strategies 0 to 249</source>
-        <translation type="unfinished"></translation>
+        <translation>estrategias de la 0 a la 249</translation>
     </message>
     <message>
         <source>strategy %1 in play</source>
-        <translation type="unfinished"></translation>
+        <translation>estrategia %1 en juego</translation>
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>objetivo %1</translation>
     </message>
     <message>
         <source>Strategy %1: score %2 (in play)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrategia %1: puntuación %2 (en juego)</translation>
     </message>
     <message>
         <source>Strategy %1: score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrategia %1: puntuación %2</translation>
     </message>
 </context>
 <context>
     <name>CTarvellDoc</name>
     <message>
         <source>Your game could not be kept in %1 (%2). It goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar tu partida en %1 (%2). La partida continúa.</translation>
     </message>
     <message>
         <source>Your kept game %1 cannot be read (%2). A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer tu partida guardada %1 (%2). Empieza una partida nueva.</translation>
     </message>
     <message>
         <source>Your kept game %1 cannot be read (%2); it was set aside as %3. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer tu partida guardada %1 (%2); se ha apartado como %3. Empieza una partida nueva.</translation>
     </message>
     <message>
         <source>Tarvell User (*.tvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario de Tarvell (*.tvu)</translation>
     </message>
     <message>
         <source>Your record could not be saved to %1 (%2). The games since its last save are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar tu balance en %1 (%2). Le faltan las partidas jugadas desde que se guardó por última vez.</translation>
     </message>
     <message>
         <source>Your record could not be saved to %1 (%2). The game will try again at the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar tu balance en %1 (%2). El juego lo volverá a intentar en el próximo guardado.</translation>
     </message>
     <message>
         <source>Cannot open %1: only Tarvell profiles (*.tvu) can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: solo se pueden abrir perfiles de Tarvell (*.tvu).</translation>
     </message>
     <message>
         <source>%1 is in use by another Tarvell (process %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en uso por otro Tarvell (proceso %2).</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>CTarvellView</name>
     <message>
         <source>Scout</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorador</translation>
     </message>
     <message>
         <source>(0-1-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0-1-0)</translation>
     </message>
     <message>
         <source>Scavenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Carroñero</translation>
     </message>
     <message>
         <source>(0-1-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0-1-2)</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Común</translation>
     </message>
     <message>
         <source>(6-3-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(6-3-0)</translation>
     </message>
     <message>
         <source>Amphibious</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfibio</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Móvil</translation>
     </message>
     <message>
         <source>(5-3-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(5-3-0)</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltador</translation>
     </message>
     <message>
         <source>(6-2-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(6-2-0)</translation>
     </message>
     <message>
         <source>Kamikazee</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamikaze</translation>
     </message>
     <message>
         <source>(K) 0-10-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(K) 0-10-0)</translation>
     </message>
     <message>
         <source>Armored</source>
-        <translation type="unfinished"></translation>
+        <translation>Acorazado</translation>
     </message>
     <message>
         <source>(15-10-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(15-10-0)</translation>
     </message>
     <message>
         <source>Treasury</source>
-        <translation type="unfinished"></translation>
+        <translation>Tesoro</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno</translation>
     </message>
     <message>
         <source>End Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del despliegue</translation>
     </message>
     <message>
         <source>Ends your setup: Chaos plays one turn (F9). Asks first when more than $1000 would be left unspent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina tu despliegue: Caos juega un turno (F9). Antes pregunta si quedarían más de $1000 sin gastar.</translation>
     </message>
     <message>
         <source>Your Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu balance</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonar esta partida cuenta como una derrota. ¿Estás seguro?</translation>
     </message>
     <message>
         <source>Keep for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar para luego</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Continuar tu partida desde el turno %1?</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Choose another user, or play without saving your record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige otro usuario o juega sin guardar tu balance.</translation>
     </message>
     <message>
         <source>New User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo usuario...</translation>
     </message>
     <message>
         <source>Select User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir usuario...</translation>
     </message>
     <message>
         <source>Play Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar sin guardar</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Estás seguro?</translation>
     </message>
     <message>
         <source>This user model already exists. Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este perfil de usuario ya existe. ¿Quieres sobrescribirlo?</translation>
     </message>
     <message>
         <source>Chaos has surrended. Congratulations, your forces are victorious!</source>
-        <translation type="unfinished"></translation>
+        <translation>Caos se ha rendido. ¡Enhorabuena, tus fuerzas han vencido!</translation>
     </message>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus fuerzas han sido derrotadas. Caos ha vencido.</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal</translation>
     </message>
     <message>
         <source>%1 is larger than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 bytes</translation>
     </message>
     <message>
         <source>The game&apos;s settings cannot be read (%1). It starts with its defaults and remembers no settings this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la configuración del juego (%1). Arranca con los valores predeterminados y esta vez no guardará ninguna configuración.</translation>
     </message>
 </context>
 <context>
     <name>UnitTexts</name>
     <message>
         <source>Drone</source>
-        <translation type="unfinished"></translation>
+        <translation>Dron</translation>
     </message>
     <message>
         <source>Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mina</translation>
     </message>
     <message>
         <source>Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Granjero</translation>
     </message>
     <message>
         <source>Infantry</source>
-        <translation type="unfinished"></translation>
+        <translation>Infantería</translation>
     </message>
     <message>
         <source>Settler</source>
-        <translation type="unfinished"></translation>
+        <translation>Colono</translation>
     </message>
     <message>
         <source>Armor</source>
-        <translation type="unfinished"></translation>
+        <translation>Blindado</translation>
     </message>
     <message>
         <source>Jammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhibidor</translation>
     </message>
     <message>
         <source>Artillery</source>
-        <translation type="unfinished"></translation>
+        <translation>Artillería</translation>
     </message>
     <message>
         <source>a Drone</source>
-        <translation type="unfinished"></translation>
+        <translation>un Dron</translation>
     </message>
     <message>
         <source>a Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>una Mina</translation>
     </message>
     <message>
         <source>a Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>un Granjero</translation>
     </message>
     <message>
         <source>an Infantry</source>
-        <translation type="unfinished"></translation>
+        <translation>una Infantería</translation>
     </message>
     <message>
         <source>a Settler</source>
-        <translation type="unfinished"></translation>
+        <translation>un Colono</translation>
     </message>
     <message>
         <source>an Armor</source>
-        <translation type="unfinished"></translation>
+        <translation>un Blindado</translation>
     </message>
     <message>
         <source>a Jammer</source>
-        <translation type="unfinished"></translation>
+        <translation>un Inhibidor</translation>
     </message>
     <message>
         <source>an Artillery</source>
-        <translation type="unfinished"></translation>
+        <translation>una Artillería</translation>
     </message>
     <message>
         <source>Cheap income.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos baratos.</translation>
     </message>
     <message>
         <source>The best income, but no defence to speak of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mejores ingresos, pero casi sin defensa.</translation>
     </message>
     <message>
         <source>A sturdy defender.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un defensor sólido.</translation>
     </message>
     <message>
         <source>Income and some defence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos y algo de defensa.</translation>
     </message>
     <message>
         <source>The strongest defender.</source>
-        <translation type="unfinished"></translation>
+        <translation>El defensor más fuerte.</translation>
     </message>
     <message>
         <source>Jams every square within 4: barbarians there learn nothing from their Scouts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhibe cada casilla en un radio de 4: los bárbaros que están en ellas no obtienen información de sus Exploradores.</translation>
     </message>
     <message>
         <source>Scout</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorador</translation>
     </message>
     <message>
         <source>Scavenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Carroñero</translation>
     </message>
     <message>
         <source>Common Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bárbaro común</translation>
     </message>
     <message>
         <source>Amphibious Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bárbaro anfibio</translation>
     </message>
     <message>
         <source>Mobile Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bárbaro móvil</translation>
     </message>
     <message>
         <source>Jump Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bárbaro saltador</translation>
     </message>
     <message>
         <source>Kamikazee Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bárbaro kamikaze</translation>
     </message>
     <message>
         <source>Armored Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bárbaro acorazado</translation>
     </message>
     <message>
         <source>Fights nobody; sees Mines, Artillery cover and jammed ground, and shows fighting barbarians where it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>No combate; ve las Minas, el alcance de la Artillería y el terreno inhibido, y muestra a los bárbaros combatientes dónde está.</translation>
     </message>
     <message>
         <source>Fights nobody; roams towards rich land and sites and plunders $2 plus the land&apos;s richness each time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No combate; vaga hacia tierras ricas y yacimientos y cada vez saquea $2 más la riqueza de la tierra.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataca a la unidad de delante.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; walks on water and may arrive on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataca a la unidad de delante; camina sobre el agua y puede aparecer en ella.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; acts twice a phase and senses Scouts further away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataca a la unidad de delante; actúa dos veces por fase y detecta Exploradores más lejanos.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; jumps over what blocks it and may strike the unit behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataca a la unidad de delante; salta por encima de lo que le cierra el paso y puede golpear a la unidad de detrás.</translation>
     </message>
     <message>
         <source>Acts twice a phase; destroys the unit ahead, Mines excepted, and itself with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actúa dos veces por fase; destruye la unidad de delante, salvo las Minas, y se destruye con ella.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; clears Mines without harm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataca a la unidad de delante; despeja las Minas sin sufrir daño.</translation>
     </message>
     <message>
         <source>$%1</source>
-        <translation type="unfinished"></translation>
+        <translation>$%1</translation>
     </message>
     <message>
         <source>Price %1; sells for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio %1; se vende por %2.</translation>
     </message>
     <message>
         <source>no income</source>
-        <translation type="unfinished"></translation>
+        <translation>sin ingresos</translation>
     </message>
     <message>
         <source>income %1 a turn, more on rich land</source>
-        <translation type="unfinished"></translation>
+        <translation>ingresos de %1 por turno, más en tierra rica</translation>
     </message>
     <message>
         <source>No game in progress: start a new game with File &gt; New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna partida en curso: empieza una con Archivo &gt; Nueva partida.</translation>
     </message>
     <message>
         <source>%1: never attacked. A barbarian stepping on it must survive an attack of strength 10 (the Armored Barbarian clears it unharmed). %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nunca es atacada. Un bárbaro que la pisa debe sobrevivir a un ataque de fuerza 10 (el Bárbaro acorazado la despeja sin sufrir daño). %2</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ataque %2, defensa %3, %4.</translation>
     </message>
     <message>
         <source>Fires at every barbarian within 2 squares each phase: at strength 10 or 5 on its outer ring, 5 close by.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispara en cada fase a todos los bárbaros a 2 casillas o menos: con fuerza 10 o 5 en su anillo exterior, 5 de cerca.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3. %4 Chaos pays %5 for one and gets it back if it survives the turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ataque %2, defensa %3. %4 Caos paga %5 por cada uno y lo recupera si sobrevive al turno.</translation>
     </message>
     <message>
         <source>Your money: buy units with it between turns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu dinero: con él compras unidades entre turnos.</translation>
     </message>
     <message>
         <source>Turns played. While a turn runs, its phase (0 to 49) follows in parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turnos jugados. Durante un turno, su fase (0 a 49) aparece a continuación entre paréntesis.</translation>
     </message>
     <message>
         <source>Games won and lost with this profile, and the share won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas ganadas y perdidas con este perfil, y la proporción de ganadas.</translation>
     </message>
     <message>
         <source>Water: nothing can be built here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua: aquí no se puede construir nada.</translation>
     </message>
     <message>
         <source>Impassable ground: nothing can be built here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terreno infranqueable: aquí no se puede construir nada.</translation>
     </message>
     <message>
         <source>Occupied: %1 already stands here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla ocupada: aquí ya hay %1.</translation>
     </message>
     <message>
         <source>Nothing of yours to sell here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no hay nada tuyo que vender.</translation>
     </message>
     <message>
         <source>Not enough money: %1 costs %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinero insuficiente: %1 cuesta %2.</translation>
     </message>
     <message>
         <source>%1 destroyed at (%2,%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad destruida en (%2,%3): %1.</translation>
     </message>
     <message>
         <source>Turn %1, Phase %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1, fase %2: %3</translation>
     </message>
 </context>
 </TS>
