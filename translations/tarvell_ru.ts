@@ -140,7 +140,7 @@ Select User</source>
     </message>
     <message>
         <source>Recent File</source>
-        <translation>Последний файл</translation>
+        <translation>Недавний файл</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
