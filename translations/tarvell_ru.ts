@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Target the record sets now: %1 (nearest: strategy %2)</source>
-        <translation>Цель по вашим итогам сейчас: %1 (ближайшая — стратегия %2)</translation>
+        <translation>Цель, заданная вашими итогами: %1 (ближайшая — стратегия %2)</translation>
     </message>
     <message>
         <source>Mode in play: Classic (Chaos&apos;s purse is the same for every player)</source>
@@ -550,7 +550,7 @@ How to Play</source>
     </message>
     <message>
         <source>%1 is larger than %2 bytes</source>
-        <translation>%1 больше %2 байт</translation>
+        <translation>%1: размер больше %2 байт</translation>
     </message>
     <message>
         <source>The game&apos;s settings cannot be read (%1). It starts with its defaults and remembers no settings this time.</source>
@@ -697,7 +697,7 @@ How to Play</source>
     </message>
     <message>
         <source>Attacks the unit ahead; acts twice a phase and senses Scouts further away.</source>
-        <translation>Атакует юнит впереди; действует дважды за фазу и чует разведчиков издалека.</translation>
+        <translation>Атакует юнит впереди; действует дважды за фазу и чует разведчиков с большего расстояния.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; jumps over what blocks it and may strike the unit behind.</source>
@@ -733,7 +733,7 @@ How to Play</source>
     </message>
     <message>
         <source>%1: never attacked. A barbarian stepping on it must survive an attack of strength 10 (the Armored Barbarian clears it unharmed). %2</source>
-        <translation>%1: её не атакуют. Варвар, наступивший на неё, должен пережить атаку силой 10 (варвар-латник обезвреживает её без вреда для себя). %2</translation>
+        <translation>%1: её никогда не атакуют. Варвар, наступивший на неё, должен пережить атаку силой 10 (варвар-латник обезвреживает её без вреда для себя). %2</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3, %4.</source>
@@ -757,7 +757,7 @@ How to Play</source>
     </message>
     <message>
         <source>Turns played. While a turn runs, its phase (0 to 49) follows in parentheses.</source>
-        <translation>Сыграно ходов. Пока идёт ход, в скобках показана его фаза (от 0 до 49).</translation>
+        <translation>Число сыгранных ходов. Пока идёт ход, в скобках показана его фаза (от 0 до 49).</translation>
     </message>
     <message>
         <source>Games won and lost with this profile, and the share won.</source>
