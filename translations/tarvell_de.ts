@@ -28,7 +28,7 @@
     <name>CChaosWindow</name>
     <message>
         <source>Record: %1 won, %2 lost (%3 won)</source>
-        <translation>Bilanz: %1 gewonnen, %2 verloren (%3 gewonnen)</translation>
+        <translation>Bilanz: %1 gewonnen, %2 verloren (Siegquote %3)</translation>
     </message>
     <message>
         <source>Order by score</source>
@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Mode in play: Classic (Chaos&apos;s purse is the same for every player)</source>
-        <translation>Modus im Einsatz: Klassisch (die Kasse von Chaos ist für jeden Spieler gleich)</translation>
+        <translation>Aktueller Modus: Klassisch (die Kasse von Chaos ist für jeden Spieler gleich)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1, from your record of %2 won, %3 lost</source>
-        <translation>Modus im Einsatz: Adaptiv: Startgeld und Einkommen von Chaos ×%1, nach deiner Bilanz von %2 gewonnen, %3 verloren</translation>
+        <translation>Aktueller Modus: Adaptiv: Startgeld und Einkommen von Chaos ×%1, nach deiner Bilanz von %2 gewonnen, %3 verloren</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1; your record of %2 won, %3 lost sets ×%4 for the next game</source>
-        <translation>Modus im Einsatz: Adaptiv: Startgeld und Einkommen von Chaos ×%1; deine Bilanz von %2 gewonnen, %3 verloren ergibt ×%4 für das nächste Spiel</translation>
+        <translation>Aktueller Modus: Adaptiv: Startgeld und Einkommen von Chaos ×%1; deine Bilanz von %2 gewonnen, %3 verloren ergibt ×%4 für das nächste Spiel</translation>
     </message>
     <message>
         <source>From the next new game: Adaptive</source>
@@ -169,8 +169,8 @@ Statusleiste umschalten</translation>
     <message>
         <source>Show the Options Dialog
 Show Options Dialog</source>
-        <translation>Den Dialog mit den Optionen zeigen
-Optionen zeigen</translation>
+        <translation>Den Optionendialog anzeigen
+Optionen anzeigen</translation>
     </message>
     <message>
         <source>&amp;Chaos...</source>
