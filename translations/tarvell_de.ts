@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Simulation: none running; the scores are up to date.</source>
-        <translation>Simulation: keine aktiv; die Wertungen sind aktuell.</translation>
+        <translation>Simulation: läuft nicht; die Wertungen sind aktuell.</translation>
     </message>
     <message>
         <source>%1   Profile: %2</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Target the record sets now: %1 (nearest: strategy %2)</source>
-        <translation>Ziel nach deiner jetzigen Bilanz: %1 (am nächsten: Strategie %2)</translation>
+        <translation>Ziel, das deine Bilanz jetzt vorgibt: %1 (am nächsten: Strategie %2)</translation>
     </message>
     <message>
         <source>Mode in play: Classic (Chaos&apos;s purse is the same for every player)</source>
@@ -189,7 +189,7 @@ Chaos</translation>
     <message>
         <source>Show the board at its own size
 Zoom 100 %</source>
-        <translation>Das Spielfeld in seiner eigenen Größe zeigen
+        <translation>Das Spielfeld in Originalgröße zeigen
 Zoom 100 %</translation>
     </message>
     <message>
@@ -717,7 +717,7 @@ Spielanleitung</translation>
     </message>
     <message>
         <source>Price %1; sells for %2.</source>
-        <translation>Preis %1; Verkauf für %2.</translation>
+        <translation>Preis %1; Wiederverkauf für %2.</translation>
     </message>
     <message>
         <source>no income</source>
@@ -749,7 +749,7 @@ Spielanleitung</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3. %4 Chaos pays %5 for one and gets it back if it survives the turn.</source>
-        <translation>%1: Angriff %2, Verteidigung %3. %4 Chaos zahlt %5 pro Stück und bekommt das Geld zurück, wenn er die Runde überlebt.</translation>
+        <translation>%1: Angriff %2, Verteidigung %3. %4 Chaos zahlt %5 pro Stück und bekommt das Geld zurück, wenn der Barbar die Runde überlebt.</translation>
     </message>
     <message>
         <source>Your money: buy units with it between turns.</source>
@@ -777,7 +777,7 @@ Spielanleitung</translation>
     </message>
     <message>
         <source>Nothing of yours to sell here.</source>
-        <translation>Hier steht nichts von dir zum Verkaufen.</translation>
+        <translation>Hier gibt es nichts von dir zu verkaufen.</translation>
     </message>
     <message>
         <source>Not enough money: %1 costs %2.</source>
