@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>Each bar is one of Chaos&apos;s 250 strategies: how much better your side did than Chaos when the strategy was replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest the target; the target is 0, an even match, while you win at most half your games, and moves towards the lowest score the more you win.</source>
-        <translation>Cada barra é uma das 250 estratégias do Caos: quanto melhor o seu lado se saiu que o Caos quando a estratégia foi simulada de novo contra as suas posições (baixo é bom para o Caos). O Caos joga a estratégia cuja pontuação fica mais perto do alvo; o alvo é 0, uma partida equilibrada, enquanto você vencer no máximo metade das suas partidas, e se aproxima da menor pontuação quanto mais você vence.</translation>
+        <translation>Cada barra é uma das 250 estratégias do Caos: quanto melhor o seu lado se saiu do que o Caos quando a estratégia foi simulada de novo contra as suas posições (baixo é bom para o Caos). O Caos joga a estratégia cuja pontuação fica mais perto do alvo; o alvo é 0, uma partida equilibrada, enquanto você vencer no máximo metade das suas partidas, e se aproxima da menor pontuação quanto mais você vence.</translation>
     </message>
     <message>
         <source>Simulation: Chaos is replaying your last position under its 250 strategies...</source>
-        <translation>Simulação: o Caos está simulando de novo a sua última posição com as suas 250 estratégias...</translation>
+        <translation>Simulação: o Caos está repetindo a sua última posição com as suas 250 estratégias...</translation>
     </message>
     <message>
         <source>Simulation: none running; the scores are up to date.</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Strategy in play: none yet</source>
-        <translation>Estratégia em jogo: nenhuma ainda</translation>
+        <translation>Estratégia em jogo: ainda nenhuma</translation>
     </message>
     <message>
         <source>Target the record sets now: %1 (nearest: strategy %2)</source>
@@ -184,33 +184,33 @@ Caos</translation>
     </message>
     <message>
         <source>Zoom &amp;100 %</source>
-        <translation>Zoom &amp;100 %</translation>
+        <translation>Zoom de &amp;100 %</translation>
     </message>
     <message>
         <source>Show the board at its own size
 Zoom 100 %</source>
         <translation>Mostra o tabuleiro no tamanho original
-Zoom 100 %</translation>
+Zoom de 100 %</translation>
     </message>
     <message>
         <source>Zoom 1&amp;50 %</source>
-        <translation>Zoom 1&amp;50 %</translation>
+        <translation>Zoom de 1&amp;50 %</translation>
     </message>
     <message>
         <source>Show the board half as large again
 Zoom 150 %</source>
         <translation>Mostra o tabuleiro uma vez e meia maior
-Zoom 150 %</translation>
+Zoom de 150 %</translation>
     </message>
     <message>
         <source>Zoom &amp;200 %</source>
-        <translation>Zoom &amp;200 %</translation>
+        <translation>Zoom de &amp;200 %</translation>
     </message>
     <message>
         <source>Show the board at twice its size
 Zoom 200 %</source>
         <translation>Mostra o tabuleiro com o dobro do tamanho
-Zoom 200 %</translation>
+Zoom de 200 %</translation>
     </message>
     <message>
         <source>&amp;About Tarvell...</source>
