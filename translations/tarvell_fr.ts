@@ -5,779 +5,791 @@
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tarvell</translation>
     </message>
     <message>
         <source>Tarvell Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell version %1</translation>
     </message>
     <message>
         <source>Defend your land.</source>
-        <translation type="unfinished"></translation>
+        <translation>Défendez vos terres.</translation>
     </message>
     <message>
         <source>Chaos learns as you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaos apprend à mesure que vous jouez.</translation>
     </message>
     <message>
         <source>Built on Qt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé avec Qt 6.</translation>
     </message>
 </context>
 <context>
     <name>CChaosWindow</name>
     <message>
         <source>Record: %1 won, %2 lost (%3 won)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan : victoires %1, défaites %2 (taux de victoire %3)</translation>
     </message>
     <message>
         <source>Order by score</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par score</translation>
     </message>
     <message>
         <source>Tarvell - Chaos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell - Chaos</translation>
     </message>
     <message>
         <source>Each bar is one of Chaos&apos;s 250 strategies: how much better your side did than Chaos when the strategy was replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest the target; the target is 0, an even match, while you win at most half your games, and moves towards the lowest score the more you win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque barre représente l&apos;une des 250 stratégies de Chaos : de combien votre camp a fait mieux que Chaos quand cette stratégie a été rejouée contre vos positions (un score bas est bon pour Chaos). Chaos joue la stratégie dont le score est le plus proche de la cible ; la cible vaut 0, une partie équilibrée, tant que vous gagnez au plus la moitié de vos parties, et se rapproche du score le plus bas à mesure que vous gagnez davantage.</translation>
     </message>
     <message>
         <source>Simulation: Chaos is replaying your last position under its 250 strategies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : Chaos rejoue votre dernière position avec ses 250 stratégies...</translation>
     </message>
     <message>
         <source>Simulation: none running; the scores are up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : aucune en cours ; les scores sont à jour.</translation>
     </message>
     <message>
         <source>%1   Profile: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1   Profil : %2</translation>
     </message>
     <message>
         <source>Strategy in play: %1 (score %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stratégie en jeu : %1 (score %2)</translation>
     </message>
     <message>
         <source>Strategy in play: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Stratégie en jeu : aucune pour l&apos;instant</translation>
     </message>
     <message>
         <source>Target the record sets now: %1 (nearest: strategy %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible fixée par votre bilan actuel : %1 (la plus proche : stratégie %2)</translation>
     </message>
     <message>
         <source>Mode in play: Classic (Chaos&apos;s purse is the same for every player)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode en jeu : Classique (la bourse de Chaos est la même pour tous les joueurs)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1, from your record of %2 won, %3 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode en jeu : Adaptatif : argent de départ et revenu de Chaos ×%1, d&apos;après votre bilan (victoires %2, défaites %3)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1; your record of %2 won, %3 lost sets ×%4 for the next game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode en jeu : Adaptatif : argent de départ et revenu de Chaos ×%1 ; votre bilan (victoires %2, défaites %3) fixe ×%4 pour la prochaine partie</translation>
     </message>
     <message>
         <source>From the next new game: Adaptive</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir de la prochaine partie : Adaptatif</translation>
     </message>
     <message>
         <source>From the next new game: Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir de la prochaine partie : Classique</translation>
     </message>
 </context>
 <context>
     <name>CHowToPlayWindow</name>
     <message>
         <source>How to Play Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer à Tarvell</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉF</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>Create a new game
 New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle partie
+Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;New User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel &amp;utilisateur...</translation>
     </message>
     <message>
         <source>Creates a new user profile
 New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau profil d&apos;utilisateur
+Nouvel utilisateur</translation>
     </message>
     <message>
         <source>&amp;Select User...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir un utilisateur...</translation>
     </message>
     <message>
         <source>Selects another user&apos;s profile
 Select User</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le profil d&apos;un autre utilisateur
+Choisir un utilisateur</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier récent</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the game
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le jeu
+Quitter</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;état</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état
+Barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Show the Options Dialog
 Show Options Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la fenêtre des options
+Options</translation>
     </message>
     <message>
         <source>&amp;Chaos...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chaos...</translation>
     </message>
     <message>
         <source>Show what Chaos has learned about you
 Chaos</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer ce que Chaos a appris sur vous
+Chaos</translation>
     </message>
     <message>
         <source>Zoom &amp;100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;100 %</translation>
     </message>
     <message>
         <source>Show the board at its own size
 Zoom 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le plateau à sa taille réelle
+Zoom 100 %</translation>
     </message>
     <message>
         <source>Zoom 1&amp;50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom 1&amp;50 %</translation>
     </message>
     <message>
         <source>Show the board half as large again
 Zoom 150 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le plateau une fois et demie plus grand
+Zoom 150 %</translation>
     </message>
     <message>
         <source>Zoom &amp;200 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;200 %</translation>
     </message>
     <message>
         <source>Show the board at twice its size
 Zoom 200 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le plateau deux fois plus grand
+Zoom 200 %</translation>
     </message>
     <message>
         <source>&amp;About Tarvell...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tarvell...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et les droits d&apos;auteur
+À propos</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comment jouer</translation>
     </message>
     <message>
         <source>Explain the goal, the units, the barbarians and a turn
 How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Expliquer le but, les unités, les barbares et le déroulement d&apos;un tour
+Comment jouer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce document</translation>
     </message>
     <message>
         <source>Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel utilisateur</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur :</translation>
     </message>
 </context>
 <context>
     <name>COptionsDialog</name>
     <message>
         <source>&amp;Adaptive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adaptatif</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Slowest</source>
-        <translation type="unfinished"></translation>
+        <translation>Lente</translation>
     </message>
     <message>
         <source>Fastest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Game Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse du jeu :</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classique</translation>
     </message>
     <message>
         <source>Chaos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaos :</translation>
     </message>
     <message>
         <source>A change of Chaos&apos;s mode applies from the next new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un changement de mode de Chaos prend effet à la prochaine partie.</translation>
     </message>
 </context>
 <context>
     <name>CRecentFileList</name>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
     <name>CScoreChart</name>
     <message>
         <source>strategies, lowest score (best for Chaos) first</source>
-        <translation type="unfinished"></translation>
+        <translation>stratégies, score le plus bas (le meilleur pour Chaos) en premier</translation>
     </message>
     <message>
         <source>strategies 0 to 249</source>
-        <translation type="unfinished"></translation>
+        <translation>stratégies 0 à 249</translation>
     </message>
     <message>
         <source>strategy %1 in play</source>
-        <translation type="unfinished"></translation>
+        <translation>stratégie %1 en jeu</translation>
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cible %1</translation>
     </message>
     <message>
         <source>Strategy %1: score %2 (in play)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stratégie %1 : score %2 (en jeu)</translation>
     </message>
     <message>
         <source>Strategy %1: score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stratégie %1 : score %2</translation>
     </message>
 </context>
 <context>
     <name>CTarvellDoc</name>
     <message>
         <source>Your game could not be kept in %1 (%2). It goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie n&apos;a pas pu être conservée dans %1 (%2). Elle continue.</translation>
     </message>
     <message>
         <source>Your kept game %1 cannot be read (%2). A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie conservée %1 est illisible (%2). Une nouvelle partie commence.</translation>
     </message>
     <message>
         <source>Your kept game %1 cannot be read (%2); it was set aside as %3. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie conservée %1 est illisible (%2) ; elle a été mise de côté sous le nom %3. Une nouvelle partie commence.</translation>
     </message>
     <message>
         <source>Tarvell User (*.tvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur Tarvell (*.tvu)</translation>
     </message>
     <message>
         <source>Your record could not be saved to %1 (%2). The games since its last save are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre bilan n&apos;a pas pu être enregistré dans %1 (%2). Les parties jouées depuis son dernier enregistrement n&apos;y figurent pas.</translation>
     </message>
     <message>
         <source>Your record could not be saved to %1 (%2). The game will try again at the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre bilan n&apos;a pas pu être enregistré dans %1 (%2). Le jeu réessaiera au prochain enregistrement.</translation>
     </message>
     <message>
         <source>Cannot open %1: only Tarvell profiles (*.tvu) can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : seuls les profils Tarvell (*.tvu) peuvent être ouverts.</translation>
     </message>
     <message>
         <source>%1 is in use by another Tarvell (process %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par une autre instance de Tarvell (processus %2).</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2.</translation>
     </message>
 </context>
 <context>
     <name>CTarvellView</name>
     <message>
         <source>Scout</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaireur</translation>
     </message>
     <message>
         <source>(0-1-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0-1-0)</translation>
     </message>
     <message>
         <source>Scavenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Pillard</translation>
     </message>
     <message>
         <source>(0-1-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0-1-2)</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Commun</translation>
     </message>
     <message>
         <source>(6-3-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(6-3-0)</translation>
     </message>
     <message>
         <source>Amphibious</source>
-        <translation type="unfinished"></translation>
+        <translation>Amphibie</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobile</translation>
     </message>
     <message>
         <source>(5-3-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(5-3-0)</translation>
     </message>
     <message>
         <source>Jump</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauteur</translation>
     </message>
     <message>
         <source>(6-2-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(6-2-0)</translation>
     </message>
     <message>
         <source>Kamikazee</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamikaze</translation>
     </message>
     <message>
         <source>(K) 0-10-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>((K) 0-10-0)</translation>
     </message>
     <message>
         <source>Armored</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuirassé</translation>
     </message>
     <message>
         <source>(15-10-0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(15-10-0)</translation>
     </message>
     <message>
         <source>Treasury</source>
-        <translation type="unfinished"></translation>
+        <translation>Trésor</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour</translation>
     </message>
     <message>
         <source>End Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du placement</translation>
     </message>
     <message>
         <source>Ends your setup: Chaos plays one turn (F9). Asks first when more than $1000 would be left unspent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine votre placement : Chaos joue un tour (F9). Demande d&apos;abord confirmation s&apos;il resterait plus de $1000 non dépensés.</translation>
     </message>
     <message>
         <source>Your Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre bilan</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Tarvell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarvell</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter cette partie compte comme une défaite. Voulez-vous vraiment la quitter ?</translation>
     </message>
     <message>
         <source>Keep for later</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder pour plus tard</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre votre partie au tour %1 ?</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Choose another user, or play without saving your record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un autre utilisateur ou jouez sans enregistrer votre bilan.</translation>
     </message>
     <message>
         <source>New User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel utilisateur...</translation>
     </message>
     <message>
         <source>Select User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un utilisateur...</translation>
     </message>
     <message>
         <source>Play Without Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer sans enregistrer</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>En êtes-vous sûr ?</translation>
     </message>
     <message>
         <source>This user model already exists. Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce profil d&apos;utilisateur existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Chaos has surrended. Congratulations, your forces are victorious!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaos a capitulé. Félicitations, vos forces sont victorieuses !</translation>
     </message>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos forces ont été vaincues. Chaos est victorieux.</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 is larger than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2 octets</translation>
     </message>
     <message>
         <source>The game&apos;s settings cannot be read (%1). It starts with its defaults and remembers no settings this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages du jeu sont illisibles (%1). Il démarre avec ses valeurs par défaut et ne retiendra aucun réglage cette fois-ci.</translation>
     </message>
 </context>
 <context>
     <name>UnitTexts</name>
     <message>
         <source>Drone</source>
-        <translation type="unfinished"></translation>
+        <translation>Drone</translation>
     </message>
     <message>
         <source>Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mine</translation>
     </message>
     <message>
         <source>Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermier</translation>
     </message>
     <message>
         <source>Infantry</source>
-        <translation type="unfinished"></translation>
+        <translation>Infanterie</translation>
     </message>
     <message>
         <source>Settler</source>
-        <translation type="unfinished"></translation>
+        <translation>Colon</translation>
     </message>
     <message>
         <source>Armor</source>
-        <translation type="unfinished"></translation>
+        <translation>Blindé</translation>
     </message>
     <message>
         <source>Jammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Brouilleur</translation>
     </message>
     <message>
         <source>Artillery</source>
-        <translation type="unfinished"></translation>
+        <translation>Artillerie</translation>
     </message>
     <message>
         <source>a Drone</source>
-        <translation type="unfinished"></translation>
+        <translation>un Drone</translation>
     </message>
     <message>
         <source>a Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>une Mine</translation>
     </message>
     <message>
         <source>a Farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>un Fermier</translation>
     </message>
     <message>
         <source>an Infantry</source>
-        <translation type="unfinished"></translation>
+        <translation>une Infanterie</translation>
     </message>
     <message>
         <source>a Settler</source>
-        <translation type="unfinished"></translation>
+        <translation>un Colon</translation>
     </message>
     <message>
         <source>an Armor</source>
-        <translation type="unfinished"></translation>
+        <translation>un Blindé</translation>
     </message>
     <message>
         <source>a Jammer</source>
-        <translation type="unfinished"></translation>
+        <translation>un Brouilleur</translation>
     </message>
     <message>
         <source>an Artillery</source>
-        <translation type="unfinished"></translation>
+        <translation>une Artillerie</translation>
     </message>
     <message>
         <source>Cheap income.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un revenu bon marché.</translation>
     </message>
     <message>
         <source>The best income, but no defence to speak of.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le meilleur revenu, mais presque aucune défense.</translation>
     </message>
     <message>
         <source>A sturdy defender.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un défenseur robuste.</translation>
     </message>
     <message>
         <source>Income and some defence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du revenu et un peu de défense.</translation>
     </message>
     <message>
         <source>The strongest defender.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le défenseur le plus solide.</translation>
     </message>
     <message>
         <source>Jams every square within 4: barbarians there learn nothing from their Scouts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brouille toutes les cases dans un rayon de 4 : les barbares qui s&apos;y trouvent n&apos;apprennent rien de leurs Éclaireurs.</translation>
     </message>
     <message>
         <source>Scout</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaireur</translation>
     </message>
     <message>
         <source>Scavenger</source>
-        <translation type="unfinished"></translation>
+        <translation>Pillard</translation>
     </message>
     <message>
         <source>Common Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbare commun</translation>
     </message>
     <message>
         <source>Amphibious Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbare amphibie</translation>
     </message>
     <message>
         <source>Mobile Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbare mobile</translation>
     </message>
     <message>
         <source>Jump Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbare sauteur</translation>
     </message>
     <message>
         <source>Kamikazee Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbare kamikaze</translation>
     </message>
     <message>
         <source>Armored Barbarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbare cuirassé</translation>
     </message>
     <message>
         <source>Fights nobody; sees Mines, Artillery cover and jammed ground, and shows fighting barbarians where it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne combat personne ; voit les Mines, la portée de l&apos;Artillerie et le terrain brouillé, et signale sa position aux barbares combattants.</translation>
     </message>
     <message>
         <source>Fights nobody; roams towards rich land and sites and plunders $2 plus the land&apos;s richness each time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne combat personne ; rôde vers les terres riches et les sites, et pille à chaque fois $2 plus la richesse du terrain.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaque l&apos;unité devant lui.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; walks on water and may arrive on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaque l&apos;unité devant lui ; marche sur l&apos;eau et peut y apparaître.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; acts twice a phase and senses Scouts further away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaque l&apos;unité devant lui ; agit deux fois par phase et repère les Éclaireurs de plus loin.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; jumps over what blocks it and may strike the unit behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaque l&apos;unité devant lui ; saute par-dessus ce qui lui barre la route et peut frapper l&apos;unité située derrière.</translation>
     </message>
     <message>
         <source>Acts twice a phase; destroys the unit ahead, Mines excepted, and itself with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agit deux fois par phase ; détruit l&apos;unité devant lui, sauf les Mines, et se détruit avec elle.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; clears Mines without harm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaque l&apos;unité devant lui ; neutralise les Mines sans dommage.</translation>
     </message>
     <message>
         <source>$%1</source>
-        <translation type="unfinished"></translation>
+        <translation>$%1</translation>
     </message>
     <message>
         <source>Price %1; sells for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix %1 ; se revend %2.</translation>
     </message>
     <message>
         <source>no income</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun revenu</translation>
     </message>
     <message>
         <source>income %1 a turn, more on rich land</source>
-        <translation type="unfinished"></translation>
+        <translation>revenu %1 par tour, davantage sur les terres riches</translation>
     </message>
     <message>
         <source>No game in progress: start a new game with File &gt; New Game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie en cours : lancez une nouvelle partie avec Fichier &gt; Nouvelle partie.</translation>
     </message>
     <message>
         <source>%1: never attacked. A barbarian stepping on it must survive an attack of strength 10 (the Armored Barbarian clears it unharmed). %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : jamais attaquée. Un barbare qui marche dessus doit survivre à une attaque de force 10 (le Barbare cuirassé la neutralise sans dommage). %2</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : attaque %2, défense %3, %4.</translation>
     </message>
     <message>
         <source>Fires at every barbarian within 2 squares each phase: at strength 10 or 5 on its outer ring, 5 close by.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tire à chaque phase sur tout barbare dans un rayon de 2 cases : avec une force de 10 ou 5 sur l&apos;anneau extérieur, de 5 au plus près.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3. %4 Chaos pays %5 for one and gets it back if it survives the turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : attaque %2, défense %3. %4 Chaos le paie %5 et récupère cette somme s&apos;il survit au tour.</translation>
     </message>
     <message>
         <source>Your money: buy units with it between turns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre argent : il sert à acheter des unités entre les tours.</translation>
     </message>
     <message>
         <source>Turns played. While a turn runs, its phase (0 to 49) follows in parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours joués. Pendant un tour, sa phase (0 à 49) suit entre parenthèses.</translation>
     </message>
     <message>
         <source>Games won and lost with this profile, and the share won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties gagnées et perdues avec ce profil, et la part de victoires.</translation>
     </message>
     <message>
         <source>Water: nothing can be built here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau : rien ne peut être construit ici.</translation>
     </message>
     <message>
         <source>Impassable ground: nothing can be built here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terrain infranchissable : rien ne peut être construit ici.</translation>
     </message>
     <message>
         <source>Occupied: %1 already stands here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupé : %1 se trouve déjà ici.</translation>
     </message>
     <message>
         <source>Nothing of yours to sell here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à vous à vendre ici.</translation>
     </message>
     <message>
         <source>Not enough money: %1 costs %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez d&apos;argent : %1 coûte %2.</translation>
     </message>
     <message>
         <source>%1 destroyed at (%2,%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité détruite en (%2, %3) : %1.</translation>
     </message>
     <message>
         <source>Turn %1, Phase %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1, phase %2 : %3</translation>
     </message>
 </context>
 </TS>
