@@ -50,6 +50,14 @@ desktop-file-validate "$root/usr/share/applications/io.github.tarvell.tarvell.de
 grep -qx 'Exec=/usr/games/tarvell --data-folder %f' "$root/usr/share/applications/io.github.tarvell.tarvell.desktop" ||
   fail "the desktop entry does not start /usr/games/tarvell --data-folder"
 grep -qx "Icon=$app_id" "$root/usr/share/applications/$app_id.desktop" || fail "the desktop entry's icon is not $app_id"
+# The entry and the metadata speak every language of the game.
+for language in $(cat ui/desktop/po/LINGUAS); do
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$root/usr/share/applications/$app_id.desktop" || fail "no $key[$language] in the desktop entry"
+  done
+  grep -q "<summary xml:lang=\"$language\">" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "no summary in $language in the metadata"
+done
 grep -q 'License: Expat' "$root/usr/share/doc/tarvell/copyright" || fail "no licence in the copyright file"
 zcat "$root/usr/share/doc/tarvell/changelog.gz" | sed -n 1p | grep -q "^tarvell ($version) " ||
   fail "the changelog's latest entry is not $version"
