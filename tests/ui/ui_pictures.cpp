@@ -32,6 +32,7 @@
 #include "ui/resources/images.h"
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_view.h"
+#include "ui/unit_texts.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ void DrawMainWindow(const QDir& folder, int zoom) {
     view->DrawCounters(2000, 0);
     view->DrawRecordOf(2, 1);
     view->OnUnitButton(IDC_DRONE);
-    frame->SetMessageText("Turn 3, Phase 17: Drone destroyed at (4,5).");
+    frame->SetMessageText(DestructionText(3, 17, Drone, 4, 5));
     frame->ShowLockState(false, true, false);
     QApplication::processEvents();
     frame->grab().save(folder.filePath("main_window.png"));
