@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "ui/language.h"
+#include "ui/settings.h"
+#include "ui/single_instance.h"
 #include "ui/start_options.h"
 #include "ui/tarvell_app.h"
 
@@ -45,7 +47,20 @@ int Run(int argc, char** argv) {
     }
   }
   InstallLanguage(QLocale());
+  // One game per user: a game already running for these settings takes the
+  // profile (the first argument that is no option) and this start ends.
+  QString profile;
+  for (int i = 1; i < count && profile.isEmpty(); ++i) profile = QString::fromLocal8Bit(arguments[i]);
+  CSingleInstance instance(SettingsFolder());
+  switch (instance.Claim(profile)) {
+    case CSingleInstance::Start::HandedOff: return 0;
+    case CSingleInstance::Start::NoAnswer:
+      std::fputs("tarvell: the game already running for this user does not answer\n", stderr);
+      return 1;
+    case CSingleInstance::Start::First: break;
+  }
   CTarvellApp game;
+  QObject::connect(&instance, &CSingleInstance::anotherStart, &game, &CTarvellApp::OnAnotherStart);
   return game.Run();
 }
 

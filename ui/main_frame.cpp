@@ -98,6 +98,7 @@ void CMainFrame::CreateActions() {
 
   exitAction = new QAction(tr("E&xit"), this);
   exitAction->setObjectName(QStringLiteral("exitAction"));
+  exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   SetPrompt(exitAction, tr("Quit the game\nExit"));
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
@@ -134,6 +135,8 @@ void CMainFrame::CreateActions() {
 
   howToPlayAction = new QAction(tr("&How to Play"), this);
   howToPlayAction->setObjectName(QStringLiteral("howToPlayAction"));
+  // Ctrl+F1, as plain F1 buys a Drone.
+  howToPlayAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
   SetPrompt(howToPlayAction, tr("Explain the goal, the units, the barbarians and a turn\nHow to Play"));
 
   // F1 is a unit key, not Help; F6 and F7 follow the buttons on the form,

@@ -52,7 +52,7 @@ class CMainFrame : public QMainWindow {
   QAction* newUserAction = nullptr;     // Ctrl+U
   QAction* selectUserAction = nullptr;  // Ctrl+O
   QAction* recentFilePlaceholder = nullptr;
-  QAction* exitAction = nullptr;
+  QAction* exitAction = nullptr;  // Ctrl+Q
   QAction* statusBarAction = nullptr;
   QAction* optionsAction = nullptr;
   QAction* chaosAction = nullptr;
@@ -60,7 +60,7 @@ class CMainFrame : public QMainWindow {
   QAction* zoom150Action = nullptr;
   QAction* zoom200Action = nullptr;
   QAction* aboutAction = nullptr;
-  QAction* howToPlayAction = nullptr;
+  QAction* howToPlayAction = nullptr;  // Ctrl+F1
   // F1..F8: the unit buttons in the form's order (Jammer above Armor).
   std::array<QAction*, 8> unitActions = {};
 

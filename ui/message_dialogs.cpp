@@ -21,13 +21,14 @@ void Prepare(QMessageBox& box, const char* name, const QString& text) {
 }
 
 // A question answered "Yes" or "NO", "NO" being the default and the
-// answer to Enter and Escape.
+// answer to Enter and Escape. Every button of the game's own questions
+// carries a mnemonic: its underlined letter answers, alone or with Alt.
 bool AskYesOrNo(const char* name, const QString& text, QWidget* parent) {
   QMessageBox box(parent);
   Prepare(box, name, text);
   box.setIcon(QMessageBox::Question);
-  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "NO"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "&Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "&NO"), QMessageBox::NoRole);
   // Enter presses the default button even while "Yes" has the focus.
   yes->setAutoDefault(false);
   no->setAutoDefault(false);
@@ -53,9 +54,10 @@ LeaveAnswer AskLeaveOrKeep(QWidget* parent) {
   Prepare(box, IDD_CONFIRM,
           QCoreApplication::translate("Messages", "Leaving this game counts as a loss. Are you sure?"));
   box.setIcon(QMessageBox::Question);
-  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "NO"), QMessageBox::NoRole);
-  QPushButton* keep = box.addButton(QCoreApplication::translate("Messages", "Keep for later"), QMessageBox::ActionRole);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "&Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "&NO"), QMessageBox::NoRole);
+  QPushButton* keep =
+      box.addButton(QCoreApplication::translate("Messages", "&Keep for later"), QMessageBox::ActionRole);
   for (QPushButton* button : {yes, no, keep}) button->setAutoDefault(false);
   box.setDefaultButton(no);
   box.setEscapeButton(no);
@@ -68,8 +70,8 @@ bool AskContinueGame(QWidget* parent, int turn) {
   QMessageBox box(parent);
   Prepare(box, IDD_CONTINUE, QCoreApplication::translate("Messages", "Continue your game from turn %1?").arg(turn));
   box.setIcon(QMessageBox::Question);
-  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "No"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "&Yes"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "&No"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
   box.exec();
@@ -82,11 +84,11 @@ AnotherUser AskAnotherUser(QWidget* parent, const QString& problem) {
           problem + QLatin1Char('\n') +
               QCoreApplication::translate("Messages", "Choose another user, or play without saving your record."));
   box.setIcon(QMessageBox::Warning);
-  QPushButton* newUser = box.addButton(QCoreApplication::translate("Messages", "New User..."), QMessageBox::YesRole);
+  QPushButton* newUser = box.addButton(QCoreApplication::translate("Messages", "&New User..."), QMessageBox::YesRole);
   QPushButton* select =
-      box.addButton(QCoreApplication::translate("Messages", "Select User..."), QMessageBox::ActionRole);
+      box.addButton(QCoreApplication::translate("Messages", "&Select User..."), QMessageBox::ActionRole);
   QPushButton* none =
-      box.addButton(QCoreApplication::translate("Messages", "Play Without Saving"), QMessageBox::RejectRole);
+      box.addButton(QCoreApplication::translate("Messages", "&Play Without Saving"), QMessageBox::RejectRole);
   box.setDefaultButton(newUser);
   box.setEscapeButton(none);
   box.exec();

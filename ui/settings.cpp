@@ -16,15 +16,6 @@ const QString kName = QStringLiteral("Tarvell");
 // Where earlier versions kept their settings, word for word.
 const QString kEarlierOrganization = QStringLiteral("Local AppWizard-Generated Applications");
 
-// The folder of the per-user settings. A QSettings made for a name that
-// nobody uses gives it without reading any file that matters (constructing
-// one reads its files at once).
-QString SettingsFolder() {
-  const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(".tarvell-probe"),
-                        QStringLiteral("probe"));
-  return QFileInfo(QFileInfo(probe.fileName()).path()).path();
-}
-
 // The files QSettings reads for organisation/application: the
 // application's own and the organisation's fallback.
 QStringList SettingsFiles(const QString& organization) {
@@ -56,6 +47,14 @@ QString FilesProblem(const QString& organization) {
 }
 
 }  // namespace
+
+QString SettingsFolder() {
+  // A QSettings made for a name that nobody uses gives the folder without
+  // reading any file that matters (constructing one reads its files at once).
+  const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(".tarvell-probe"),
+                        QStringLiteral("probe"));
+  return QFileInfo(QFileInfo(probe.fileName()).path()).path();
+}
 
 QString SettingsProblem() {
   const QString problem = FilesProblem(kName);

@@ -1,6 +1,6 @@
 #pragma once
-// Where the game keeps what it remembers between runs: the recent profiles
-// and the zoom, in the per-user settings of organisation and application
+// Where the game keeps what it remembers between runs: the recent profiles,
+// the zoom, the game speed and Chaos's mode, in the per-user settings of organisation and application
 // "Tarvell" (on Linux ~/.config/Tarvell/Tarvell.conf).
 //
 // The settings file is checked before Qt reads it: it must be a regular
@@ -15,6 +15,10 @@
 class QSettings;
 
 inline constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+// The folder of the per-user settings ($XDG_CONFIG_HOME, ~/.config by
+// default): the user, as far as the game's settings go.
+QString SettingsFolder();
 
 // The settings, or null when their file must not be read (see
 // SettingsProblem).

@@ -29,6 +29,7 @@
 #include "ui/new_user_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/settings.h"
+#include "ui/single_instance.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 
@@ -39,6 +40,10 @@ const QString kZoomKey = QStringLiteral("Settings/Zoom");
 // Chaos's mode, "classic" or "adaptive": the program's, for every user.
 const QString kChaosModeKey = QStringLiteral("Settings/ChaosMode");
 const QString kAdaptive = QStringLiteral("adaptive");
+// The game speed of the Options dialog, 0 (fastest) to 5.
+const QString kGameSpeedKey = QStringLiteral("Settings/GameSpeed");
+// How often a profile another start asked for looks whether it may open.
+constexpr int kRequestRetryMilliseconds = 200;
 // The profile at start, in the working folder.
 constexpr const char* kDefaultProfile = "default.tvu";
 
@@ -52,6 +57,8 @@ CTarvellApp::CTarvellApp() : recentFiles_(kRecentFileCount) {
   // Lets a Wayland desktop match the window to the desktop entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvell.tarvell"));
   randomSeed = SeedFromTickCount(TickCount());
+  requestTimer_.setInterval(kRequestRetryMilliseconds);
+  connect(&requestTimer_, &QTimer::timeout, this, &CTarvellApp::OpenRequestedProfiles);
 }
 
 CTarvellApp::~CTarvellApp() {
@@ -117,6 +124,7 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   if (const std::unique_ptr<QSettings> settings = OpenSettings();
       settings != nullptr && settings->value(kChaosModeKey).toString() == kAdaptive)
     document_->Session().SetChaosMode(ChaosMode::Adaptive);
+  RestoreGameSpeed();
   // Read before the window follows the session: the default profile is not
   // one the player chose, so it does not join the recent list.
   if (ProfileProblem problem; !document_->Session().UseProfile(kDefaultProfile, problem)) defaultProblem_ = problem;
@@ -209,6 +217,15 @@ void CTarvellApp::OnOptions() {
   if (const std::unique_ptr<QSettings> settings = OpenSettings())
     settings->setValue(kChaosModeKey, dialog.Chaos() == ChaosMode::Adaptive ? kAdaptive : QStringLiteral("classic"));
   if (chaos_ != nullptr) chaos_->Refresh();
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kGameSpeedKey, dialog.Speed());
+}
+
+void CTarvellApp::RestoreGameSpeed() {
+  const std::unique_ptr<QSettings> settings = OpenSettings();
+  if (settings == nullptr) return;
+  bool valid = false;
+  const int speed = settings->value(kGameSpeedKey).toInt(&valid);
+  if (valid && speed >= 0 && speed <= COptionsDialog::kSlowestSpeed) document_->world.gameSpeed = speed;
 }
 
 void CTarvellApp::OnAbout() { CAboutDialog(frame_.get()).exec(); }
@@ -328,4 +345,27 @@ void CTarvellApp::ShowRecentFiles() {
   QStringList texts;
   for (int i = 0; i < recentFiles_.Entries().size(); ++i) texts << recentFiles_.MenuText(i);
   frame_->SetRecentFiles(texts);
+}
+
+void CTarvellApp::OnAnotherStart(const QString& profile) {
+  if (frame_ == nullptr) return;
+  BringToFront(frame_.get());
+  if (profile.isEmpty()) return;
+  requestedProfiles_ << profile;
+  // Later, not inside the socket's signal: opening may ask the player.
+  QTimer::singleShot(0, this, &CTarvellApp::OpenRequestedProfiles);
+}
+
+void CTarvellApp::OpenRequestedProfiles() {
+  requestTimer_.stop();
+  if (requestedProfiles_.isEmpty()) return;
+  // A turn on the board, a dialog or menu open, or a step waiting for the
+  // simulation: the profile waits its turn.
+  if (TurnShowing() || document_->Session().Busy() || QApplication::activeModalWidget() != nullptr ||
+      QApplication::activePopupWidget() != nullptr) {
+    requestTimer_.start();
+    return;
+  }
+  OpenDocumentFile(requestedProfiles_.takeFirst().toStdString());
+  if (!requestedProfiles_.isEmpty()) requestTimer_.start();
 }

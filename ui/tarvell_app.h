@@ -5,12 +5,14 @@
 // user or the game: New Game, New User, Select User, opening a profile,
 // Options and About; and those that only change the window: the Chaos
 // window, the zoom (kept in the settings) and the How to Play page. Exit
-// closes the frame (CMainFrame::OnClose).
+// closes the frame (CMainFrame::OnClose). The game speed and Chaos's mode
+// chosen in Options are kept in the settings too.
 
 #include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -69,6 +71,12 @@ class CTarvellApp : public QObject {
   // Whether the window at percent fits the screen's free area.
   bool ZoomFits(int percent) const;
 
+  // Another start of the game for this user (single_instance.h): the window
+  // comes to the front, and profile (absolute; empty for none) opens as one
+  // chosen with Select User does, once no turn, dialog or waiting step is in
+  // the way.
+  void OnAnotherStart(const QString& profile);
+
   CTarvellDoc* Document() const { return document_.get(); }
   CMainFrame* MainFrame() const { return frame_.get(); }
   CTarvellView* View() const { return view_; }
@@ -83,6 +91,8 @@ class CTarvellApp : public QObject {
   void OfferAnotherUser();
   // Another profile is current: on the recent list, its record shown.
   void OnProfileChanged();
+  // The game speed kept in the settings, when there is a valid one.
+  void RestoreGameSpeed();
   void OnRecentFile(int index);
   // A turn starts or has ended showing on the board.
   void OnTurnShowing(bool showing);
@@ -95,6 +105,10 @@ class CTarvellApp : public QObject {
   void UpdateZoomActions();
   void ShowRecentFiles();
 
+  // Opens the profiles that other starts asked for, or waits until nothing
+  // is in the way.
+  void OpenRequestedProfiles();
+
   CRecentFileList recentFiles_;
   std::optional<ProfileProblem> defaultProblem_;
   QFont baseFont_;  // the application's font at 100 %
@@ -103,4 +117,6 @@ class CTarvellApp : public QObject {
   CTarvellView* view_ = nullptr;          // owned by the frame
   QPointer<CHowToPlayWindow> howToPlay_;  // owned by the frame, once opened
   QPointer<CChaosWindow> chaos_;          // owned by the frame, once opened
+  QStringList requestedProfiles_;         // by other starts, oldest first
+  QTimer requestTimer_;                   // looks again while something is in the way
 };

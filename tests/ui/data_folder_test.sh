@@ -11,6 +11,11 @@ mkdir -p "$scratch/start" "$scratch/home"
 cd "$scratch/start"
 printf '3\t1\t' >player.tvu
 unset XDG_DATA_HOME
+# Settings and the one-game-per-user socket of its own: a game the user runs
+# meanwhile is neither reached nor in the way. Each start below is killed and
+# leaves its socket behind, which the next start replaces.
+mkdir -m 700 "$scratch/runtime"
+export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The options the desktop entry gives, with the file manager's file in place of %f.

@@ -121,6 +121,21 @@ TEST_F(GameStartTest, OptionsShowTheSpeedAndSetIt) {
   // The speed lasts through a new game.
   Command("newGameAction");
   EXPECT_EQ(World().gameSpeed, 0);
+  // It is kept in the settings: the next start plays at it.
+  Dialogs().Do(IDD_OPTIONS, [](QDialog& dialog) {
+    QTest::keyClick(dialog.findChild<QSlider*>("IDC_SPEED"), Qt::Key_Home);  // "Slowest"
+    ModalAnswers::PressButton(dialog, kAccept);
+  });
+  Command("optionsAction");
+  EXPECT_EQ(World().gameSpeed, 5);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(World().gameSpeed, 5);
+  Dialogs().Do(IDD_OPTIONS, [&shown](QDialog& dialog) {
+    shown = dialog.findChild<QSlider*>("IDC_SPEED")->value();
+    ModalAnswers::PressButton(dialog, kReject);
+  });
+  Command("optionsAction");
+  EXPECT_EQ(shown, 0);
 }
 
 // Adaptive, chosen in Options, is kept in the settings and holds from the

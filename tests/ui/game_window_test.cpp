@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "tests/ui/game_test_support.h"
+#include "ui/help_window.h"
 #include "ui/platform/recent_file_list.h"
 #include "ui/settings.h"
 #include "units/combat.h"
@@ -168,6 +169,55 @@ TEST_F(GameWindowTest, ControlNStartsANewGame) {
   World().treasury = 5;
   QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(World().treasury, 2000);
+}
+
+// Keys posted to the window as the keyboard sends them: Ctrl+F1 opens How to
+// Play (F1 alone buys a Drone), Ctrl+Q closes the window, and the question
+// before abandoning the game answers to its buttons' letters. The menus
+// show both keys.
+TEST_F(GameWindowTest, ControlF1ShowsHowToPlayAndControlQCloses) {
+  // The window's keys work while it is the active window, as the desktop
+  // makes it again once a question over it has closed.
+  const auto post = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Frame(); }));
+    QCoreApplication::postEvent(Frame(), new QKeyEvent(QEvent::KeyPress, key, modifiers));
+    QCoreApplication::postEvent(Frame(), new QKeyEvent(QEvent::KeyRelease, key, modifiers));
+  };
+  for (const char* name : {"howToPlayAction", "exitAction"}) {
+    const QList<QObject*> users = Action(name)->associatedObjects();
+    EXPECT_TRUE(std::any_of(users.begin(), users.end(), [](QObject* user) { return qobject_cast<QMenu*>(user); }))
+        << name << " is in no menu";
+  }
+  EXPECT_EQ(Action("howToPlayAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+  EXPECT_EQ(Action("exitAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  Command(IDC_MINE);
+  post(Qt::Key_F1, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([this] {
+    const auto* help = Frame()->findChild<CHowToPlayWindow*>();
+    return help != nullptr && QApplication::activeWindow() == help;
+  }));
+  EXPECT_EQ(CheckedUnitButton(), IDC_MINE) << "Ctrl+F1 chose the Drone";
+
+  World().turn = 1;  // leaving the game now counts as a loss: the window asks
+  Dialogs().Type(IDD_CONFIRM, Qt::Key_N);
+  post(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([] { return Dialogs().AllAnswered() && QApplication::activeModalWidget() == nullptr; }));
+  EXPECT_TRUE(Frame()->isVisible()) << "N answered NO";
+  Dialogs().Do(IDD_CONFIRM, [](QDialog& question) {
+    // Alt and a letter work in the active window, as the question is by then.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&question));
+    QTest::keyClick(&question, Qt::Key_N, Qt::AltModifier);
+  });
+  post(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([] { return Dialogs().AllAnswered() && QApplication::activeModalWidget() == nullptr; }));
+  EXPECT_TRUE(Frame()->isVisible()) << "Alt+N answered NO";
+  EXPECT_EQ(UserRecord().losses, 0);
+  Dialogs().Type(IDD_CONFIRM, Qt::Key_Y);
+  post(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !Frame()->isVisible(); }));
+  EXPECT_EQ(UserRecord().losses, 1);
 }
 
 TEST_F(GameWindowTest, StatusBarHasItsFourPanesAndItsMenuItemTogglesIt) {

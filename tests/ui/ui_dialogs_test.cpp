@@ -34,7 +34,7 @@ std::string Describe(QDialog& dialog) {
   auto& box = static_cast<QMessageBox&>(dialog);
   std::string text = box.windowTitle().toStdString() + ": " + box.text().toStdString() + " [";
   for (QAbstractButton* button : box.buttons()) {
-    text += button->text().toStdString();
+    text += button->text().remove('&').toStdString();
     if (button == box.defaultButton()) text += "*";
     text += " ";
   }
@@ -76,6 +76,31 @@ TEST_F(DialogTest, QuestionsOfferYesAndADefaultNoThatEnterAndEscapeAnswer) {
   });
   AskOverwriteProfile(nullptr);
   EXPECT_EQ(seen, "Tarvell: This user model already exists. Do you want to overwrite it? [Yes NO* ]");
+}
+
+// Each button of the game's questions answers to its underlined letter,
+// typed alone or with Alt into the question, active as it is for the player.
+TEST_F(DialogTest, QuestionButtonsAnswerToTheirLetters) {
+  const auto typed = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [key, modifiers](QDialog& dialog) {
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+      QTest::keyClick(dialog.focusWidget(), key, modifiers);
+    };
+  };
+  Answers().Do(IDD_CONFIRM, typed(Qt::Key_Y));
+  EXPECT_TRUE(AskAreYouSure(nullptr));
+  Answers().Do(IDD_OVERWRITE, typed(Qt::Key_Y, Qt::AltModifier));
+  EXPECT_TRUE(AskOverwriteProfile(nullptr));
+  Answers().Do(IDD_CONFIRM, typed(Qt::Key_K));
+  EXPECT_EQ(AskLeaveOrKeep(nullptr), LeaveAnswer::Keep);
+  Answers().Do(IDD_CONFIRM, typed(Qt::Key_Y, Qt::AltModifier));
+  EXPECT_EQ(AskLeaveOrKeep(nullptr), LeaveAnswer::Leave);
+  Answers().Do(IDD_CONTINUE, typed(Qt::Key_N));
+  EXPECT_FALSE(AskContinueGame(nullptr, 3));
+  Answers().Do(IDD_ANOTHER_USER, typed(Qt::Key_S, Qt::AltModifier));
+  EXPECT_EQ(AskAnotherUser(nullptr, "The profile is in use."), AnotherUser::Select);
+  Answers().Do(IDD_ANOTHER_USER, typed(Qt::Key_P));
+  EXPECT_EQ(AskAnotherUser(nullptr, "The profile is in use."), AnotherUser::None);
 }
 
 TEST_F(DialogTest, EndOfGameMessagesHaveTheirTextAndOneOkButton) {
