@@ -478,44 +478,16 @@ Spielanleitung</translation>
         <translation>Tarvell</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>NO</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
         <translation>Wenn du dieses Spiel verlässt, zählt es als Niederlage. Bist du sicher?</translation>
-    </message>
-    <message>
-        <source>Keep for later</source>
-        <translation>Für später aufheben</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
         <translation>Dein Spiel ab Runde %1 fortsetzen?</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>Choose another user, or play without saving your record.</source>
         <translation>Wähle einen anderen Benutzer oder spiele, ohne deine Bilanz zu speichern.</translation>
-    </message>
-    <message>
-        <source>New User...</source>
-        <translation>Neuer Benutzer...</translation>
-    </message>
-    <message>
-        <source>Select User...</source>
-        <translation>Benutzer wählen...</translation>
-    </message>
-    <message>
-        <source>Play Without Saving</source>
-        <translation>Ohne Speichern spielen</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -532,6 +504,34 @@ Spielanleitung</translation>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
         <translation>Deine Truppen wurden vernichtend geschlagen. Chaos hat gesiegt.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;NO</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;Keep for later</source>
+        <translation>Für &amp;später aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>&amp;New User...</source>
+        <translation>&amp;Neuer Benutzer...</translation>
+    </message>
+    <message>
+        <source>&amp;Select User...</source>
+        <translation>Benutzer &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Play Without Saving</source>
+        <translation>&amp;Ohne Speichern spielen</translation>
     </message>
 </context>
 <context>

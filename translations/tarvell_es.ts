@@ -478,44 +478,16 @@ Cómo jugar</translation>
         <translation>Tarvell</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>NO</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
         <translation>Abandonar esta partida cuenta como una derrota. ¿Estás seguro?</translation>
-    </message>
-    <message>
-        <source>Keep for later</source>
-        <translation>Guardar para luego</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
         <translation>¿Continuar tu partida desde el turno %1?</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Choose another user, or play without saving your record.</source>
         <translation>Elige otro usuario o juega sin guardar tu balance.</translation>
-    </message>
-    <message>
-        <source>New User...</source>
-        <translation>Nuevo usuario...</translation>
-    </message>
-    <message>
-        <source>Select User...</source>
-        <translation>Elegir usuario...</translation>
-    </message>
-    <message>
-        <source>Play Without Saving</source>
-        <translation>Jugar sin guardar</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -532,6 +504,34 @@ Cómo jugar</translation>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
         <translation>Tus fuerzas han sido derrotadas. Caos ha vencido.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;NO</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;Keep for later</source>
+        <translation>&amp;Guardar para luego</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>&amp;New User...</source>
+        <translation>&amp;Nuevo usuario...</translation>
+    </message>
+    <message>
+        <source>&amp;Select User...</source>
+        <translation>&amp;Elegir usuario...</translation>
+    </message>
+    <message>
+        <source>&amp;Play Without Saving</source>
+        <translation>&amp;Jugar sin guardar</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@
     <name>CChaosWindow</name>
     <message>
         <source>Record: %1 won, %2 lost (%3 won)</source>
-        <translation>Bilan : victoires %1, défaites %2 (taux de victoire %3)</translation>
+        <translation>Bilan&#xa0;: victoires %1, défaites %2 (taux de victoire %3)</translation>
     </message>
     <message>
         <source>Order by score</source>
@@ -40,51 +40,51 @@
     </message>
     <message>
         <source>Each bar is one of Chaos&apos;s 250 strategies: how much better your side did than Chaos when the strategy was replayed against your positions (low is good for Chaos). Chaos plays the strategy whose score lies nearest the target; the target is 0, an even match, while you win at most half your games, and moves towards the lowest score the more you win.</source>
-        <translation>Chaque barre représente l&apos;une des 250 stratégies de Chaos : de combien votre camp a fait mieux que Chaos quand cette stratégie a été rejouée contre vos positions (un score bas est bon pour Chaos). Chaos joue la stratégie dont le score est le plus proche de la cible ; la cible vaut 0, une partie équilibrée, tant que vous gagnez au plus la moitié de vos parties, et se rapproche du score le plus bas à mesure que vous gagnez davantage.</translation>
+        <translation>Chaque barre représente l&apos;une des 250 stratégies de Chaos&#xa0;: de combien votre camp a fait mieux que Chaos quand cette stratégie a été rejouée contre vos positions (un score bas est bon pour Chaos). Chaos joue la stratégie dont le score est le plus proche de la cible&#xa0;; la cible vaut 0, une partie équilibrée, tant que vous gagnez au plus la moitié de vos parties, et se rapproche du score le plus bas à mesure que vous gagnez davantage.</translation>
     </message>
     <message>
         <source>Simulation: Chaos is replaying your last position under its 250 strategies...</source>
-        <translation>Simulation : Chaos rejoue votre dernière position avec ses 250 stratégies...</translation>
+        <translation>Simulation&#xa0;: Chaos rejoue votre dernière position avec ses 250 stratégies...</translation>
     </message>
     <message>
         <source>Simulation: none running; the scores are up to date.</source>
-        <translation>Simulation : aucune en cours ; les scores sont à jour.</translation>
+        <translation>Simulation&#xa0;: aucune en cours&#xa0;; les scores sont à jour.</translation>
     </message>
     <message>
         <source>%1   Profile: %2</source>
-        <translation>%1   Profil : %2</translation>
+        <translation>%1   Profil&#xa0;: %2</translation>
     </message>
     <message>
         <source>Strategy in play: %1 (score %2)</source>
-        <translation>Stratégie en jeu : %1 (score %2)</translation>
+        <translation>Stratégie en jeu&#xa0;: %1 (score %2)</translation>
     </message>
     <message>
         <source>Strategy in play: none yet</source>
-        <translation>Stratégie en jeu : aucune pour l&apos;instant</translation>
+        <translation>Stratégie en jeu&#xa0;: aucune pour l&apos;instant</translation>
     </message>
     <message>
         <source>Target the record sets now: %1 (nearest: strategy %2)</source>
-        <translation>Cible fixée par votre bilan actuel : %1 (la plus proche : stratégie %2)</translation>
+        <translation>Cible fixée par votre bilan actuel&#xa0;: %1 (la plus proche&#xa0;: stratégie %2)</translation>
     </message>
     <message>
         <source>Mode in play: Classic (Chaos&apos;s purse is the same for every player)</source>
-        <translation>Mode en jeu : Classique (la bourse de Chaos est la même pour tous les joueurs)</translation>
+        <translation>Mode en jeu&#xa0;: Classique (la bourse de Chaos est la même pour tous les joueurs)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1, from your record of %2 won, %3 lost</source>
-        <translation>Mode en jeu : Adaptatif : argent de départ et revenu de Chaos ×%1, d&apos;après votre bilan (victoires %2, défaites %3)</translation>
+        <translation>Mode en jeu&#xa0;: Adaptatif&#xa0;: argent de départ et revenu de Chaos ×%1, d&apos;après votre bilan (victoires %2, défaites %3)</translation>
     </message>
     <message>
         <source>Mode in play: Adaptive: Chaos&apos;s starting money and income ×%1; your record of %2 won, %3 lost sets ×%4 for the next game</source>
-        <translation>Mode en jeu : Adaptatif : argent de départ et revenu de Chaos ×%1 ; votre bilan (victoires %2, défaites %3) fixe ×%4 pour la prochaine partie</translation>
+        <translation>Mode en jeu&#xa0;: Adaptatif&#xa0;: argent de départ et revenu de Chaos ×%1&#xa0;; votre bilan (victoires %2, défaites %3) fixe ×%4 pour la prochaine partie</translation>
     </message>
     <message>
         <source>From the next new game: Adaptive</source>
-        <translation>À partir de la prochaine partie : Adaptatif</translation>
+        <translation>À partir de la prochaine partie&#xa0;: Adaptatif</translation>
     </message>
     <message>
         <source>From the next new game: Classic</source>
-        <translation>À partir de la prochaine partie : Classique</translation>
+        <translation>À partir de la prochaine partie&#xa0;: Classique</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation>Nom d&apos;utilisateur :</translation>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Game Speed:</source>
-        <translation>Vitesse du jeu :</translation>
+        <translation>Vitesse du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Classic</source>
@@ -300,7 +300,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Chaos:</source>
-        <translation>Chaos :</translation>
+        <translation>Chaos&#xa0;:</translation>
     </message>
     <message>
         <source>A change of Chaos&apos;s mode applies from the next new game.</source>
@@ -334,11 +334,11 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Strategy %1: score %2 (in play)</source>
-        <translation>Stratégie %1 : score %2 (en jeu)</translation>
+        <translation>Stratégie %1&#xa0;: score %2 (en jeu)</translation>
     </message>
     <message>
         <source>Strategy %1: score %2</source>
-        <translation>Stratégie %1 : score %2</translation>
+        <translation>Stratégie %1&#xa0;: score %2</translation>
     </message>
 </context>
 <context>
@@ -353,7 +353,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Your kept game %1 cannot be read (%2); it was set aside as %3. A new game starts.</source>
-        <translation>Votre partie conservée %1 est illisible (%2) ; elle a été mise de côté sous le nom %3. Une nouvelle partie commence.</translation>
+        <translation>Votre partie conservée %1 est illisible (%2)&#xa0;; elle a été mise de côté sous le nom %3. Une nouvelle partie commence.</translation>
     </message>
     <message>
         <source>Tarvell User (*.tvu)</source>
@@ -369,7 +369,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Cannot open %1: only Tarvell profiles (*.tvu) can be opened.</source>
-        <translation>Impossible d&apos;ouvrir %1 : seuls les profils Tarvell (*.tvu) peuvent être ouverts.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: seuls les profils Tarvell (*.tvu) peuvent être ouverts.</translation>
     </message>
     <message>
         <source>%1 is in use by another Tarvell (process %2).</source>
@@ -385,7 +385,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -464,7 +464,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Ends your setup: Chaos plays one turn (F9). Asks first when more than $1000 would be left unspent.</source>
-        <translation>Termine votre placement : Chaos joue un tour (F9). Demande d&apos;abord confirmation s&apos;il resterait plus de $1000 non dépensés.</translation>
+        <translation>Termine votre placement&#xa0;: Chaos joue un tour (F9). Demande d&apos;abord confirmation s&apos;il resterait plus de $1000 non dépensés.</translation>
     </message>
     <message>
         <source>Your Record</source>
@@ -478,67 +478,67 @@ Comment jouer</translation>
         <translation>Tarvell</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>NO</source>
-        <translation>Non</translation>
-    </message>
-    <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
-        <translation>Quitter cette partie compte comme une défaite. Voulez-vous vraiment la quitter ?</translation>
-    </message>
-    <message>
-        <source>Keep for later</source>
-        <translation>Garder pour plus tard</translation>
+        <translation>Quitter cette partie compte comme une défaite. Voulez-vous vraiment la quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
-        <translation>Reprendre votre partie au tour %1 ?</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
+        <translation>Reprendre votre partie au tour %1&#xa0;?</translation>
     </message>
     <message>
         <source>Choose another user, or play without saving your record.</source>
         <translation>Choisissez un autre utilisateur ou jouez sans enregistrer votre bilan.</translation>
     </message>
     <message>
-        <source>New User...</source>
-        <translation>Nouvel utilisateur...</translation>
-    </message>
-    <message>
-        <source>Select User...</source>
-        <translation>Choisir un utilisateur...</translation>
-    </message>
-    <message>
-        <source>Play Without Saving</source>
-        <translation>Jouer sans enregistrer</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
-        <translation>En êtes-vous sûr ?</translation>
+        <translation>En êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>This user model already exists. Do you want to overwrite it?</source>
-        <translation>Ce profil d&apos;utilisateur existe déjà. Voulez-vous le remplacer ?</translation>
+        <translation>Ce profil d&apos;utilisateur existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Chaos has surrended. Congratulations, your forces are victorious!</source>
-        <translation>Chaos a capitulé. Félicitations, vos forces sont victorieuses !</translation>
+        <translation>Chaos a capitulé. Félicitations, vos forces sont victorieuses&#xa0;!</translation>
     </message>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
         <translation>Vos forces ont été vaincues. Chaos est victorieux.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;NO</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;Keep for later</source>
+        <translation>&amp;Garder pour plus tard</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>&amp;New User...</source>
+        <translation>&amp;Nouvel utilisateur...</translation>
+    </message>
+    <message>
+        <source>&amp;Select User...</source>
+        <translation>&amp;Choisir un utilisateur...</translation>
+    </message>
+    <message>
+        <source>&amp;Play Without Saving</source>
+        <translation>&amp;Jouer sans enregistrer</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
@@ -645,7 +645,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Jams every square within 4: barbarians there learn nothing from their Scouts.</source>
-        <translation>Brouille toutes les cases dans un rayon de 4 : les barbares qui s&apos;y trouvent n&apos;apprennent rien de leurs Éclaireurs.</translation>
+        <translation>Brouille toutes les cases dans un rayon de 4&#xa0;: les barbares qui s&apos;y trouvent n&apos;apprennent rien de leurs Éclaireurs.</translation>
     </message>
     <message>
         <source>Scout</source>
@@ -681,11 +681,11 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Fights nobody; sees Mines, Artillery cover and jammed ground, and shows fighting barbarians where it stands.</source>
-        <translation>Ne combat personne ; voit les Mines, la portée de l&apos;Artillerie et le terrain brouillé, et signale sa position aux barbares combattants.</translation>
+        <translation>Ne combat personne&#xa0;; voit les Mines, la portée de l&apos;Artillerie et le terrain brouillé, et signale sa position aux barbares combattants.</translation>
     </message>
     <message>
         <source>Fights nobody; roams towards rich land and sites and plunders $2 plus the land&apos;s richness each time.</source>
-        <translation>Ne combat personne ; rôde vers les terres riches et les sites, et pille à chaque fois $2 plus la richesse du terrain.</translation>
+        <translation>Ne combat personne&#xa0;; rôde vers les terres riches et les sites, et pille à chaque fois $2 plus la richesse du terrain.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead.</source>
@@ -693,23 +693,23 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; walks on water and may arrive on it.</source>
-        <translation>Attaque l&apos;unité devant lui ; marche sur l&apos;eau et peut y apparaître.</translation>
+        <translation>Attaque l&apos;unité devant lui&#xa0;; marche sur l&apos;eau et peut y apparaître.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; acts twice a phase and senses Scouts further away.</source>
-        <translation>Attaque l&apos;unité devant lui ; agit deux fois par phase et repère les Éclaireurs de plus loin.</translation>
+        <translation>Attaque l&apos;unité devant lui&#xa0;; agit deux fois par phase et repère les Éclaireurs de plus loin.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; jumps over what blocks it and may strike the unit behind.</source>
-        <translation>Attaque l&apos;unité devant lui ; saute par-dessus ce qui lui barre la route et peut frapper l&apos;unité située derrière.</translation>
+        <translation>Attaque l&apos;unité devant lui&#xa0;; saute par-dessus ce qui lui barre la route et peut frapper l&apos;unité située derrière.</translation>
     </message>
     <message>
         <source>Acts twice a phase; destroys the unit ahead, Mines excepted, and itself with it.</source>
-        <translation>Agit deux fois par phase ; détruit l&apos;unité devant lui, sauf les Mines, et se détruit avec elle.</translation>
+        <translation>Agit deux fois par phase&#xa0;; détruit l&apos;unité devant lui, sauf les Mines, et se détruit avec elle.</translation>
     </message>
     <message>
         <source>Attacks the unit ahead; clears Mines without harm.</source>
-        <translation>Attaque l&apos;unité devant lui ; neutralise les Mines sans dommage.</translation>
+        <translation>Attaque l&apos;unité devant lui&#xa0;; neutralise les Mines sans dommage.</translation>
     </message>
     <message>
         <source>$%1</source>
@@ -717,7 +717,7 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Price %1; sells for %2.</source>
-        <translation>Prix %1 ; se revend %2.</translation>
+        <translation>Prix %1&#xa0;; se revend %2.</translation>
     </message>
     <message>
         <source>no income</source>
@@ -729,19 +729,19 @@ Comment jouer</translation>
     </message>
     <message>
         <source>No game in progress: start a new game with File &gt; New Game.</source>
-        <translation>Aucune partie en cours : lancez une nouvelle partie avec Fichier &gt; Nouvelle partie.</translation>
+        <translation>Aucune partie en cours&#xa0;: lancez une nouvelle partie avec Fichier &gt; Nouvelle partie.</translation>
     </message>
     <message>
         <source>%1: never attacked. A barbarian stepping on it must survive an attack of strength 10 (the Armored Barbarian clears it unharmed). %2</source>
-        <translation>%1 : jamais attaquée. Un barbare qui marche dessus doit survivre à une attaque de force 10 (le Barbare cuirassé la neutralise sans dommage). %2</translation>
+        <translation>%1&#xa0;: jamais attaquée. Un barbare qui marche dessus doit survivre à une attaque de force 10 (le Barbare cuirassé la neutralise sans dommage). %2</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3, %4.</source>
-        <translation>%1 : attaque %2, défense %3, %4.</translation>
+        <translation>%1&#xa0;: attaque %2, défense %3, %4.</translation>
     </message>
     <message>
         <source>Fires at every barbarian within 2 squares each phase: at strength 10 or 5 on its outer ring, 5 close by.</source>
-        <translation>Tire à chaque phase sur tout barbare dans un rayon de 2 cases : avec une force de 10 ou 5 sur l&apos;anneau extérieur, de 5 au plus près.</translation>
+        <translation>Tire à chaque phase sur tout barbare dans un rayon de 2 cases&#xa0;: avec une force de 10 ou 5 sur l&apos;anneau extérieur, de 5 au plus près.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -749,11 +749,11 @@ Comment jouer</translation>
     </message>
     <message>
         <source>%1: attack %2, defence %3. %4 Chaos pays %5 for one and gets it back if it survives the turn.</source>
-        <translation>%1 : attaque %2, défense %3. %4 Chaos le paie %5 et récupère cette somme s&apos;il survit au tour.</translation>
+        <translation>%1&#xa0;: attaque %2, défense %3. %4 Chaos le paie %5 et récupère cette somme s&apos;il survit au tour.</translation>
     </message>
     <message>
         <source>Your money: buy units with it between turns.</source>
-        <translation>Votre argent : il sert à acheter des unités entre les tours.</translation>
+        <translation>Votre argent&#xa0;: il sert à acheter des unités entre les tours.</translation>
     </message>
     <message>
         <source>Turns played. While a turn runs, its phase (0 to 49) follows in parentheses.</source>
@@ -765,15 +765,15 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Water: nothing can be built here.</source>
-        <translation>Eau : rien ne peut être construit ici.</translation>
+        <translation>Eau&#xa0;: rien ne peut être construit ici.</translation>
     </message>
     <message>
         <source>Impassable ground: nothing can be built here.</source>
-        <translation>Terrain infranchissable : rien ne peut être construit ici.</translation>
+        <translation>Terrain infranchissable&#xa0;: rien ne peut être construit ici.</translation>
     </message>
     <message>
         <source>Occupied: %1 already stands here.</source>
-        <translation>Occupé : %1 se trouve déjà ici.</translation>
+        <translation>Occupé&#xa0;: %1 se trouve déjà ici.</translation>
     </message>
     <message>
         <source>Nothing of yours to sell here.</source>
@@ -781,15 +781,15 @@ Comment jouer</translation>
     </message>
     <message>
         <source>Not enough money: %1 costs %2.</source>
-        <translation>Pas assez d&apos;argent : %1 coûte %2.</translation>
+        <translation>Pas assez d&apos;argent&#xa0;: %1 coûte %2.</translation>
     </message>
     <message>
         <source>%1 destroyed at (%2,%3).</source>
-        <translation>Unité détruite en (%2, %3) : %1.</translation>
+        <translation>Unité détruite en (%2, %3)&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Turn %1, Phase %2: %3</source>
-        <translation>Tour %1, phase %2 : %3</translation>
+        <translation>Tour %1, phase %2&#xa0;: %3</translation>
     </message>
 </context>
 </TS>

@@ -478,44 +478,16 @@ Como jogar</translation>
         <translation>Tarvell</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>NO</source>
-        <translation>Não</translation>
-    </message>
-    <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
         <translation>Abandonar esta partida conta como derrota. Tem certeza?</translation>
-    </message>
-    <message>
-        <source>Keep for later</source>
-        <translation>Guardar para depois</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
         <translation>Continuar a sua partida a partir do turno %1?</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
         <source>Choose another user, or play without saving your record.</source>
         <translation>Escolha outro usuário ou jogue sem salvar o seu retrospecto.</translation>
-    </message>
-    <message>
-        <source>New User...</source>
-        <translation>Novo usuário...</translation>
-    </message>
-    <message>
-        <source>Select User...</source>
-        <translation>Selecionar usuário...</translation>
-    </message>
-    <message>
-        <source>Play Without Saving</source>
-        <translation>Jogar sem salvar</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -532,6 +504,34 @@ Como jogar</translation>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
         <translation>As suas forças foram derrotadas. O Caos saiu vitorioso.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;NO</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>&amp;Keep for later</source>
+        <translation>&amp;Guardar para depois</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>&amp;New User...</source>
+        <translation>&amp;Novo usuário...</translation>
+    </message>
+    <message>
+        <source>&amp;Select User...</source>
+        <translation>&amp;Selecionar usuário...</translation>
+    </message>
+    <message>
+        <source>&amp;Play Without Saving</source>
+        <translation>&amp;Jogar sem salvar</translation>
     </message>
 </context>
 <context>

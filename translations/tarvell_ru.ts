@@ -478,44 +478,16 @@ How to Play</source>
         <translation>Tarvell</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>NO</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
         <source>Leaving this game counts as a loss. Are you sure?</source>
         <translation>Выход из этой игры засчитывается как поражение. Вы уверены?</translation>
-    </message>
-    <message>
-        <source>Keep for later</source>
-        <translation>Отложить</translation>
     </message>
     <message>
         <source>Continue your game from turn %1?</source>
         <translation>Продолжить вашу игру с хода %1?</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
         <source>Choose another user, or play without saving your record.</source>
         <translation>Выберите другого пользователя или играйте без сохранения итогов.</translation>
-    </message>
-    <message>
-        <source>New User...</source>
-        <translation>Новый пользователь...</translation>
-    </message>
-    <message>
-        <source>Select User...</source>
-        <translation>Выбрать пользователя...</translation>
-    </message>
-    <message>
-        <source>Play Without Saving</source>
-        <translation>Играть без сохранения</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -532,6 +504,34 @@ How to Play</source>
     <message>
         <source>Your forces have been vanquished. Chaos is victorious.</source>
         <translation>Ваши войска разгромлены. Хаос победил.</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;NO</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>&amp;Keep for later</source>
+        <translation>&amp;Отложить</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>&amp;New User...</source>
+        <translation>&amp;Новый пользователь...</translation>
+    </message>
+    <message>
+        <source>&amp;Select User...</source>
+        <translation>&amp;Выбрать пользователя...</translation>
+    </message>
+    <message>
+        <source>&amp;Play Without Saving</source>
+        <translation>&amp;Играть без сохранения</translation>
     </message>
 </context>
 <context>
