@@ -25,6 +25,7 @@ class CHowToPlayWindow;
 class CMainFrame;
 class CTarvellDoc;
 class CTarvellView;
+class CTurnReportDock;
 
 class CTarvellApp : public QObject {
   Q_OBJECT
@@ -72,6 +73,7 @@ class CTarvellApp : public QObject {
   CTarvellDoc* Document() const { return document_.get(); }
   CMainFrame* MainFrame() const { return frame_.get(); }
   CTarvellView* View() const { return view_; }
+  CTurnReportDock* TurnReport() const { return turnReport_; }
   const CRecentFileList& RecentFiles() const { return recentFiles_; }
 
  private:
@@ -103,4 +105,7 @@ class CTarvellApp : public QObject {
   CTarvellView* view_ = nullptr;          // owned by the frame
   QPointer<CHowToPlayWindow> howToPlay_;  // owned by the frame, once opened
   QPointer<CChaosWindow> chaos_;          // owned by the frame, once opened
+
+  // The last turn's report beside the board, owned by the frame.
+  CTurnReportDock* turnReport_ = nullptr;
 };

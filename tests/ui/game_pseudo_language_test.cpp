@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeWidget>
 
 #include "tests/ui/game_test_support.h"
 #include "ui/chaos_window.h"
@@ -125,6 +127,13 @@ TEST_F(PseudoLanguageTest, EveryTextOfTheWindowAndItsDialogsIsTranslated) {
   Command(IDC_END_SETUP);
   EXPECT_TRUE(Pane(0).contains(QStringLiteral("destroyed"))) << Pane(0).toStdString();
   Check(Pane(0), QStringLiteral("status line after a destruction"));
+  auto* report = Frame()->findChild<QDockWidget*>(QStringLiteral("turnReportDock"));
+  Check(report->windowTitle(), QStringLiteral("turn report title"));
+  CheckWindow(report);
+  for (QTreeWidgetItemIterator line(report->findChild<QTreeWidget*>()); *line; ++line) {
+    Check((*line)->text(0), QStringLiteral("turn report"));
+    Check((*line)->toolTip(0), QStringLiteral("turn report tooltip"));
+  }
 
   EXPECT_GT(checked, 150);
   EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
