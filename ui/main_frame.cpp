@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -162,7 +163,7 @@ void CMainFrame::CreateMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addAction(exitAction);
 
-  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+  QMenu* viewMenu = viewMenu_ = menuBar()->addMenu(tr("&View"));
   viewMenu->addAction(statusBarAction);
   viewMenu->addSeparator();
   viewMenu->addAction(optionsAction);
@@ -200,6 +201,18 @@ void CMainFrame::CreateStatusBar() {
   }
   ReadLocks();
   ShowIdleMessage();
+}
+
+void CMainFrame::AddTurnReport(QDockWidget* dock) {
+  addDockWidget(Qt::RightDockWidgetArea, dock);
+  dock->setFloating(true);
+  dock->hide();
+  turnReportAction = dock->toggleViewAction();
+  turnReportAction->setObjectName(QStringLiteral("turnReportAction"));
+  turnReportAction->setText(tr("&Turn Report"));
+  SetPrompt(turnReportAction, tr("Show or hide the report of the last turn\nTurn Report"));
+  const QList<QAction*> items = viewMenu_->actions();
+  viewMenu_->insertAction(items.value(items.indexOf(chaosAction) + 1), turnReportAction);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {

@@ -15,6 +15,7 @@
 #include <array>
 
 class CTarvellDoc;
+class QDockWidget;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -47,6 +48,10 @@ class CMainFrame : public QMainWindow {
   // Shows or clears the lock indicators.
   void ShowLockState(bool caps, bool num, bool scroll);
 
+  // Adds the turn report's dock, floating and hidden, with its toggle
+  // action (turnReportAction) in the View menu after Chaos.
+  void AddTurnReport(QDockWidget* dock);
+
   // The menu's items and the window's keys, named as their objectNames.
   QAction* newGameAction = nullptr;     // Ctrl+N
   QAction* newUserAction = nullptr;     // Ctrl+U
@@ -56,6 +61,7 @@ class CMainFrame : public QMainWindow {
   QAction* statusBarAction = nullptr;
   QAction* optionsAction = nullptr;
   QAction* chaosAction = nullptr;
+  QAction* turnReportAction = nullptr;  // the dock's toggle action, once added
   QAction* zoom100Action = nullptr;
   QAction* zoom150Action = nullptr;
   QAction* zoom200Action = nullptr;
@@ -100,6 +106,7 @@ class CMainFrame : public QMainWindow {
   bool handlingClose_ = false;
   QFrame* viewBorder_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
   QList<QAction*> recentActions_;
   QLabel* messagePane_ = nullptr;
   std::array<QLabel*, 3> lockPanes_ = {};

@@ -32,6 +32,7 @@
 #include "ui/single_instance.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
+#include "ui/turn_report_dock.h"
 
 namespace {
 
@@ -160,6 +161,12 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
     connect(frame_->unitActions[i], &QAction::triggered, view_, [this, id = units[i]] { view_->OnUnitButton(id); });
   ApplyZoom(InitialZoom());
   connect(&view_->Playback(), &TurnPlayback::turnShowing, this, &CTarvellApp::OnTurnShowing);
+  // The report of the last turn shown, beside the board; a loss picked in
+  // it is outlined there.
+  turnReport_ = new CTurnReportDock(frame_.get());
+  frame_->AddTurnReport(turnReport_);
+  connect(&view_->Playback(), &TurnPlayback::turnReported, turnReport_, &CTurnReportDock::ShowReport);
+  connect(turnReport_, &CTurnReportDock::lossChosen, view_, &CTarvellView::OutlineLoss);
   connect(frame_.get(), &CMainFrame::recentFileChosen, this, &CTarvellApp::OnRecentFile);
   connect(frame_.get(), &CMainFrame::fileDropped, this,
           [this](const QString& path) { OpenDocumentFile(path.toStdString()); });

@@ -27,6 +27,7 @@ class CHowToPlayWindow;
 class CMainFrame;
 class CTarvellDoc;
 class CTarvellView;
+class CTurnReportDock;
 
 class CTarvellApp : public QObject {
   Q_OBJECT
@@ -80,6 +81,7 @@ class CTarvellApp : public QObject {
   CTarvellDoc* Document() const { return document_.get(); }
   CMainFrame* MainFrame() const { return frame_.get(); }
   CTarvellView* View() const { return view_; }
+  CTurnReportDock* TurnReport() const { return turnReport_; }
   const CRecentFileList& RecentFiles() const { return recentFiles_; }
 
  private:
@@ -119,4 +121,7 @@ class CTarvellApp : public QObject {
   QPointer<CChaosWindow> chaos_;          // owned by the frame, once opened
   QStringList requestedProfiles_;         // by other starts, oldest first
   QTimer requestTimer_;                   // looks again while something is in the way
+
+  // The last turn's report beside the board, owned by the frame.
+  CTurnReportDock* turnReport_ = nullptr;
 };

@@ -427,6 +427,7 @@ void CTarvellView::ShowNewDocument() {
   leftPress[0] = leftPress[1] = -1;
   rightPress[0] = rightPress[1] = -1;
   MoveOutline(cursor_, QPoint(-1, -1));
+  MoveOutline(loss_, QPoint(-1, -1));
   setFocus();
 }
 
@@ -613,6 +614,7 @@ void CTarvellView::paintEvent(QPaintEvent* event) {
   // Rectangle by rectangle: the changed squares of a turn's phase lie all over
   // the board, and their bounding rectangle would be most of it.
   for (const QRect& rect : event->region()) PaintSurface(painter, rect);
+  PaintLossOutline(painter);
   PaintOutlines(painter);
 }
 
@@ -660,6 +662,20 @@ void CTarvellView::PaintOutlines(QPainter& painter) {
   painter.restore();
 }
 
+void CTarvellView::OutlineLoss(QPoint square) { MoveOutline(loss_, square); }
+
+void CTarvellView::PaintLossOutline(QPainter& painter) {
+  // After a turn, and after a game's last turn too; a turn draws over the
+  // board on its own.
+  if (loss_.x() < 0 || ShowingTurn()) return;
+  painter.save();
+  painter.scale(zoomPercent_ / 100.0, zoomPercent_ / 100.0);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(LossColour(), 2));
+  painter.drawRect(kBoardLeft + kPitch * loss_.x() + 1, kBoardTop + kPitch * loss_.y() + 1, kPitch - 1, kPitch - 1);
+  painter.restore();
+}
+
 void CTarvellView::MoveOutline(QPoint& outline, QPoint square) {
   if (outline == square) return;
   const QPoint before = outline;
@@ -691,6 +707,7 @@ bool CTarvellView::SquareAt(int px, int py, int& column, int& row) {
 }
 
 void CTarvellView::mousePressEvent(QMouseEvent* event) {
+  MoveOutline(loss_, QPoint(-1, -1));
   const QPoint at = ToForm(event->position());
   int column, row;
   if (!ShowingTurn() && Playing() && SquareAt(at.x(), at.y(), column, row)) {
@@ -901,6 +918,7 @@ void CTarvellView::OnTurnShowing(bool showing) {
     focusBeforeTurn_ = QApplication::focusWidget();
     setFocus();
     MoveOutline(hover_, QPoint(-1, -1));
+    MoveOutline(loss_, QPoint(-1, -1));
   } else if (focusBeforeTurn_ != nullptr && focusBeforeTurn_->isEnabled()) {
     focusBeforeTurn_->setFocus();
   }

@@ -144,6 +144,13 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // The keyboard cursor: dashes of this colour over a black square.
   static QColor CursorColour() { return QColor(255, 255, 255); }
 
+  // The square of a loss the player picked in the turn report, outlined
+  // until the next click on the view, the next turn or a new game; (-1, -1)
+  // for none.
+  void OutlineLoss(QPoint square);
+  QPoint LossSquare() const { return loss_; }
+  static QColor LossColour() { return QColor(255, 0, 255); }
+
   int selectedType = 1;
   int leftPress[2] = {-1, -1};
   int rightPress[2] = {-1, -1};
@@ -169,6 +176,7 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // The surface, scaled, then the outlines.
   void PaintSurface(QPainter& painter, const QRect& clientArea);
   void PaintOutlines(QPainter& painter);
+  void PaintLossOutline(QPainter& painter);
   void ShowRefusal(const QString& reason);
   // Lays the form out at percent with its font at pixelSize (at 100 %).
   void LayOut(int percent, int pixelSize);
@@ -211,6 +219,7 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   int zoomPercent_ = 100;
   QPoint hover_{-1, -1};
   QPoint cursor_{-1, -1};
+  QPoint loss_{-1, -1};
   bool refusalShown_ = false;
   TurnPlayback* playback_;
   QElapsedTimer lastTurnStart_;  // when End Setup last started a turn

@@ -31,7 +31,10 @@ void TurnPlayback::PlayTurnOf(CSession& session) {
   showingTurn_ = true;
   emit turnShowing(true);
   session_ = &session;
-  Record(session.World(), [&session] { session.PlayTurn(); });
+  reporter_.Begin(session.World());
+  reporting_ = true;
+  Record(session.World(), [this, &session] { reported_ = session.PlayTurn(&reporter_); });
+  reporting_ = false;
   session_ = nullptr;
   PlayOn();
 }
@@ -73,6 +76,7 @@ void TurnPlayback::SetStatusText(int turn, int phase, const char* message) {
 }
 
 void TurnPlayback::ReportDestruction(int turn, int phase, int what, int x, int y, const char*) {
+  if (reporting_) reporter_.Destruction(phase, what, x, y);
   Add(Kind::Status, 0, 0, static_cast<std::int32_t>(texts_.size()));
   texts_.push_back(DestructionText(turn, phase, what, x, y));
 }
@@ -174,5 +178,9 @@ void TurnPlayback::End() {
   if (!showingTurn_) return;
   showingTurn_ = false;
   hurried_ = false;  // the next turn is paced again
+  if (reported_) {
+    reported_ = false;
+    emit turnReported(reporter_.Report());
+  }
   emit turnShowing(false);
 }

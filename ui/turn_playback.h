@@ -12,6 +12,9 @@
 // and reported as it was computed, while the window goes on repainting from
 // what has been played back so far.
 //
+// The turn's report (see engine/turn_report.h) is made while it is computed
+// and handed on once the turn has been shown to its end.
+//
 // A sale between turns is shown the same way (marker, pause, bare tile),
 // without making the window busy: the next thing the player does first plays
 // what is left of it at once.
@@ -25,6 +28,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/turn_report.h"
 #include "model/owner.h"
 
 class CSession;
@@ -66,6 +70,9 @@ class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
  signals:
   // A turn starts or has ended showing.
   void turnShowing(bool showing);
+  // A turn has been shown to its end; report says what it did. Comes just
+  // before turnShowing(false).
+  void turnReported(const TurnReport& report);
 
  private:
   enum class Kind : std::uint8_t {
@@ -136,4 +143,9 @@ class TurnPlayback : public QObject, public CWorldOwner, private CBoardDisplay {
   bool showingTurn_ = false;
   bool hurried_ = false;
   bool finishing_ = false;
+  // Fills the report of the turn being computed (reporting_) and keeps it
+  // until the turn has been shown (reported_).
+  CTurnReporter reporter_;
+  bool reporting_ = false;
+  bool reported_ = false;
 };

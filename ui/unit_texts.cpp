@@ -118,6 +118,8 @@ QString UnitToolTip(int type) {
   return UnitTexts::tr("%1 %2 %3").arg(numbers, role, Prices(type));
 }
 
+QString BarbarianName(int kind) { return kind >= 0 && kind < kKindCount ? UnitTexts::tr(kKindNames[kind]) : QString(); }
+
 QString BarbarianToolTip(int kind) {
   if (kind < 0 || kind >= kKindCount) return {};
   const KindStats& stats = kKindStats[kind];

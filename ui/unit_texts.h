@@ -14,6 +14,7 @@ QString UnitName(int type);
 QString UnitToolTip(int type);
 
 // Barbarian kind index 0..7 (Scout .. Armored).
+QString BarbarianName(int kind);
 QString BarbarianToolTip(int kind);
 
 QString TreasuryToolTip();

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTranslator>
+#include <QTreeWidget>
 
 #include "tests/ui/game_test_support.h"
 #include "ui/chaos_window.h"
@@ -126,6 +128,12 @@ class LanguageTest : public GameTest {
     World().gameSpeed = 0;
     Command(IDC_END_SETUP);
     Note(Pane(0), QStringLiteral("status line after a destruction"));
+    auto* report = Frame()->findChild<QDockWidget*>(QStringLiteral("turnReportDock"));
+    NoteWindow(report);
+    for (QTreeWidgetItemIterator line(report->findChild<QTreeWidget*>()); *line; ++line) {
+      Note((*line)->text(0), QStringLiteral("turn report line"));
+      Note((*line)->toolTip(0), QStringLiteral("turn report tooltip"));
+    }
     return walk_;
   }
 
