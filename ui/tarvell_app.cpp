@@ -39,6 +39,8 @@ const QString kZoomKey = QStringLiteral("Settings/Zoom");
 // Chaos's mode, "classic" or "adaptive": the program's, for every user.
 const QString kChaosModeKey = QStringLiteral("Settings/ChaosMode");
 const QString kAdaptive = QStringLiteral("adaptive");
+// Whether the board shows each square's bonuses.
+const QString kTerrainOverlayKey = QStringLiteral("Settings/TerrainOverlay");
 // The profile at start, in the working folder.
 constexpr const char* kDefaultProfile = "default.tvu";
 
@@ -151,11 +153,23 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   for (std::size_t i = 0; i < frame_->unitActions.size(); ++i)
     connect(frame_->unitActions[i], &QAction::triggered, view_, [this, id = units[i]] { view_->OnUnitButton(id); });
   ApplyZoom(InitialZoom());
+  FollowTerrainOverlay();
   connect(&view_->Playback(), &TurnPlayback::turnShowing, this, &CTarvellApp::OnTurnShowing);
   connect(frame_.get(), &CMainFrame::recentFileChosen, this, &CTarvellApp::OnRecentFile);
   connect(frame_.get(), &CMainFrame::fileDropped, this,
           [this](const QString& path) { OpenDocumentFile(path.toStdString()); });
   return true;
+}
+
+void CTarvellApp::FollowTerrainOverlay() {
+  QAction* overlay = frame_->terrainOverlayAction;
+  if (const std::unique_ptr<QSettings> settings = OpenSettings())
+    overlay->setChecked(settings->value(kTerrainOverlayKey, false).toBool());
+  view_->SetTerrainOverlay(overlay->isChecked());
+  connect(overlay, &QAction::toggled, this, [this](bool on) {
+    view_->SetTerrainOverlay(on);
+    if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kTerrainOverlayKey, on);
+  });
 }
 
 void CTarvellApp::OnTurnShowing(bool showing) {

@@ -4,8 +4,8 @@
 // items and keys to their handlers and handles the commands that change the
 // user or the game: New Game, New User, Select User, opening a profile,
 // Options and About; and those that only change the window: the Chaos
-// window, the zoom (kept in the settings) and the How to Play page. Exit
-// closes the frame (CMainFrame::OnClose).
+// window, the zoom and the terrain overlay (both kept in the settings) and
+// the How to Play page. Exit closes the frame (CMainFrame::OnClose).
 
 #include <QFont>
 #include <QObject>
@@ -93,6 +93,8 @@ class CTarvellApp : public QObject {
   void ApplyZoom(int percent);
   // Greys out the zooms whose window would not fit the screen.
   void UpdateZoomActions();
+  // The terrain overlay as the settings keep it, and kept when it changes.
+  void FollowTerrainOverlay();
   void ShowRecentFiles();
 
   CRecentFileList recentFiles_;

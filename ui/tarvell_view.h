@@ -55,6 +55,7 @@
 
 class CTarvellDoc;
 class QButtonGroup;
+class QLabel;
 
 inline constexpr char IDC_DRONE[] = "IDC_DRONE";
 inline constexpr char IDC_MINE[] = "IDC_MINE";
@@ -80,7 +81,8 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   T* Control(const char* name) const {
     return findChild<T*>(QLatin1String(name));
   }
-  // The form's size in pixels at the zoom: 774 x 529 at 100 %.
+  // The form's size in pixels at the zoom, with the worth row under it:
+  // 774 x 549 at 100 %.
   QSize sizeHint() const override;
 
   // 100, 150 or 200: lays out the form at that size.
@@ -144,6 +146,17 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   // The keyboard cursor: dashes of this colour over a black square.
   static QColor CursorColour() { return QColor(255, 255, 255); }
 
+  // --- Reading the board (tarvell_view_reading.cpp) ---
+  // Writes each square's bonuses on the board (income top left, defence
+  // bottom right), or stops.
+  void SetTerrainOverlay(bool on);
+  bool TerrainOverlay() const { return terrainOverlay_; }
+  // The worth row under the form, the status bar's square pane and the
+  // board's accessible name, from the world as it stands; while a turn
+  // shows, the world is ahead of the board: the row and the name wait, the
+  // pane is empty.
+  void ShowReading();
+
   int selectedType = 1;
   int leftPress[2] = {-1, -1};
   int rightPress[2] = {-1, -1};
@@ -190,6 +203,19 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void MarkChanged();
   // Ends the surface's painter, before the surface is read or replaced.
   void EndSurfacePainting();
+
+  // --- Reading the board (tarvell_view_reading.cpp) ---
+  // The worth row, with wide figures until a game shows, so that the form's
+  // font leaves them room.
+  void CreateWorthRow();
+  // The row's place under the form: its height and side margins at the zoom.
+  void PlaceWorthRow(int rowHeight, int margin);
+  // Square (x, y)'s tile in the form's pixels.
+  static QRect TileRect(int x, int y);
+  void PaintTerrainOverlay(QPainter& painter, const QRegion& region);
+  QLabel* worthRow_ = nullptr;
+  bool terrainOverlay_ = false;
+  bool cursorDescribed_ = false;  // the square pane names the cursor's square, not the mouse's
 
   CTarvellDoc* document_;
   QButtonGroup* unitButtons_ = nullptr;
