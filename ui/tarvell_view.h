@@ -25,6 +25,12 @@
 // cursor, outlined in dashes, Enter or Space buys there and Delete sells;
 // Enter or Space on a focused button presses the button instead.
 //
+// The board can be read without its colours: a row under the form tells the
+// player's worth against the lines of victory and defeat, the status bar's
+// square pane names the square last pointed at (the cursor's square is also
+// the board's accessible name), and the terrain overlay writes each square's
+// bonuses on it.
+//
 // A turn is computed at once and then shown by a TurnPlayback. While it
 // shows, the window repaints and takes input as always, but refuses every
 // input that would act on the game: the unit buttons and End Setup are
