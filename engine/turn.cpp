@@ -82,6 +82,14 @@ void BuyBarbarians(CWorld& world, CUnitPool& pool, CUnit* head) {
 
 }  // namespace
 
+std::int64_t PlayerWorth(const CWorld& world) {
+  std::int64_t worth = world.treasury;
+  for (const auto& column : world.cells)
+    for (const Cell& cell : column)
+      if (IsPlayerUnit(cell.unitType)) worth += kUnitPrice[cell.unitType];
+  return worth;
+}
+
 int PlayTurn(CWorld& world, CTurnObserver* observer) {
   CUnitListHead head;
   CUnitPool& pool = TurnUnitPool();
@@ -180,7 +188,8 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
   endValue += world.treasury;
 
   if (world.mode == ModePlaying) {
-    if (endValue > kWinFactor * world.chaosMoney) {
+    const Outcome outcome = EndTest(endValue, world.chaosMoney);
+    if (outcome == Outcome::Victory) {
       if (world.owner) world.owner->ShowVictory();
       world.mode = ModeIdle;
       if (world.opponent) world.opponent->GameEnded(true);
@@ -189,7 +198,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
         view->DrawTerrain(world.terrain);
         view->DrawUnits(world.shownUnits);
       }
-    } else if (endValue < kLossFloor) {
+    } else if (outcome == Outcome::Defeat) {
       if (world.owner) world.owner->ShowDefeat();
       world.mode = ModeIdle;
       if (world.opponent) world.opponent->GameEnded(false);

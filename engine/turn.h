@@ -16,6 +16,22 @@ constexpr int kFullRedrawPhases[] = {25, 40};
 // Chaos's money and loses when it falls below kLossFloor.
 constexpr std::int64_t kWinFactor = 20;
 constexpr std::int64_t kLossFloor = 20;
+
+// The player's worth: the treasury plus every unit on the board at its
+// price, as the turn values the board at its start and, after the income, at
+// its end. A code outside -2..8 counts nothing (and is not reported here).
+std::int64_t PlayerWorth(const CWorld& world);
+// The worth above which the player wins against Chaos's money.
+constexpr std::int64_t VictoryLine(std::int64_t chaosMoney) { return kWinFactor * chaosMoney; }
+// The end test of a turn on the player's end worth and Chaos's money before
+// its income: a win above the victory line, else a loss below kLossFloor.
+// When both would hold, only the win counts.
+enum class Outcome { Continues, Victory, Defeat };
+constexpr Outcome EndTest(std::int64_t worth, std::int64_t chaosMoney) {
+  if (worth > VictoryLine(chaosMoney)) return Outcome::Victory;
+  if (worth < kLossFloor) return Outcome::Defeat;
+  return Outcome::Continues;
+}
 // Chaos's income after a turn, by the number of turns completed: 9 x (turn +
 // 3)^2. Beyond 2^20 the income is far past the 32-bit limit anyway; the bound
 // keeps the square itself within 64 bits.

@@ -79,6 +79,31 @@ constexpr bool IsTerrainCode(int code) {
   return (code >= TerrainWater && code <= TerrainImpassable) || code == TerrainSiteLand2 || code == TerrainSiteLand3;
 }
 
+// The terrain table: what a terrain code gives its square. Water and
+// impassable ground hold no unit; the bonuses are added to a defender's
+// strength and, in units of $50, to the income of the units that earn one;
+// a site also marks the squares around it for the Scavengers. A code
+// outside the table gives nothing.
+struct TerrainEffect {
+  std::int8_t unitType;
+  std::int8_t defenceBonus;
+  std::int8_t incomeBonus;
+  bool site;
+};
+constexpr TerrainEffect TerrainEffectOf(int code) {
+  switch (code) {
+    case TerrainWater: return {Water, 0, 0, false};
+    case TerrainLand1: return {Empty, 0, 2, false};
+    case TerrainLand2: return {Empty, 0, 1, false};
+    case TerrainLand3: return {Empty, 1, 0, false};
+    case TerrainLand4: return {Empty, 2, -1, false};
+    case TerrainImpassable: return {Impassable, 0, 0, false};
+    case TerrainSiteLand2: return {Empty, 0, 3, true};
+    case TerrainSiteLand3: return {Empty, 1, 2, true};
+    default: return {Empty, 0, 0, false};
+  }
+}
+
 // mode of a world.
 enum WorldMode : int { ModeIdle = -1, ModeSimulation = 0, ModePlaying = 1 };
 

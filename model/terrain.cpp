@@ -152,27 +152,16 @@ void CWorld::ApplyTerrain(const TerrainGrid& codes) {
   std::memset(cells, 0, sizeof cells);
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
-      Cell& cell = cells[x][y];
-      switch (codes[x][y]) {
-        case TerrainWater: cell.unitType = Water; break;
-        case TerrainLand1: cell.incomeBonus = 2; break;
-        case TerrainLand2: cell.incomeBonus = 1; break;
-        case TerrainLand3: cell.defenceBonus = 1; break;
-        case TerrainLand4:
-          cell.defenceBonus = 2;
-          cell.incomeBonus = -1;
-          break;
-        case TerrainImpassable: cell.unitType = Impassable; break;
-        case TerrainSiteLand2:
-          cell.incomeBonus = 3;
-          MarkSite(x, y);
-          break;
-        case TerrainSiteLand3:
-          cell.defenceBonus = 1;
-          cell.incomeBonus = 2;
-          MarkSite(x, y);
-          break;
-        default: PrintMessage(kBadTerrainType); break;
+      const int code = codes[x][y];
+      if (!IsTerrainCode(code)) {
+        PrintMessage(kBadTerrainType);
+        continue;
       }
+      const TerrainEffect effect = TerrainEffectOf(code);
+      Cell& cell = cells[x][y];
+      cell.unitType = effect.unitType;
+      cell.defenceBonus = effect.defenceBonus;
+      cell.incomeBonus = effect.incomeBonus;
+      if (effect.site) MarkSite(x, y);
     }
 }

@@ -368,6 +368,39 @@ TEST_F(PlayingTurnTest, WhenBothTestsHoldOnlyTheWinCounts) {
   EXPECT_EQ(CountCalls("Defeat"), 0);
 }
 
+// The window's worth line weighs the board with the turn's own functions:
+// the worth of the board after the turn is the turn's end value, and the end
+// test on it decides as the turn did, at and beside both lines.
+TEST_F(PlayingTurnTest, TheWorthAndTheEndTestDecideAsTheTurnDoes) {
+  struct Board {
+    int treasury;
+    bool mine;  // a Mine: worth its price of 50, though it sells for 25
+    Outcome expected;
+  };
+  // Chaos keeps 10, too little to buy anything: the victory line is 200.
+  for (const Board& board : {Board{151, true, Outcome::Victory}, Board{150, true, Outcome::Continues},
+                             Board{19, false, Outcome::Defeat}, Board{20, false, Outcome::Continues}}) {
+    WaitForNoSimulation();
+    ClearBoard(world);
+    world.mode = ModePlaying;
+    world.chaosMoney = 10;
+    if (board.mine) world.PlaceUnit(Mine, 5, 5);
+    world.treasury = board.treasury;
+    const std::int64_t before = PlayerWorth(world);
+    EXPECT_EQ(before, board.treasury + (board.mine ? 50 : 0));
+    PlayTurn(world);
+    const std::int64_t after = PlayerWorth(world);
+    EXPECT_EQ(after, before + world.lastPlayerGain) << "the turn's own start and end values";
+    const Outcome decided = CountCalls("Victory") == 1  ? Outcome::Victory
+                            : CountCalls("Defeat") == 1 ? Outcome::Defeat
+                                                        : Outcome::Continues;
+    EXPECT_EQ(world.mode == ModePlaying, decided == Outcome::Continues);
+    EXPECT_EQ(EndTest(after, 10), decided) << "worth " << after;
+    EXPECT_EQ(decided, board.expected) << "worth " << after;
+    owner.calls.clear();
+  }
+}
+
 TEST_F(PlayingTurnTest, TheGameEndIsShownSavedAndStillCountsTheTurn) {
   world.chaosMoney = 0;
   world.treasury = 500;

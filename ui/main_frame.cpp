@@ -110,6 +110,12 @@ void CMainFrame::CreateActions() {
   SetPrompt(statusBarAction, tr("Show or hide the status bar\nToggle StatusBar"));
   connect(statusBarAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
+  // Kept in the settings by the application.
+  terrainOverlayAction = new QAction(tr("&Terrain Overlay"), this);
+  terrainOverlayAction->setObjectName(QStringLiteral("terrainOverlayAction"));
+  terrainOverlayAction->setCheckable(true);
+  SetPrompt(terrainOverlayAction, tr("Write each square's income and defence bonus on the board\nTerrain Overlay"));
+
   optionsAction = new QAction(tr("&Options"), this);
   optionsAction->setObjectName(QStringLiteral("optionsAction"));
   SetPrompt(optionsAction, tr("Show the Options Dialog\nShow Options Dialog"));
@@ -165,6 +171,7 @@ void CMainFrame::CreateMenus() {
 
   QMenu* viewMenu = viewMenu_ = menuBar()->addMenu(tr("&View"));
   viewMenu->addAction(statusBarAction);
+  viewMenu->addAction(terrainOverlayAction);
   viewMenu->addSeparator();
   viewMenu->addAction(optionsAction);
   viewMenu->addSeparator();
@@ -201,6 +208,7 @@ void CMainFrame::CreateStatusBar() {
   }
   ReadLocks();
   ShowIdleMessage();
+  CreateSquarePane(bar);
 }
 
 void CMainFrame::AddTurnReport(QDockWidget* dock) {
@@ -214,6 +222,24 @@ void CMainFrame::AddTurnReport(QDockWidget* dock) {
   const QList<QAction*> items = viewMenu_->actions();
   viewMenu_->insertAction(items.value(items.indexOf(chaosAction) + 1), turnReportAction);
 }
+
+void CMainFrame::CreateSquarePane(QStatusBar* bar) {
+  // Between the message pane and the indicators; made last, so that the
+  // panes made before keep their order among the bar's children. Its width
+  // is a share of the bar, never what its text asks: the window keeps its
+  // size whatever square it names.
+  squarePane_ = new QLabel(bar);
+  squarePane_->setObjectName(QStringLiteral("squarePane"));
+  squarePane_->setTextFormat(Qt::PlainText);
+  squarePane_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  bar->insertPermanentWidget(1, squarePane_, 1);
+}
+
+void CMainFrame::SetSquareText(const QString& text) {
+  if (squarePane_->text() != text) squarePane_->setText(text);
+}
+
+QString CMainFrame::SquareText() const { return squarePane_->text(); }
 
 void CMainFrame::SetRecentFiles(const QStringList& menuTexts) {
   qDeleteAll(recentActions_);

@@ -1,8 +1,9 @@
 #pragma once
 // CMainFrame: the game's main window, titled "Tarvell - " and the profile's
 // name. It carries the menu and the window's keys as named QActions, the
-// board view inside a thin border, and a status bar of four panes: the
-// message pane, then the Caps Lock, Num Lock and Scroll Lock indicators. A
+// board view inside a thin border, and a status bar of five panes: the
+// message pane, the square pane, then the Caps Lock, Num Lock and Scroll Lock
+// indicators. A
 // menu item's prompt shows in the message pane while the item is
 // highlighted, the idle text "Ready" afterwards.
 //
@@ -19,6 +20,7 @@ class QDockWidget;
 class QFrame;
 class QLabel;
 class QMenu;
+class QStatusBar;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -47,6 +49,10 @@ class CMainFrame : public QMainWindow {
   void ShowIdleMessage();
   // Shows or clears the lock indicators.
   void ShowLockState(bool caps, bool num, bool scroll);
+  // The square pane, right of the message pane: what the square under the
+  // mouse or the keyboard's cursor is; empty for none.
+  void SetSquareText(const QString& text);
+  QString SquareText() const;
 
   // Adds the turn report's dock, floating and hidden, with its toggle
   // action (turnReportAction) in the View menu after Chaos.
@@ -59,6 +65,7 @@ class CMainFrame : public QMainWindow {
   QAction* recentFilePlaceholder = nullptr;
   QAction* exitAction = nullptr;  // Ctrl+Q
   QAction* statusBarAction = nullptr;
+  QAction* terrainOverlayAction = nullptr;  // checkable: each square's bonuses on the board
   QAction* optionsAction = nullptr;
   QAction* chaosAction = nullptr;
   QAction* turnReportAction = nullptr;  // the dock's toggle action, once added
@@ -97,6 +104,7 @@ class CMainFrame : public QMainWindow {
   void CreateActions();
   void CreateMenus();
   void CreateStatusBar();
+  void CreateSquarePane(QStatusBar* bar);
   // Reads the lock keys' state: at every key and whenever the window
   // becomes active.
   void ReadLocks();
@@ -110,5 +118,6 @@ class CMainFrame : public QMainWindow {
   QList<QAction*> recentActions_;
   QLabel* messagePane_ = nullptr;
   std::array<QLabel*, 3> lockPanes_ = {};
+  QLabel* squarePane_ = nullptr;
   bool closeAfterTurn_ = false;  // a close waits for the hurried rest of a turn
 };

@@ -45,6 +45,8 @@ const QString kAdaptive = QStringLiteral("adaptive");
 const QString kGameSpeedKey = QStringLiteral("Settings/GameSpeed");
 // How often a profile another start asked for looks whether it may open.
 constexpr int kRequestRetryMilliseconds = 200;
+// Whether the board shows each square's bonuses.
+const QString kTerrainOverlayKey = QStringLiteral("Settings/TerrainOverlay");
 // The profile at start, in the working folder.
 constexpr const char* kDefaultProfile = "default.tvu";
 
@@ -160,6 +162,7 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   for (std::size_t i = 0; i < frame_->unitActions.size(); ++i)
     connect(frame_->unitActions[i], &QAction::triggered, view_, [this, id = units[i]] { view_->OnUnitButton(id); });
   ApplyZoom(InitialZoom());
+  FollowTerrainOverlay();
   connect(&view_->Playback(), &TurnPlayback::turnShowing, this, &CTarvellApp::OnTurnShowing);
   // The report of the last turn shown, beside the board; a loss picked in
   // it is outlined there.
@@ -171,6 +174,17 @@ bool CTarvellApp::CreateDocumentFrameAndView() {
   connect(frame_.get(), &CMainFrame::fileDropped, this,
           [this](const QString& path) { OpenDocumentFile(path.toStdString()); });
   return true;
+}
+
+void CTarvellApp::FollowTerrainOverlay() {
+  QAction* overlay = frame_->terrainOverlayAction;
+  if (const std::unique_ptr<QSettings> settings = OpenSettings())
+    overlay->setChecked(settings->value(kTerrainOverlayKey, false).toBool());
+  view_->SetTerrainOverlay(overlay->isChecked());
+  connect(overlay, &QAction::toggled, this, [this](bool on) {
+    view_->SetTerrainOverlay(on);
+    if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kTerrainOverlayKey, on);
+  });
 }
 
 void CTarvellApp::OnTurnShowing(bool showing) {

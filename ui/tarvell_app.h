@@ -4,9 +4,9 @@
 // items and keys to their handlers and handles the commands that change the
 // user or the game: New Game, New User, Select User, opening a profile,
 // Options and About; and those that only change the window: the Chaos
-// window, the zoom (kept in the settings) and the How to Play page. Exit
-// closes the frame (CMainFrame::OnClose). The game speed and Chaos's mode
-// chosen in Options are kept in the settings too.
+// window, the zoom and the terrain overlay (both kept in the settings) and
+// the How to Play page. Exit closes the frame (CMainFrame::OnClose). The
+// game speed and Chaos's mode chosen in Options are kept in the settings too.
 
 #include <QFont>
 #include <QObject>
@@ -105,6 +105,8 @@ class CTarvellApp : public QObject {
   void ApplyZoom(int percent);
   // Greys out the zooms whose window would not fit the screen.
   void UpdateZoomActions();
+  // The terrain overlay as the settings keep it, and kept when it changes.
+  void FollowTerrainOverlay();
   void ShowRecentFiles();
 
   // Opens the profiles that other starts asked for, or waits until nothing

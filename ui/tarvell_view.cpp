@@ -41,6 +41,8 @@ constexpr int kPitch = 21;
 // left column ends 22 pixels before it, the right column starts 14 pixels
 // after it, and the columns' widths follow.
 constexpr QSize kFormSize(774, 529);
+// The worth row under the form: one line of the form's text.
+constexpr int kWorthRowHeight = 20;
 constexpr int kMargin = 9;
 constexpr int kLeftColumnWidth = 168 - kMargin;
 constexpr int kRightColumnLeft = 708;
@@ -320,6 +322,7 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
     barbarianImages_[i] = SurfaceImage(kBarbarianImages[i]);
   }
   markerImage_ = SurfaceImage(kMarkerImage);
+  CreateWorthRow();
   // End Setup's own key.
   auto* endSetupKey = new QAction(this);
   endSetupKey->setObjectName(QStringLiteral("endSetupKey"));
@@ -339,7 +342,9 @@ CTarvellView::CTarvellView(CTarvellDoc* document) : document_(document) {
 
 bool CTarvellView::Playing() const { return document_ != nullptr && document_->world.mode == ModePlaying; }
 
-QSize CTarvellView::sizeHint() const { return kFormSize * zoomPercent_ / 100; }
+QSize CTarvellView::sizeHint() const {
+  return kFormSize * zoomPercent_ / 100 + QSize(0, (kWorthRowHeight * zoomPercent_ + 50) / 100);
+}
 
 void CTarvellView::LayOut(int percent, int pixelSize) {
   const auto scaled = [percent](int pixels) { return (pixels * percent + 50) / 100; };
@@ -349,7 +354,8 @@ void CTarvellView::LayOut(int percent, int pixelSize) {
   font.setPixelSize(std::max(1, scaled(pixelSize)));
   setFont(font);
   QToolTip::setFont(font);
-  layout()->setContentsMargins(scaled(kMargin), scaled(11), scaled(kMargin), scaled(12));
+  // The worth row lies in the bottom margin, under the form.
+  layout()->setContentsMargins(scaled(kMargin), scaled(11), scaled(kMargin), scaled(12) + scaled(kWorthRowHeight));
   Control("leftColumn")->setFixedWidth(scaled(kLeftColumnWidth));
   Control("rightColumn")->setFixedWidth(scaled(kRightColumnWidth));
   for (QGroupBox* box : findChildren<QGroupBox*>()) box->setFixedHeight(scaled(kCounterBoxHeight));
@@ -365,6 +371,7 @@ void CTarvellView::LayOut(int percent, int pixelSize) {
         LoadImageResource(picture.toString()).scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
   }
   setFixedSize(sizeHint());
+  PlaceWorthRow(scaled(kWorthRowHeight), scaled(kMargin));
   // Every control at its place now: the fonts are chosen by what fits.
   layout()->activate();
   for (QWidget* child : findChildren<QWidget*>())
@@ -429,6 +436,7 @@ void CTarvellView::ShowNewDocument() {
   MoveOutline(cursor_, QPoint(-1, -1));
   MoveOutline(loss_, QPoint(-1, -1));
   setFocus();
+  ShowReading();
 }
 
 void CTarvellView::DrawBoard() {
@@ -508,6 +516,7 @@ void CTarvellView::EndSurfacePainting() {
 void CTarvellView::DrawCounters(int treasury, int turn) {
   SetText(IDC_TREASURY, QString::asprintf("$%d", treasury));
   SetText(IDC_TURN, QString::asprintf("%d", turn));
+  ShowReading();
 }
 
 // The start of a phase is the end of the one before: the window catches up.
@@ -615,6 +624,7 @@ void CTarvellView::paintEvent(QPaintEvent* event) {
   // the board, and their bounding rectangle would be most of it.
   for (const QRect& rect : event->region()) PaintSurface(painter, rect);
   PaintLossOutline(painter);
+  PaintTerrainOverlay(painter, event->region());
   PaintOutlines(painter);
 }
 
@@ -680,6 +690,8 @@ void CTarvellView::MoveOutline(QPoint& outline, QPoint square) {
   if (outline == square) return;
   const QPoint before = outline;
   outline = square;
+  if (square.x() >= 0) cursorDescribed_ = &outline == &cursor_;
+  ShowReading();
   for (const QPoint& changed : {before, square})
     if (changed.x() >= 0)
       update(ToClient(
@@ -695,6 +707,10 @@ void CTarvellView::resizeEvent(QResizeEvent* event) {
   surface_ = QImage(kFormSize, QImage::Format_RGB32);
   surface_.fill(palette().color(QPalette::Window));
   fullRedrawPending_ = true;
+}
+
+QRect CTarvellView::TileRect(int x, int y) {
+  return QRect(kBoardLeft + kPitch * x, kBoardTop + kPitch * y, kPitch - 1, kPitch - 1);
 }
 
 bool CTarvellView::SquareAt(int px, int py, int& column, int& row) {
@@ -925,6 +941,7 @@ void CTarvellView::OnTurnShowing(bool showing) {
   // The cursor's outline leaves or comes back; a full repaint asked for
   // during the turn now draws from the world.
   update();
+  ShowReading();
   if (!showing) document_->TurnShown();
 }
 

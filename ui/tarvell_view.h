@@ -25,6 +25,12 @@
 // cursor, outlined in dashes, Enter or Space buys there and Delete sells;
 // Enter or Space on a focused button presses the button instead.
 //
+// The board can be read without its colours: a row under the form tells the
+// player's worth against the lines of victory and defeat, the status bar's
+// square pane names the square last pointed at (the cursor's square is also
+// the board's accessible name), and the terrain overlay writes each square's
+// bonuses on it.
+//
 // A turn is computed at once and then shown by a TurnPlayback. While it
 // shows, the window repaints and takes input as always, but refuses every
 // input that would act on the game: the unit buttons and End Setup are
@@ -55,6 +61,7 @@
 
 class CTarvellDoc;
 class QButtonGroup;
+class QLabel;
 
 inline constexpr char IDC_DRONE[] = "IDC_DRONE";
 inline constexpr char IDC_MINE[] = "IDC_MINE";
@@ -80,7 +87,8 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   T* Control(const char* name) const {
     return findChild<T*>(QLatin1String(name));
   }
-  // The form's size in pixels at the zoom: 774 x 529 at 100 %.
+  // The form's size in pixels at the zoom, with the worth row under it:
+  // 774 x 549 at 100 %.
   QSize sizeHint() const override;
 
   // 100, 150 or 200: lays out the form at that size.
@@ -151,6 +159,17 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   QPoint LossSquare() const { return loss_; }
   static QColor LossColour() { return QColor(255, 0, 255); }
 
+  // --- Reading the board (tarvell_view_reading.cpp) ---
+  // Writes each square's bonuses on the board (income top left, defence
+  // bottom right), or stops.
+  void SetTerrainOverlay(bool on);
+  bool TerrainOverlay() const { return terrainOverlay_; }
+  // The worth row under the form, the status bar's square pane and the
+  // board's accessible name, from the world as it stands; while a turn
+  // shows, the world is ahead of the board: the row and the name wait, the
+  // pane is empty.
+  void ShowReading();
+
   int selectedType = 1;
   int leftPress[2] = {-1, -1};
   int rightPress[2] = {-1, -1};
@@ -198,6 +217,19 @@ class CTarvellView : public QWidget, public CBoardDisplay {
   void MarkChanged();
   // Ends the surface's painter, before the surface is read or replaced.
   void EndSurfacePainting();
+
+  // --- Reading the board (tarvell_view_reading.cpp) ---
+  // The worth row, with wide figures until a game shows, so that the form's
+  // font leaves them room.
+  void CreateWorthRow();
+  // The row's place under the form: its height and side margins at the zoom.
+  void PlaceWorthRow(int rowHeight, int margin);
+  // Square (x, y)'s tile in the form's pixels.
+  static QRect TileRect(int x, int y);
+  void PaintTerrainOverlay(QPainter& painter, const QRegion& region);
+  QLabel* worthRow_ = nullptr;
+  bool terrainOverlay_ = false;
+  bool cursorDescribed_ = false;  // the square pane names the cursor's square, not the mouse's
 
   CTarvellDoc* document_;
   QButtonGroup* unitButtons_ = nullptr;

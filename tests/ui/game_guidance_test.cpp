@@ -172,7 +172,7 @@ TEST_F(GameGuidanceTest, AtTwiceTheSizeAClickAtASquaresScaledCentreBuysThere) {
   Command("zoom200Action");
   EXPECT_TRUE(Action("zoom200Action")->isChecked());
   EXPECT_FALSE(Action("zoom100Action")->isChecked());
-  EXPECT_EQ(View().size(), QSize(774, 529) * 2);
+  EXPECT_EQ(View().size(), QSize(774, 549) * 2);
   EXPECT_GE(Frame()->width(), 2 * 774);
   EXPECT_EQ(View().Control(IDC_END_SETUP)->geometry().size(), QSize(136, 26) * 2);
   Click(Qt::LeftButton, Square(7, 9) * 2);
@@ -184,7 +184,7 @@ TEST_F(GameGuidanceTest, AtTwiceTheSizeAClickAtASquaresScaledCentreBuysThere) {
   EXPECT_EQ(Pixel(2 * (190 + 21 * 7 + 2) + 1, 2 * (15 + 21 * 9 + 2) + 1), corner);
   EXPECT_EQ(QSettings("Tarvell", "Tarvell").value("Settings/Zoom").toInt(), 200);
   Command("zoom100Action");
-  EXPECT_EQ(View().size(), QSize(774, 529));
+  EXPECT_EQ(View().size(), QSize(774, 549));
   Click(Qt::LeftButton, Square(8, 9));
   EXPECT_EQ(World().At(8, 9).unitType, Drone);
 }

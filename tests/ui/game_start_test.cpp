@@ -39,7 +39,7 @@ TEST_F(GameStartTest, AStartInAnEmptyFolderMakesTheDefaultProfile) {
   EXPECT_EQ(View().selectedType, 1);
   EXPECT_EQ(CheckedUnitButton(), IDC_DRONE);
   EXPECT_EQ(Status(), "Ready");
-  EXPECT_EQ(Frame()->statusBar()->findChildren<QLabel*>().size(), 4);
+  EXPECT_EQ(Frame()->statusBar()->findChildren<QLabel*>().size(), 5);
 }
 
 TEST_F(GameStartTest, TheWindowHasAFixedSizeThatFitsTheForm) {

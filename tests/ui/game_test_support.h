@@ -78,7 +78,7 @@ class GameTest : public ::testing::Test {
   CTarvellView& View() { return *game_->View(); }
   QString Text(const char* control) { return View().Control<QLabel>(control)->text(); }
   // The text of status pane index: 0 the message pane, 1..3 the lock
-  // indicators.
+  // indicators, 4 the square pane.
   QString Pane(int index) { return Frame()->statusBar()->findChildren<QLabel*>().value(index)->text(); }
   // A menu item or key of the main window by its object name, or null.
   QAction* Action(const char* name) { return Frame()->findChild<QAction*>(QLatin1String(name)); }

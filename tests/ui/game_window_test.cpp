@@ -220,9 +220,9 @@ TEST_F(GameWindowTest, ControlF1ShowsHowToPlayAndControlQCloses) {
   EXPECT_EQ(UserRecord().losses, 1);
 }
 
-TEST_F(GameWindowTest, StatusBarHasItsFourPanesAndItsMenuItemTogglesIt) {
+TEST_F(GameWindowTest, StatusBarHasItsFivePanesAndItsMenuItemTogglesIt) {
   QStatusBar* bar = Frame()->statusBar();
-  EXPECT_EQ(bar->findChildren<QLabel*>().size(), 4);
+  EXPECT_EQ(bar->findChildren<QLabel*>().size(), 5);
   EXPECT_EQ(Pane(0), "Ready");
   EXPECT_TRUE(bar->isVisible());
 
@@ -236,7 +236,7 @@ TEST_F(GameWindowTest, StatusBarHasItsFourPanesAndItsMenuItemTogglesIt) {
   EXPECT_FALSE(item->isChecked());
   EXPECT_TRUE(QTest::qWaitFor([&] { return Frame()->height() == height - bar->height(); }))
       << Frame()->height() << " of " << height;
-  EXPECT_EQ(View().geometry().size(), QSize(774, 529));
+  EXPECT_EQ(View().geometry().size(), QSize(774, 549));
   item->trigger();
   EXPECT_TRUE(bar->isVisible());
   EXPECT_TRUE(item->isChecked());
@@ -286,7 +286,7 @@ TEST_F(GameWindowTest, LockIndicatorsShowTheirTextOnlyWhileTheLockIsOn) {
 }
 
 TEST_F(GameWindowTest, EveryTextOnTheFormFitsItsControl) {
-  EXPECT_EQ(View().sizeHint(), QSize(774, 529));
+  EXPECT_EQ(View().sizeHint(), QSize(774, 549));  // the form and the worth row under it
   int buttons = 0, labels = 0;
   for (QWidget* control : View().findChildren<QWidget*>()) {
     const QFontMetrics metrics(control->font());
@@ -305,7 +305,7 @@ TEST_F(GameWindowTest, EveryTextOnTheFormFitsItsControl) {
     }
   }
   EXPECT_EQ(buttons, 9);
-  EXPECT_EQ(labels, 19);  // 16 legend texts, the treasury, the turn and the record
+  EXPECT_EQ(labels, 20);  // 16 legend texts, the treasury, the turn, the record and the worth row
   // The board's tiles cover pixels 190..693 across: the left column ends
   // before it, the right one starts after it.
   const QRect left = View().findChild<QWidget*>("leftColumn")->geometry();

@@ -3,7 +3,8 @@
 // the board, its columns and whether every text fits:
 //   ui_pictures [--zoom 100|150|200] [--language de] OUTPUT_FOLDER
 // writes images.png, one PNG per dialog (named by its object name) and
-// main_window.png, at the zoom given (100 by default), and prints
+// main_window.png (with the terrain overlay), at the zoom given (100 by
+// default), and prints
 //   board X Y WIDTH HEIGHT         the board's tiles in the view's pixels
 //   left-column-end X              the first pixel right of the left column
 //   right-column-start X           the right column's first pixel
@@ -24,6 +25,7 @@
 
 #include "opponent/strategy.h"
 #include "ui/about_dialog.h"
+#include "ui/board_reading.h"
 #include "ui/language.h"
 #include "ui/main_frame.h"
 #include "ui/message_dialogs.h"
@@ -31,6 +33,7 @@
 #include "ui/options_dialog.h"
 #include "ui/resources/images.h"
 #include "ui/tarvell_app.h"
+#include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 #include "ui/unit_texts.h"
 
@@ -80,8 +83,13 @@ void DrawMainWindow(const QDir& folder, int zoom) {
     QApplication::processEvents();
     CTarvellView* view = game.View();
     const int terrain[8] = {0, 1, 2, 3, 4, 5, 8, 9};
+    // The game's terrain too, which the terrain overlay writes on the tiles.
+    CWorld& world = game.Document()->world;
     for (int x = 0; x < 24; ++x) {
-      for (int y = 0; y < 24; ++y) view->DrawTerrainAt(x, y, terrain[(x / 3 + y / 3) % 8]);
+      for (int y = 0; y < 24; ++y) {
+        world.terrain[x][y] = static_cast<std::int8_t>(terrain[(x / 3 + y / 3) % 8]);
+        view->DrawTerrainAt(x, y, terrain[(x / 3 + y / 3) % 8]);
+      }
     }
     for (int i = 0; i < 8; ++i) view->DrawUnitAt(i, 2, i + 1);
     for (int i = 0; i < 8; ++i) view->DrawBarbarianAt(8 + i, 2, 9 + i);
@@ -89,7 +97,12 @@ void DrawMainWindow(const QDir& folder, int zoom) {
     view->DrawCounters(2000, 0);
     view->DrawRecordOf(2, 1);
     view->OnUnitButton(IDC_DRONE);
-    frame->SetMessageText(DestructionText(3, 17, Drone, 4, 5));
+    // The status bar at its fullest: a long report beside the longest square
+    // (an Artillery on a site on grassland), in the language drawn.
+    world.At(23, 23).unitType = Artillery;
+    frame->SetMessageText(DestructionText(13, 17, kFirstKindCode + KindKamikazee, 23, 23));
+    frame->SetSquareText(SquareDescription(world, 23, 23));
+    frame->terrainOverlayAction->setChecked(true);
     frame->ShowLockState(false, true, false);
     QApplication::processEvents();
     frame->grab().save(folder.filePath("main_window.png"));
