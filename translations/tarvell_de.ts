@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BoardReading</name>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Lowland</source>
+        <translation>Tiefland</translation>
+    </message>
+    <message>
+        <source>Grassland</source>
+        <translation>Grasland</translation>
+    </message>
+    <message>
+        <source>Hills</source>
+        <translation>Hügel</translation>
+    </message>
+    <message>
+        <source>High hills</source>
+        <translation>Hohe Hügel</translation>
+    </message>
+    <message>
+        <source>Impassable ground</source>
+        <translation>Unpassierbares Gelände</translation>
+    </message>
+    <message>
+        <source>Site on grassland</source>
+        <translation>Vorkommen auf Grasland</translation>
+    </message>
+    <message>
+        <source>Site on hills</source>
+        <translation>Vorkommen auf Hügeln</translation>
+    </message>
+    <message>
+        <source>(%1,%2) %3</source>
+        <translation>(%1,%2) %3</translation>
+    </message>
+    <message>
+        <source>income %1</source>
+        <translation>Einkommen %1</translation>
+    </message>
+    <message>
+        <source>defence %1</source>
+        <translation>Verteidigung %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Your worth %1 · victory above %2 (%3 × Chaos&apos;s %4) · defeat below %5</source>
+        <translation>Dein Wert %1 · Sieg über %2 (%3 × %4 von Chaos) · Niederlage unter %5</translation>
+    </message>
+    <message>
+        <source>Your worth is your money plus your units at their full price. At the end of a turn you win when it is above the victory line and lose when it is below the defeat line. During a turn, income, your losses, and Chaos&apos;s losses and loot move both sides.</source>
+        <translation>Dein Wert ist dein Geld plus deine Einheiten zu ihrem vollen Preis. Am Ende einer Runde gewinnst du, wenn er über der Siegesgrenze liegt, und verlierst, wenn er unter der Niederlagengrenze liegt. Während einer Runde verändern Einkommen, deine Verluste sowie die Verluste und die Beute von Chaos beide Seiten.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
@@ -260,6 +327,26 @@ Spielanleitung</translation>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>&amp;Terrain Overlay</source>
+        <translation>&amp;Geländeanzeige</translation>
+    </message>
+    <message>
+        <source>Write each square&apos;s income and defence bonus on the board
+Terrain Overlay</source>
+        <translation>Den Einkommens- und Verteidigungsbonus jedes Felds auf das Spielfeld schreiben
+Geländeanzeige</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Report</source>
+        <translation>&amp;Rundenbericht</translation>
+    </message>
+    <message>
+        <source>Show or hide the report of the last turn
+Turn Report</source>
+        <translation>Den Bericht der letzten Runde zeigen oder ausblenden
+Rundenbericht</translation>
+    </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
@@ -469,6 +556,81 @@ Spielanleitung</translation>
     <message>
         <source>Your Record</source>
         <translation>Deine Bilanz</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>CTurnReportDock</name>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <translation>$%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Turn Report</source>
+        <translation>Rundenbericht</translation>
+    </message>
+    <message>
+        <source>No turn has been shown yet.</source>
+        <translation>Noch wurde keine Runde gezeigt.</translation>
+    </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Income earned: %1</source>
+        <translation>Verdientes Einkommen: %1</translation>
+    </message>
+    <message>
+        <source>Sold to make room: %1 at (%2,%3) for %4</source>
+        <translation>Verkauft, um Platz zu schaffen: %1 auf (%2,%3) für %4</translation>
+    </message>
+    <message>
+        <source>Units lost: %1</source>
+        <translation>Verlorene Einheiten: %1</translation>
+    </message>
+    <message>
+        <source>Pick a lost unit to outline its square on the board.</source>
+        <translation>Wähle eine verlorene Einheit, um ihr Feld auf dem Spielfeld zu umranden.</translation>
+    </message>
+    <message>
+        <source>%1 at (%2,%3), phase %4</source>
+        <translation>%1 auf (%2,%3), Phase %4</translation>
+    </message>
+    <message>
+        <source>Barbarians bought: %1 for %2</source>
+        <translation>Gekaufte Barbaren: %1 für %2</translation>
+    </message>
+    <message>
+        <source>Barbarians destroyed: %1</source>
+        <translation>Zerstörte Barbaren: %1</translation>
+    </message>
+    <message>
+        <source>Barbarians gone home: %1, with %2 of loot</source>
+        <translation>Heimgekehrte Barbaren: %1, mit %2 Beute</translation>
+    </message>
+    <message>
+        <source>Chaos&apos;s gain: %1</source>
+        <translation>Gewinn von Chaos: %1</translation>
+    </message>
+    <message>
+        <source>The loot and prices of the barbarians gone home, less what Chaos spent on barbarians. Chaos&apos;s income for the next turn comes on top.</source>
+        <translation>Die Beute und die Preise der heimgekehrten Barbaren, abzüglich dessen, was Chaos für Barbaren ausgegeben hat. Das Einkommen von Chaos für die nächste Runde kommt hinzu.</translation>
+    </message>
+    <message>
+        <source>Destruction reports: %1</source>
+        <translation>Zerstörungsmeldungen: %1</translation>
     </message>
 </context>
 <context>

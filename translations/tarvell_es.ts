@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BoardReading</name>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Lowland</source>
+        <translation>Tierra baja</translation>
+    </message>
+    <message>
+        <source>Grassland</source>
+        <translation>Pradera</translation>
+    </message>
+    <message>
+        <source>Hills</source>
+        <translation>Colinas</translation>
+    </message>
+    <message>
+        <source>High hills</source>
+        <translation>Colinas altas</translation>
+    </message>
+    <message>
+        <source>Impassable ground</source>
+        <translation>Terreno infranqueable</translation>
+    </message>
+    <message>
+        <source>Site on grassland</source>
+        <translation>Yacimiento en pradera</translation>
+    </message>
+    <message>
+        <source>Site on hills</source>
+        <translation>Yacimiento en colinas</translation>
+    </message>
+    <message>
+        <source>(%1,%2) %3</source>
+        <translation>(%1,%2) %3</translation>
+    </message>
+    <message>
+        <source>income %1</source>
+        <translation>ingresos %1</translation>
+    </message>
+    <message>
+        <source>defence %1</source>
+        <translation>defensa %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Your worth %1 · victory above %2 (%3 × Chaos&apos;s %4) · defeat below %5</source>
+        <translation>Tu valor %1 · victoria por encima de %2 (%3 × los %4 de Caos) · derrota por debajo de %5</translation>
+    </message>
+    <message>
+        <source>Your worth is your money plus your units at their full price. At the end of a turn you win when it is above the victory line and lose when it is below the defeat line. During a turn, income, your losses, and Chaos&apos;s losses and loot move both sides.</source>
+        <translation>Tu valor es tu dinero más tus unidades por su precio completo. Al final de un turno ganas si está por encima de la línea de victoria y pierdes si está por debajo de la línea de derrota. Durante un turno, los ingresos, tus pérdidas y las pérdidas y el botín de Caos mueven a los dos bandos.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
@@ -260,6 +327,26 @@ Cómo jugar</translation>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>&amp;Terrain Overlay</source>
+        <translation>Capa de &amp;terreno</translation>
+    </message>
+    <message>
+        <source>Write each square&apos;s income and defence bonus on the board
+Terrain Overlay</source>
+        <translation>Escribe en el tablero la bonificación de ingresos y de defensa de cada casilla
+Capa de terreno</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Report</source>
+        <translation>&amp;Informe del turno</translation>
+    </message>
+    <message>
+        <source>Show or hide the report of the last turn
+Turn Report</source>
+        <translation>Muestra u oculta el informe del último turno
+Informe del turno</translation>
+    </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
@@ -469,6 +556,81 @@ Cómo jugar</translation>
     <message>
         <source>Your Record</source>
         <translation>Tu balance</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
+    <name>CTurnReportDock</name>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <translation>$%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Turn Report</source>
+        <translation>Informe del turno</translation>
+    </message>
+    <message>
+        <source>No turn has been shown yet.</source>
+        <translation>Todavía no se ha mostrado ningún turno.</translation>
+    </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>Turno %1</translation>
+    </message>
+    <message>
+        <source>Income earned: %1</source>
+        <translation>Ingresos obtenidos: %1</translation>
+    </message>
+    <message>
+        <source>Sold to make room: %1 at (%2,%3) for %4</source>
+        <translation>Vendido para hacer sitio: %1 en (%2,%3) por %4</translation>
+    </message>
+    <message>
+        <source>Units lost: %1</source>
+        <translation>Unidades perdidas: %1</translation>
+    </message>
+    <message>
+        <source>Pick a lost unit to outline its square on the board.</source>
+        <translation>Elige una unidad perdida para marcar su casilla en el tablero.</translation>
+    </message>
+    <message>
+        <source>%1 at (%2,%3), phase %4</source>
+        <translation>%1 en (%2,%3), fase %4</translation>
+    </message>
+    <message>
+        <source>Barbarians bought: %1 for %2</source>
+        <translation>Bárbaros comprados: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Barbarians destroyed: %1</source>
+        <translation>Bárbaros destruidos: %1</translation>
+    </message>
+    <message>
+        <source>Barbarians gone home: %1, with %2 of loot</source>
+        <translation>Bárbaros vueltos a casa: %1, con %2 de botín</translation>
+    </message>
+    <message>
+        <source>Chaos&apos;s gain: %1</source>
+        <translation>Ganancia de Caos: %1</translation>
+    </message>
+    <message>
+        <source>The loot and prices of the barbarians gone home, less what Chaos spent on barbarians. Chaos&apos;s income for the next turn comes on top.</source>
+        <translation>El botín y el precio de los bárbaros que han vuelto a casa, menos lo que Caos ha gastado en bárbaros. Los ingresos de Caos para el turno siguiente se suman aparte.</translation>
+    </message>
+    <message>
+        <source>Destruction reports: %1</source>
+        <translation>Informes de destrucción: %1</translation>
     </message>
 </context>
 <context>

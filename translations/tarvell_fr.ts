@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BoardReading</name>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Lowland</source>
+        <translation>Plaine basse</translation>
+    </message>
+    <message>
+        <source>Grassland</source>
+        <translation>Prairie</translation>
+    </message>
+    <message>
+        <source>Hills</source>
+        <translation>Collines</translation>
+    </message>
+    <message>
+        <source>High hills</source>
+        <translation>Hautes collines</translation>
+    </message>
+    <message>
+        <source>Impassable ground</source>
+        <translation>Terrain infranchissable</translation>
+    </message>
+    <message>
+        <source>Site on grassland</source>
+        <translation>Site sur prairie</translation>
+    </message>
+    <message>
+        <source>Site on hills</source>
+        <translation>Site sur collines</translation>
+    </message>
+    <message>
+        <source>(%1,%2) %3</source>
+        <translation>(%1, %2) %3</translation>
+    </message>
+    <message>
+        <source>income %1</source>
+        <translation>revenu %1</translation>
+    </message>
+    <message>
+        <source>defence %1</source>
+        <translation>défense %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Your worth %1 · victory above %2 (%3 × Chaos&apos;s %4) · defeat below %5</source>
+        <translation>Votre valeur %1 · victoire au-dessus de %2 (%3 × les %4 de Chaos) · défaite au-dessous de %5</translation>
+    </message>
+    <message>
+        <source>Your worth is your money plus your units at their full price. At the end of a turn you win when it is above the victory line and lose when it is below the defeat line. During a turn, income, your losses, and Chaos&apos;s losses and loot move both sides.</source>
+        <translation>Votre valeur est votre argent plus vos unités à leur prix entier. À la fin d&apos;un tour, vous gagnez si elle dépasse le seuil de victoire et vous perdez si elle passe sous le seuil de défaite. Pendant un tour, les revenus, vos pertes, ainsi que les pertes et le butin de Chaos font bouger les deux camps.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
@@ -260,6 +327,26 @@ Comment jouer</translation>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>
+    <message>
+        <source>&amp;Terrain Overlay</source>
+        <translation>Bonus du &amp;terrain</translation>
+    </message>
+    <message>
+        <source>Write each square&apos;s income and defence bonus on the board
+Terrain Overlay</source>
+        <translation>Écrire sur le plateau les bonus de revenu et de défense de chaque case
+Bonus du terrain</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Report</source>
+        <translation>&amp;Rapport du tour</translation>
+    </message>
+    <message>
+        <source>Show or hide the report of the last turn
+Turn Report</source>
+        <translation>Afficher ou masquer le rapport du dernier tour
+Rapport du tour</translation>
+    </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
@@ -469,6 +556,81 @@ Comment jouer</translation>
     <message>
         <source>Your Record</source>
         <translation>Votre bilan</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>CTurnReportDock</name>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <translation>$%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Turn Report</source>
+        <translation>Rapport du tour</translation>
+    </message>
+    <message>
+        <source>No turn has been shown yet.</source>
+        <translation>Aucun tour n&apos;a encore été montré.</translation>
+    </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>Tour %1</translation>
+    </message>
+    <message>
+        <source>Income earned: %1</source>
+        <translation>Revenu gagné&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sold to make room: %1 at (%2,%3) for %4</source>
+        <translation>Vendu pour faire de la place&#xa0;: %1 en (%2, %3) pour %4</translation>
+    </message>
+    <message>
+        <source>Units lost: %1</source>
+        <translation>Unités perdues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pick a lost unit to outline its square on the board.</source>
+        <translation>Choisissez une unité perdue pour encadrer sa case sur le plateau.</translation>
+    </message>
+    <message>
+        <source>%1 at (%2,%3), phase %4</source>
+        <translation>%1 en (%2, %3), phase %4</translation>
+    </message>
+    <message>
+        <source>Barbarians bought: %1 for %2</source>
+        <translation>Barbares achetés&#xa0;: %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Barbarians destroyed: %1</source>
+        <translation>Barbares détruits&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Barbarians gone home: %1, with %2 of loot</source>
+        <translation>Barbares rentrés chez eux&#xa0;: %1, avec %2 de butin</translation>
+    </message>
+    <message>
+        <source>Chaos&apos;s gain: %1</source>
+        <translation>Gain de Chaos&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The loot and prices of the barbarians gone home, less what Chaos spent on barbarians. Chaos&apos;s income for the next turn comes on top.</source>
+        <translation>Le butin et le prix des barbares rentrés chez eux, moins ce que Chaos a dépensé en barbares. Le revenu de Chaos pour le tour suivant s&apos;y ajoute.</translation>
+    </message>
+    <message>
+        <source>Destruction reports: %1</source>
+        <translation>Rapports de destruction&#xa0;: %1</translation>
     </message>
 </context>
 <context>

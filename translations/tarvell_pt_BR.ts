@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>BoardReading</name>
+    <message>
+        <source>Water</source>
+        <translation>Água</translation>
+    </message>
+    <message>
+        <source>Lowland</source>
+        <translation>Planície baixa</translation>
+    </message>
+    <message>
+        <source>Grassland</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Hills</source>
+        <translation>Colinas</translation>
+    </message>
+    <message>
+        <source>High hills</source>
+        <translation>Colinas altas</translation>
+    </message>
+    <message>
+        <source>Impassable ground</source>
+        <translation>Terreno intransponível</translation>
+    </message>
+    <message>
+        <source>Site on grassland</source>
+        <translation>Jazida no campo</translation>
+    </message>
+    <message>
+        <source>Site on hills</source>
+        <translation>Jazida nas colinas</translation>
+    </message>
+    <message>
+        <source>(%1,%2) %3</source>
+        <translation>(%1,%2) %3</translation>
+    </message>
+    <message>
+        <source>income %1</source>
+        <translation>renda %1</translation>
+    </message>
+    <message>
+        <source>defence %1</source>
+        <translation>defesa %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Your worth %1 · victory above %2 (%3 × Chaos&apos;s %4) · defeat below %5</source>
+        <translation>Seu valor %1 · vitória acima de %2 (%3 × os %4 do Caos) · derrota abaixo de %5</translation>
+    </message>
+    <message>
+        <source>Your worth is your money plus your units at their full price. At the end of a turn you win when it is above the victory line and lose when it is below the defeat line. During a turn, income, your losses, and Chaos&apos;s losses and loot move both sides.</source>
+        <translation>Seu valor é o seu dinheiro mais as suas unidades pelo preço cheio. No fim de um turno você vence quando ele está acima da linha de vitória e perde quando está abaixo da linha de derrota. Durante um turno, a renda, as suas perdas e as perdas e o saque do Caos mexem com os dois lados.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
@@ -260,6 +327,26 @@ Como jogar</translation>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
+    <message>
+        <source>&amp;Terrain Overlay</source>
+        <translation>Sobreposição de &amp;terreno</translation>
+    </message>
+    <message>
+        <source>Write each square&apos;s income and defence bonus on the board
+Terrain Overlay</source>
+        <translation>Escreve no tabuleiro o bônus de renda e de defesa de cada casa
+Sobreposição de terreno</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Report</source>
+        <translation>&amp;Relatório do turno</translation>
+    </message>
+    <message>
+        <source>Show or hide the report of the last turn
+Turn Report</source>
+        <translation>Mostra ou oculta o relatório do último turno
+Relatório do turno</translation>
+    </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
@@ -469,6 +556,81 @@ Como jogar</translation>
     <message>
         <source>Your Record</source>
         <translation>Seu retrospecto</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>CTurnReportDock</name>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <translation>$%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Turn Report</source>
+        <translation>Relatório do turno</translation>
+    </message>
+    <message>
+        <source>No turn has been shown yet.</source>
+        <translation>Nenhum turno foi mostrado ainda.</translation>
+    </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>Turno %1</translation>
+    </message>
+    <message>
+        <source>Income earned: %1</source>
+        <translation>Renda obtida: %1</translation>
+    </message>
+    <message>
+        <source>Sold to make room: %1 at (%2,%3) for %4</source>
+        <translation>Vendido para abrir espaço: %1 em (%2,%3) por %4</translation>
+    </message>
+    <message>
+        <source>Units lost: %1</source>
+        <translation>Unidades perdidas: %1</translation>
+    </message>
+    <message>
+        <source>Pick a lost unit to outline its square on the board.</source>
+        <translation>Escolha uma unidade perdida para destacar a casa dela no tabuleiro.</translation>
+    </message>
+    <message>
+        <source>%1 at (%2,%3), phase %4</source>
+        <translation>%1 em (%2,%3), fase %4</translation>
+    </message>
+    <message>
+        <source>Barbarians bought: %1 for %2</source>
+        <translation>Bárbaros comprados: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Barbarians destroyed: %1</source>
+        <translation>Bárbaros destruídos: %1</translation>
+    </message>
+    <message>
+        <source>Barbarians gone home: %1, with %2 of loot</source>
+        <translation>Bárbaros que voltaram para casa: %1, com %2 de saque</translation>
+    </message>
+    <message>
+        <source>Chaos&apos;s gain: %1</source>
+        <translation>Ganho do Caos: %1</translation>
+    </message>
+    <message>
+        <source>The loot and prices of the barbarians gone home, less what Chaos spent on barbarians. Chaos&apos;s income for the next turn comes on top.</source>
+        <translation>O saque e o preço dos bárbaros que voltaram para casa, menos o que o Caos gastou em bárbaros. A renda do Caos para o próximo turno vem por cima.</translation>
+    </message>
+    <message>
+        <source>Destruction reports: %1</source>
+        <translation>Relatos de destruição: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>BoardReading</name>
+    <message>
+        <source>Water</source>
+        <translation>Вода</translation>
+    </message>
+    <message>
+        <source>Lowland</source>
+        <translation>Низина</translation>
+    </message>
+    <message>
+        <source>Grassland</source>
+        <translation>Луг</translation>
+    </message>
+    <message>
+        <source>Hills</source>
+        <translation>Холмы</translation>
+    </message>
+    <message>
+        <source>High hills</source>
+        <translation>Высокие холмы</translation>
+    </message>
+    <message>
+        <source>Impassable ground</source>
+        <translation>Непроходимая местность</translation>
+    </message>
+    <message>
+        <source>Site on grassland</source>
+        <translation>Месторождение на лугу</translation>
+    </message>
+    <message>
+        <source>Site on hills</source>
+        <translation>Месторождение на холмах</translation>
+    </message>
+    <message>
+        <source>(%1,%2) %3</source>
+        <translation>(%1,%2) %3</translation>
+    </message>
+    <message>
+        <source>income %1</source>
+        <translation>доход %1</translation>
+    </message>
+    <message>
+        <source>defence %1</source>
+        <translation>защита %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Your worth %1 · victory above %2 (%3 × Chaos&apos;s %4) · defeat below %5</source>
+        <translation>Ваша стоимость %1 · победа выше %2 (%3 × %4 Хаоса) · поражение ниже %5</translation>
+    </message>
+    <message>
+        <source>Your worth is your money plus your units at their full price. At the end of a turn you win when it is above the victory line and lose when it is below the defeat line. During a turn, income, your losses, and Chaos&apos;s losses and loot move both sides.</source>
+        <translation>Ваша стоимость — это ваши деньги плюс юниты по полной цене. В конце хода вы побеждаете, если она выше рубежа победы, и проигрываете, если она ниже рубежа поражения. Во время хода обе стороны меняются от дохода, ваших потерь, а также потерь и добычи Хаоса.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Tarvell</source>
@@ -260,6 +327,26 @@ How to Play</source>
         <source>Ready</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>&amp;Terrain Overlay</source>
+        <translation>&amp;Подписи местности</translation>
+    </message>
+    <message>
+        <source>Write each square&apos;s income and defence bonus on the board
+Terrain Overlay</source>
+        <translation>Писать на поле прибавку каждой клетки к доходу и защите
+Подписи местности</translation>
+    </message>
+    <message>
+        <source>&amp;Turn Report</source>
+        <translation>&amp;Отчёт о ходе</translation>
+    </message>
+    <message>
+        <source>Show or hide the report of the last turn
+Turn Report</source>
+        <translation>Показать или скрыть отчёт о последнем ходе
+Отчёт о ходе</translation>
+    </message>
 </context>
 <context>
     <name>CNewUserDialog</name>
@@ -469,6 +556,81 @@ How to Play</source>
     <message>
         <source>Your Record</source>
         <translation>Ваши итоги</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Поле</translation>
+    </message>
+</context>
+<context>
+    <name>CTurnReportDock</name>
+    <message>
+        <source>-$%1</source>
+        <translation>-$%1</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <translation>$%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Turn Report</source>
+        <translation>Отчёт о ходе</translation>
+    </message>
+    <message>
+        <source>No turn has been shown yet.</source>
+        <translation>Ни один ход ещё не показан.</translation>
+    </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>Ход %1</translation>
+    </message>
+    <message>
+        <source>Income earned: %1</source>
+        <translation>Получен доход: %1</translation>
+    </message>
+    <message>
+        <source>Sold to make room: %1 at (%2,%3) for %4</source>
+        <translation>Продано, чтобы освободить место: %1 на клетке (%2,%3) за %4</translation>
+    </message>
+    <message>
+        <source>Units lost: %1</source>
+        <translation>Потеряно юнитов: %1</translation>
+    </message>
+    <message>
+        <source>Pick a lost unit to outline its square on the board.</source>
+        <translation>Выберите потерянный юнит, чтобы обвести его клетку на поле.</translation>
+    </message>
+    <message>
+        <source>%1 at (%2,%3), phase %4</source>
+        <translation>%1 на клетке (%2,%3), фаза %4</translation>
+    </message>
+    <message>
+        <source>Barbarians bought: %1 for %2</source>
+        <translation>Куплено варваров: %1 за %2</translation>
+    </message>
+    <message>
+        <source>Barbarians destroyed: %1</source>
+        <translation>Уничтожено варваров: %1</translation>
+    </message>
+    <message>
+        <source>Barbarians gone home: %1, with %2 of loot</source>
+        <translation>Ушло домой варваров: %1, с добычей на %2</translation>
+    </message>
+    <message>
+        <source>Chaos&apos;s gain: %1</source>
+        <translation>Прибыль Хаоса: %1</translation>
+    </message>
+    <message>
+        <source>The loot and prices of the barbarians gone home, less what Chaos spent on barbarians. Chaos&apos;s income for the next turn comes on top.</source>
+        <translation>Добыча и цена варваров, ушедших домой, за вычетом того, что Хаос потратил на варваров. Доход Хаоса на следующий ход добавляется сверху.</translation>
+    </message>
+    <message>
+        <source>Destruction reports: %1</source>
+        <translation>Сообщения об уничтожении: %1</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
 #include "ui/unit_texts.h"
+#include "units/unit.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ void DrawMainWindow(const QDir& folder, int zoom) {
     // The status bar at its fullest: a long report beside the longest square
     // (an Artillery on a site on grassland), in the language drawn.
     world.At(23, 23).unitType = Artillery;
-    frame->SetMessageText(DestructionText(13, 17, kFirstKindCode + KindKamikazee, 23, 23));
+    frame->SetMessageText(DestructionText(13, 17, KindCode(KindKamikazee), 23, 23));
     frame->SetSquareText(SquareDescription(world, 23, 23));
     frame->terrainOverlayAction->setChecked(true);
     frame->ShowLockState(false, true, false);
