@@ -236,7 +236,9 @@ void CMainFrame::CreateSquarePane(QStatusBar* bar) {
 }
 
 void CMainFrame::SetSquareText(const QString& text) {
-  if (squarePane_->text() != text) squarePane_->setText(text);
+  if (squarePane_->text() == text) return;
+  squarePane_->setText(text);
+  squarePane_->setToolTip(text);  // whole, where a long message leaves the pane too narrow
 }
 
 QString CMainFrame::SquareText() const { return squarePane_->text(); }
@@ -262,10 +264,17 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 
 void CMainFrame::SetMessageText(const QString& text) {
   messagePane_->setText(text);
-  messagePane_->repaint();
+  // The message takes the width it needs and the square pane what is left:
+  // lay the bar out and repaint it now, so that the screen shows the message
+  // before the turn goes on.
+  statusBar()->layout()->activate();
+  statusBar()->repaint();
 }
 
-void CMainFrame::SetMessageTextLater(const QString& text) { messagePane_->setText(text); }
+void CMainFrame::SetMessageTextLater(const QString& text) {
+  messagePane_->setText(text);
+  statusBar()->layout()->activate();  // the panes' new widths are painted with the text
+}
 
 void CMainFrame::ShowIdleMessage() { SetMessageText(tr("Ready")); }
 
