@@ -207,8 +207,10 @@ TEST_F(GameWindowTest, ControlF1ShowsHowToPlayAndControlQCloses) {
   EXPECT_TRUE(Frame()->isVisible()) << "N answered NO";
   Dialogs().Do(IDD_CONFIRM, [](QDialog& question) {
     // Alt and a letter work in the active window, as the question is by then.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&question));
-    QTest::keyClick(&question, Qt::Key_N, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&question] {
+      return QApplication::activeWindow() == &question && question.focusWidget() != nullptr;
+    }));
+    QTest::keyClick(question.focusWidget(), Qt::Key_N, Qt::AltModifier);
   });
   post(Qt::Key_Q, Qt::ControlModifier);
   EXPECT_TRUE(QTest::qWaitFor([] { return Dialogs().AllAnswered() && QApplication::activeModalWidget() == nullptr; }));
