@@ -2,8 +2,8 @@
 // files, so that a person can look at them, and reports where the form put
 // the board, its columns and whether every text fits:
 //   ui_pictures [--zoom 100|150|200] [--language de] OUTPUT_FOLDER
-// writes images.png, one PNG per dialog (named by its object name) and
-// main_window.png (with the terrain overlay), at the zoom given (100 by
+// writes images.png, one PNG per dialog (named by its object name),
+// turn_report.png and main_window.png (with the terrain overlay), at the zoom given (100 by
 // default), and prints
 //   board X Y WIDTH HEIGHT         the board's tiles in the view's pixels
 //   left-column-end X              the first pixel right of the left column
@@ -18,11 +18,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "engine/turn_report.h"
 #include "opponent/strategy.h"
 #include "ui/about_dialog.h"
 #include "ui/board_reading.h"
@@ -35,6 +37,7 @@
 #include "ui/tarvell_app.h"
 #include "ui/tarvell_doc.h"
 #include "ui/tarvell_view.h"
+#include "ui/turn_report_dock.h"
 #include "ui/unit_texts.h"
 #include "units/unit.h"
 
@@ -116,6 +119,25 @@ void DrawMainWindow(const QDir& folder, int zoom) {
     std::printf("left-column-end %d\nright-column-start %d\n", left->geometry().right() + 1, right->x());
     std::printf("texts-fit %d\n", view->TextsFit() ? 1 : 0);
 
+    // The turn report beside the board, as a turn with losses leaves it.
+    if (auto* report = frame->findChild<CTurnReportDock*>()) {
+      TurnReport turn;
+      turn.turn = 12;
+      turn.income = 1150;
+      turn.losses = {{17, Farmer, 4, 6}, {31, Infantry, 5, 6}};
+      turn.bought = {4, 2, 9, 3, 2, 2, 1, 1};
+      turn.destroyed = {1, 0, 6, 2, 1, 2, 1, 0};
+      turn.home = {3, 2, 3, 1, 1, 0, 0, 1};
+      turn.spent = 1390;
+      turn.homeLoot = 250;
+      turn.homePrices = 790;
+      turn.chaosGain = turn.homeLoot + turn.homePrices - turn.spent;
+      turn.destructions = {{17, Farmer, 4, 6}, {20, KindCode(KindCommon), 5, 7}, {31, Infantry, 5, 6}};
+      report->ShowReport(turn);
+      report->Tree()->expandAll();
+      QApplication::processEvents();
+      report->grab().save(folder.filePath("turn_report.png"));
+    }
     DrawDialog(folder, new CAboutDialog(frame));
     DrawDialog(folder, new CNewUserDialog(frame));
     DrawDialog(folder, new COptionsDialog(1, ChaosMode::Classic, frame));  // the speed at start-up
