@@ -115,7 +115,7 @@ void CTurnReportDock::Place() {
   if (placed_) return;
   placed_ = true;
   const QFontMetrics metrics = fontMetrics();
-  resize(metrics.averageCharWidth() * 48, metrics.height() * 28);
+  resize(metrics.averageCharWidth() * 64, metrics.height() * 28);
   if (!isFloating() || parentWidget() == nullptr) return;
   // To the right of the main window, or at the screen's right edge.
   const QRect frame = parentWidget()->window()->frameGeometry();

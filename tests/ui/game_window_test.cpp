@@ -207,9 +207,8 @@ TEST_F(GameWindowTest, ControlF1ShowsHowToPlayAndControlQCloses) {
   EXPECT_TRUE(Frame()->isVisible()) << "N answered NO";
   Dialogs().Do(IDD_CONFIRM, [](QDialog& question) {
     // Alt and a letter work in the active window, as the question is by then.
-    ASSERT_TRUE(QTest::qWaitFor([&question] {
-      return QApplication::activeWindow() == &question && question.focusWidget() != nullptr;
-    }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&question] { return QApplication::activeWindow() == &question && question.focusWidget() != nullptr; }));
     QTest::keyClick(question.focusWidget(), Qt::Key_N, Qt::AltModifier);
   });
   post(Qt::Key_Q, Qt::ControlModifier);
