@@ -338,7 +338,7 @@ Terrain Overlay</source>
 Geländeanzeige</translation>
     </message>
     <message>
-        <source>&amp;Turn Report</source>
+        <source>Turn &amp;Report</source>
         <translation>&amp;Rundenbericht</translation>
     </message>
     <message>

@@ -338,7 +338,7 @@ Terrain Overlay</source>
 Capa de terreno</translation>
     </message>
     <message>
-        <source>&amp;Turn Report</source>
+        <source>Turn &amp;Report</source>
         <translation>&amp;Informe del turno</translation>
     </message>
     <message>

@@ -338,7 +338,7 @@ Terrain Overlay</source>
 Bonus du terrain</translation>
     </message>
     <message>
-        <source>&amp;Turn Report</source>
+        <source>Turn &amp;Report</source>
         <translation>&amp;Rapport du tour</translation>
     </message>
     <message>

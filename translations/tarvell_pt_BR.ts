@@ -338,7 +338,7 @@ Terrain Overlay</source>
 Sobreposição de terreno</translation>
     </message>
     <message>
-        <source>&amp;Turn Report</source>
+        <source>Turn &amp;Report</source>
         <translation>&amp;Relatório do turno</translation>
     </message>
     <message>

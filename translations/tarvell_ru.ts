@@ -329,7 +329,7 @@ How to Play</source>
     </message>
     <message>
         <source>&amp;Terrain Overlay</source>
-        <translation>&amp;Подписи местности</translation>
+        <translation>Подписи &amp;местности</translation>
     </message>
     <message>
         <source>Write each square&apos;s income and defence bonus on the board
@@ -338,7 +338,7 @@ Terrain Overlay</source>
 Подписи местности</translation>
     </message>
     <message>
-        <source>&amp;Turn Report</source>
+        <source>Turn &amp;Report</source>
         <translation>&amp;Отчёт о ходе</translation>
     </message>
     <message>

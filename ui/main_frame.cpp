@@ -217,7 +217,7 @@ void CMainFrame::AddTurnReport(QDockWidget* dock) {
   dock->hide();
   turnReportAction = dock->toggleViewAction();
   turnReportAction->setObjectName(QStringLiteral("turnReportAction"));
-  turnReportAction->setText(tr("&Turn Report"));
+  turnReportAction->setText(tr("Turn &Report"));
   SetPrompt(turnReportAction, tr("Show or hide the report of the last turn\nTurn Report"));
   const QList<QAction*> items = viewMenu_->actions();
   viewMenu_->insertAction(items.value(items.indexOf(chaosAction) + 1), turnReportAction);
