@@ -182,8 +182,7 @@ int PlayTurn(CWorld& world, CTurnObserver* observer) {
     const Cell& cell = world.AtSquare(unitSquares.squares[i]);
     const int type = cell.unitType;
     endValue += CWorld::UnitValue(type);
-    if (IsPlayerUnit(type) && EarnsIncome(type))
-      SaturatingAdd(world.treasury, 50 * (kUnitIncomeBase[type] + std::int64_t{cell.incomeBonus}));
+    if (IsPlayerUnit(type) && EarnsIncome(type)) SaturatingAdd(world.treasury, UnitIncome(type, cell.incomeBonus));
   }
   endValue += world.treasury;
 

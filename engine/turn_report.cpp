@@ -44,7 +44,7 @@ void CTurnReporter::AtPoint(const CWorld& world, int phase, const CUnit& head) {
     for (int y = 0; y < kBoardSize; ++y) {
       const Cell& cell = world.At(x, y);
       if (IsPlayerUnit(cell.unitType) && EarnsIncome(cell.unitType))
-        report_.income += 50 * (kUnitIncomeBase[cell.unitType] + std::int64_t{cell.incomeBonus});
+        report_.income += UnitIncome(cell.unitType, cell.incomeBonus);
     }
 }
 

@@ -131,4 +131,10 @@ constexpr int kUnitResale[9] = {0, 20, 25, 80, 90, 120, 150, 90, 300};
 // Income base: the player's income at a turn end is 50 x (base + the square's
 // incomeBonus); units without income have base 0 and earn nothing.
 constexpr int kUnitIncomeBase[9] = {0, 1, 0, 5, 0, 3, 0, 0, 0};
+constexpr int kIncomeStep = 50;  // dollars per point of income base or bonus
 constexpr bool EarnsIncome(int type) { return type == Drone || type == Farmer || type == Settler; }
+// What a unit of type earning income on a square of incomeBonus earns at a
+// turn's end.
+constexpr std::int64_t UnitIncome(int type, int incomeBonus) {
+  return kIncomeStep * (kUnitIncomeBase[type] + std::int64_t{incomeBonus});
+}

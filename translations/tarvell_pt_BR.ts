@@ -565,14 +565,6 @@ Relatório do turno</translation>
 <context>
     <name>CTurnReportDock</name>
     <message>
-        <source>-$%1</source>
-        <translation>-$%1</translation>
-    </message>
-    <message>
-        <source>$%1</source>
-        <translation>$%1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

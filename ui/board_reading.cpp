@@ -37,14 +37,11 @@ QString Signed(int value) {
   return (value >= 0 ? QStringLiteral("+") : QStringLiteral("-")) + QString::number(std::abs(value));
 }
 
-// Money in the form's style: "$3140".
-QString Dollars(std::int64_t dollars) { return QStringLiteral("$%1").arg(dollars); }
-
 }  // namespace
 
 QString IncomeMark(int code) {
   const int bonus = TerrainEffectOf(code).incomeBonus;
-  return bonus == 0 ? QString() : Signed(50 * bonus);
+  return bonus == 0 ? QString() : Signed(kIncomeStep * bonus);
 }
 
 QString DefenceMark(int code) {
@@ -59,9 +56,8 @@ QString SquareDescription(const CWorld& world, int x, int y) {
   const TerrainEffect effect = TerrainEffectOf(code);
   QStringList bonuses;
   if (effect.incomeBonus != 0) {
-    const int dollars = 50 * effect.incomeBonus;
-    bonuses << BoardReading::tr("income %1")
-                   .arg((dollars > 0 ? QStringLiteral("+") : QStringLiteral("-")) + Dollars(std::abs(dollars)));
+    const int dollars = kIncomeStep * effect.incomeBonus;
+    bonuses << BoardReading::tr("income %1").arg((dollars > 0 ? QStringLiteral("+") : QString()) + MoneyText(dollars));
   }
   if (effect.defenceBonus != 0) bonuses << BoardReading::tr("defence %1").arg(Signed(effect.defenceBonus));
   if (!bonuses.isEmpty()) text = BoardReading::tr("%1: %2").arg(text, bonuses.join(BoardReading::tr(", ")));
@@ -72,9 +68,9 @@ QString SquareDescription(const CWorld& world, int x, int y) {
 
 QString WorthLine(std::int64_t worth, std::int64_t chaosMoney) {
   return BoardReading::tr("Your worth %1 · victory above %2 (%3 × Chaos's %4) · defeat below %5")
-      .arg(Dollars(worth), Dollars(VictoryLine(chaosMoney)))
+      .arg(MoneyText(worth), MoneyText(VictoryLine(chaosMoney)))
       .arg(kWinFactor)
-      .arg(Dollars(chaosMoney), Dollars(kLossFloor));
+      .arg(MoneyText(chaosMoney), MoneyText(kLossFloor));
 }
 
 QString WorthLine(const CWorld& world) { return WorthLine(PlayerWorth(world), world.chaosMoney); }

@@ -26,11 +26,6 @@ void Remove(std::unique_ptr<QTranslator>& translator) {
 
 }  // namespace
 
-QStringList GameLanguages() {
-  return {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"), QStringLiteral("pt_BR"),
-          QStringLiteral("ru")};
-}
-
 QString InstallLanguage(const QLocale& locale) {
   Installed& current = Current();
   Remove(current.game);
@@ -39,8 +34,7 @@ QString InstallLanguage(const QLocale& locale) {
   auto game = std::make_unique<QTranslator>();
   // The game's translations are resources of the program, ":/i18n/tarvell_de.qm".
   if (!game->load(locale, QStringLiteral("tarvell"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return {};
-  const QString file = game->filePath().section(QLatin1Char('/'), -1);
-  current.language = file.mid(8, file.size() - 8 - 3);  // "tarvell_" … ".qm"
+  current.language = game->language();  // as its source names it: "de", "pt_BR"
   QCoreApplication::installTranslator(game.get());
   current.game = std::move(game);
   // Qt's own (the standard buttons, the file dialog) where the system has them.

@@ -5,11 +5,6 @@
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
-
-// The languages the game is translated into, as file suffixes ("de",
-// "pt_BR").
-QStringList GameLanguages();
 
 // Installs the translators for the first of locale's languages that the
 // game ships (replacing any installed before), or none for English or a

@@ -13,10 +13,6 @@
 
 namespace {
 
-QString Money(std::int64_t dollars) {
-  return dollars < 0 ? CTurnReportDock::tr("-$%1").arg(-dollars) : CTurnReportDock::tr("$%1").arg(dollars);
-}
-
 QTreeWidgetItem* AddLine(QTreeWidget* tree, const QString& text) {
   return new QTreeWidgetItem(tree, QStringList(text));
 }
@@ -67,13 +63,13 @@ CTurnReportDock::CTurnReportDock(QWidget* parent) : QDockWidget(tr("Turn Report"
 void CTurnReportDock::ShowReport(const TurnReport& report) {
   heading_->setText(tr("Turn %1").arg(report.turn));
   tree_->clear();
-  AddLine(tree_, tr("Income earned: %1").arg(Money(report.income)));
+  AddLine(tree_, tr("Income earned: %1").arg(MoneyText(report.income)));
   if (report.soldType != 0)
     AddLine(tree_, tr("Sold to make room: %1 at (%2,%3) for %4")
                        .arg(UnitName(report.soldType))
                        .arg(report.soldX)
                        .arg(report.soldY)
-                       .arg(Money(report.saleRefund)));
+                       .arg(MoneyText(report.saleRefund)));
 
   QTreeWidgetItem* lost = AddLine(tree_, tr("Units lost: %1").arg(static_cast<int>(report.losses.size())));
   lost->setToolTip(0, tr("Pick a lost unit to outline its square on the board."));
@@ -83,13 +79,14 @@ void CTurnReportDock::ShowReport(const TurnReport& report) {
     item->setData(0, Qt::UserRole, QPoint(loss.x, loss.y));
   }
 
-  AddKinds(AddLine(tree_, tr("Barbarians bought: %1 for %2").arg(Sum(report.bought)).arg(Money(report.spent))),
+  AddKinds(AddLine(tree_, tr("Barbarians bought: %1 for %2").arg(Sum(report.bought)).arg(MoneyText(report.spent))),
            report.bought);
   AddKinds(AddLine(tree_, tr("Barbarians destroyed: %1").arg(Sum(report.destroyed))), report.destroyed);
   AddKinds(
-      AddLine(tree_, tr("Barbarians gone home: %1, with %2 of loot").arg(Sum(report.home)).arg(Money(report.homeLoot))),
+      AddLine(tree_,
+              tr("Barbarians gone home: %1, with %2 of loot").arg(Sum(report.home)).arg(MoneyText(report.homeLoot))),
       report.home);
-  AddLine(tree_, tr("Chaos's gain: %1").arg(Money(report.chaosGain)))
+  AddLine(tree_, tr("Chaos's gain: %1").arg(MoneyText(report.chaosGain)))
       ->setToolTip(0, tr("The loot and prices of the barbarians gone home, less what Chaos spent on barbarians. "
                          "Chaos's income for the next turn comes on top."));
 

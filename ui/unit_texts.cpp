@@ -78,15 +78,13 @@ const char* const kKindRoles[kKindCount] = {
     QT_TRANSLATE_NOOP("UnitTexts", "Attacks the unit ahead; clears Mines without harm."),
 };
 
-QString Money(int dollars) { return UnitTexts::tr("$%1").arg(dollars); }
-
 QString Prices(int type) {
-  return UnitTexts::tr("Price %1; sells for %2.").arg(Money(kUnitPrice[type]), Money(kUnitResale[type]));
+  return UnitTexts::tr("Price %1; sells for %2.").arg(MoneyText(kUnitPrice[type]), MoneyText(kUnitResale[type]));
 }
 
 QString Income(int type) {
   if (kUnitIncomeBase[type] == 0) return UnitTexts::tr("no income");
-  return UnitTexts::tr("income %1 a turn, more on rich land").arg(Money(50 * kUnitIncomeBase[type]));
+  return UnitTexts::tr("income %1 a turn, more on rich land").arg(MoneyText(kIncomeStep * kUnitIncomeBase[type]));
 }
 
 QString NoGame() { return UnitTexts::tr("No game in progress: start a new game with File > New Game."); }
@@ -127,7 +125,7 @@ QString BarbarianToolTip(int kind) {
       .arg(UnitTexts::tr(kKindNames[kind]))
       .arg(stats.attack)
       .arg(stats.defence)
-      .arg(UnitTexts::tr(kKindRoles[kind]), Money(stats.price));
+      .arg(UnitTexts::tr(kKindRoles[kind]), MoneyText(stats.price));
 }
 
 QString TreasuryToolTip() { return UnitTexts::tr("Your money: buy units with it between turns."); }
@@ -151,7 +149,7 @@ QString RefusalText(Refusal refusal, const CWorld& world, int type, int x, int y
     case Refusal::NothingToSell: return UnitTexts::tr("Nothing of yours to sell here.");
     case Refusal::NotEnoughMoney:
       return UnitTexts::tr("Not enough money: %1 costs %2.")
-          .arg(UnitTexts::tr(kUnitNamesWithArticle[type]), Money(kUnitPrice[type]));
+          .arg(UnitTexts::tr(kUnitNamesWithArticle[type]), MoneyText(kUnitPrice[type]));
   }
   return {};
 }
@@ -167,4 +165,8 @@ QString DestructionText(int turn, int phase, int what, int x, int y) {
 
 QString StatusText(int turn, int phase, const QString& message) {
   return UnitTexts::tr("Turn %1, Phase %2: %3").arg(turn).arg(phase).arg(message);
+}
+
+QString MoneyText(std::int64_t dollars) {
+  return dollars < 0 ? QLatin1Char('-') + UnitTexts::tr("$%1").arg(-dollars) : UnitTexts::tr("$%1").arg(dollars);
 }

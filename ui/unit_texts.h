@@ -5,9 +5,14 @@
 
 #include <QString>
 
+#include <cstdint>
+
 #include "session/session.h"
 
 class CWorld;
+
+// Money as the form writes it: "$3140", "-$50".
+QString MoneyText(std::int64_t dollars);
 
 // Unit type 1..8.
 QString UnitName(int type);
