@@ -1,6 +1,7 @@
 #pragma once
 // Where the game keeps what it remembers between runs: the recent profiles,
-// the zoom, the game speed and Chaos's mode, in the per-user settings of organisation and application
+// the zoom, the game speed, Chaos's mode, the terrain overlay and where the
+// turn report floats, in the per-user settings of organisation and application
 // "Tarvell" (on Linux ~/.config/Tarvell/Tarvell.conf).
 //
 // The settings file is checked before Qt reads it: it must be a regular

@@ -5,13 +5,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QSettings>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "engine/turn_report.h"
+#include "ui/settings.h"
 #include "ui/unit_texts.h"
 
 namespace {
+
+// The floating report's place and size, as the player leaves them.
+const QString kGeometryKey = QStringLiteral("Settings/TurnReportGeometry");
 
 QTreeWidgetItem* AddLine(QTreeWidget* tree, const QString& text) {
   return new QTreeWidgetItem(tree, QStringList(text));
@@ -111,6 +116,10 @@ void CTurnReportDock::ShowReport(const TurnReport& report) {
 void CTurnReportDock::Place() {
   if (placed_) return;
   placed_ = true;
+  // Where the player left it last, in this run or an earlier one.
+  if (const std::unique_ptr<QSettings> settings = OpenSettings();
+      settings && isFloating() && restoreGeometry(settings->value(kGeometryKey).toByteArray()))
+    return;
   const QFontMetrics metrics = fontMetrics();
   resize(metrics.averageCharWidth() * 64, metrics.height() * 28);
   if (!isFloating() || parentWidget() == nullptr) return;
@@ -123,6 +132,21 @@ void CTurnReportDock::Place() {
     at.setY(std::max(available.top(), std::min(at.y(), available.bottom() - height())));
   }
   move(at);
+}
+
+void CTurnReportDock::moveEvent(QMoveEvent* event) {
+  QDockWidget::moveEvent(event);
+  Remember();
+}
+
+void CTurnReportDock::resizeEvent(QResizeEvent* event) {
+  QDockWidget::resizeEvent(event);
+  Remember();
+}
+
+void CTurnReportDock::Remember() {
+  if (!placed_ || !isVisible() || !isFloating()) return;
+  if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kGeometryKey, saveGeometry());
 }
 
 void CTurnReportDock::closeEvent(QCloseEvent* event) {

@@ -6,9 +6,9 @@
 // their loot, Chaos's gain and the turn's destruction reports in order. A
 // report stays until the next turn's replaces it.
 //
-// The dock opens with the first report of the run and with every one after
-// it, unless the player has closed it; View > Turn Report (its toggle
-// action) opens it again. Picking a loss asks for its square to be outlined
+// The dock opens with the first report of the run, where the player left
+// it in the last run, and with every report after it, unless the player has
+// closed it; View > Turn Report (its toggle action) opens it again. Picking a loss asks for its square to be outlined
 // on the board.
 
 #include <QDockWidget>
@@ -40,11 +40,16 @@ class CTurnReportDock : public QDockWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void OnItem(const QTreeWidgetItem* item);
-  // Beside the main window, at a size for its text; once.
+  // Where the player left it last; else beside the main window, at a size
+  // for its text. Once a run.
   void Place();
+  // Keeps the floating dock's place and size in the settings.
+  void Remember();
 
   QLabel* heading_;
   QTreeWidget* tree_;

@@ -86,4 +86,16 @@ TEST_F(TurnReportWindowTest, ReportsTheTurnAndOutlinesAPickedLoss) {
   toggle->trigger();
   EXPECT_TRUE(Dock()->isVisible());
   EXPECT_EQ(Heading(), "Turn 1");
+
+  // Where the player leaves it, it opens in the next run.
+  Dock()->move(Dock()->pos() + QPoint(-30, 40));
+  const QPoint left = Dock()->pos();
+  WaitForNoSimulation();
+  ASSERT_TRUE(Start());
+  World().treasury = 1000;
+  World().gameSpeed = 0;
+  QTest::keyClick(View().Control(IDC_END_SETUP), Qt::Key_Return);
+  ASSERT_TRUE(WaitForBoard());
+  ASSERT_TRUE(Dock()->isVisible());
+  EXPECT_EQ(Dock()->pos(), left);
 }
