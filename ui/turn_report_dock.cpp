@@ -134,23 +134,18 @@ void CTurnReportDock::Place() {
   move(at);
 }
 
-void CTurnReportDock::moveEvent(QMoveEvent* event) {
-  QDockWidget::moveEvent(event);
-  Remember();
-}
-
-void CTurnReportDock::resizeEvent(QResizeEvent* event) {
-  QDockWidget::resizeEvent(event);
-  Remember();
-}
+CTurnReportDock::~CTurnReportDock() { Remember(); }
 
 void CTurnReportDock::Remember() {
-  if (!placed_ || !isVisible() || !isFloating()) return;
+  // Kept when the player closes it or the game ends, not at every move: a
+  // window manager moves a new window about before it settles.
+  if (!placed_ || !isFloating()) return;
   if (const std::unique_ptr<QSettings> settings = OpenSettings()) settings->setValue(kGeometryKey, saveGeometry());
 }
 
 void CTurnReportDock::closeEvent(QCloseEvent* event) {
   closedByPlayer_ = true;
+  Remember();
   QDockWidget::closeEvent(event);
 }
 

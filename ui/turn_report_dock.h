@@ -25,6 +25,7 @@ class CTurnReportDock : public QDockWidget {
 
  public:
   explicit CTurnReportDock(QWidget* parent);
+  ~CTurnReportDock() override;
 
   // Shows report in place of the one before, and opens the dock unless the
   // player has closed it.
@@ -40,8 +41,6 @@ class CTurnReportDock : public QDockWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void OnItem(const QTreeWidgetItem* item);
